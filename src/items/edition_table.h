@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+// Where the item tables lie in each supported ROM, and how an item's number
+// leads to its bytes. Data and arithmetic only.
+
+// The edition byte is the ninth character of the cartridge title.
+inline constexpr int32_t EditionByteOffset = 0x13C;
+// The four-letter game code; its last letter names the region.
+inline constexpr int32_t GameCodeOffset = 0x13F;
+inline constexpr int32_t GameCodeLength = 4;
+
+inline constexpr int32_t ItemRecordSize = 7;
+inline constexpr int32_t AsmEntrySize = 2;
+inline constexpr int LastItem = 255;
+inline constexpr int LastItemWithAsm = 179;
+
+struct Edition {
+  std::string_view byte;   // two hex digits, compared as text
+  std::string_view label;  // shown in the window's edition label
+  // Only these releases have their item tables at the offsets below; other
+  // regions carry the same edition byte with the tables elsewhere.
+  std::array<std::string_view, 2> gameCodes;
+  int32_t itemTableBase;
+  int32_t asmTableBase;
+};
+
+// Tried in this order.
+inline constexpr std::array<Edition, 3> EditionTable{{
+    {"47", "Pokémon Gold Version", {"AAUE", ""}, 0x68A0, 0xE7C0},
+    {"53", "Pokémon Silver Version", {"AAXE", ""}, 0x6866, 0xE7BE},
+    {"41", "Pokémon Crystal Version", {"BYTE", "BYTU"}, 0x67C1, 0xE73C},
+}};
+
+inline constexpr std::string_view UnsupportedRomLabel = "Unsupported Rom";
+
+// The edition whose byte and game code both match, if any.
+constexpr const Edition* FindEdition(std::string_view versionByte, std::string_view gameCode) {
+  for (const Edition& edition : EditionTable) {
+    if (edition.byte != versionByte) continue;
+    for (std::string_view code : edition.gameCodes) {
+      if (!code.empty() && code == gameCode) return &edition;
+    }
+    return nullptr;
+  }
+  return nullptr;
+}
+
+constexpr bool HasItemRecord(int item) { return item >= 1 && item <= LastItem; }
+constexpr bool HasAsmEntry(int item) { return item >= 1 && item <= LastItemWithAsm; }
+
+constexpr int32_t RecordAddress(int32_t itemTableBase, int item) {
+  return itemTableBase + (item - 1) * ItemRecordSize;
+}
+constexpr int32_t AsmEntryAddress(int32_t asmTableBase, int item) {
+  return asmTableBase + (item - 1) * AsmEntrySize;
+}
+
+// Byte positions inside one item record.
+namespace RecordByte {
+inline constexpr int32_t Price = 0;
+inline constexpr int32_t Effect = 2;
+inline constexpr int32_t Variable = 3;
+inline constexpr int32_t Options = 4;
+inline constexpr int32_t Pocket = 5;
+inline constexpr int32_t How = 6;
+}  // namespace RecordByte

@@ -1,0 +1,38 @@
+#include "items/item_encoding.h"
+
+#include "items/field_codec.h"
+
+namespace {
+
+constexpr const char* kByteRule = ": enter one or two hexadecimal digits (00 to FF), or leave it empty.";
+
+}  // namespace
+
+EncodedItem EncodeItemFields(const ItemFields& fields, bool withAsm) {
+  ItemBytes bytes;
+  auto price = FieldCodec::PriceToHex(fields.Price);
+  if (!price) return {std::nullopt, "Price: enter a whole number from -32768 to 65535."};
+  bytes.price = *price;
+
+  const struct {
+    const std::string& text;
+    std::string& hex;
+    const char* caption;
+  } byteFields[] = {{fields.Effect, bytes.effect, "Effect"},
+                    {fields.Variable, bytes.variable, "Var."},
+                    {fields.Options, bytes.options, "Use"},
+                    {fields.How, bytes.how, "Type"}};
+  for (const auto& field : byteFields) {
+    auto hex = FieldCodec::ByteToHex(field.text);
+    if (!hex) return {std::nullopt, std::string(field.caption) + kByteRule};
+    field.hex = *hex;
+  }
+  bytes.pocket = FieldCodec::PocketToHex(fields.Pocket);
+
+  if (withAsm) {
+    auto asmHex = FieldCodec::AsmToHex(fields.ASM);
+    if (!asmHex) return {std::nullopt, "ASM Pointer: enter one to four hexadecimal digits (0000 to FFFF), or leave it empty."};
+    bytes.asmPointer = *asmHex;
+  }
+  return {bytes, {}};
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "items/edition_table.h"
+
+// Builds synthetic ROM images, so that no test writes offsets by hand.
+class RomBuilder {
+ public:
+  static constexpr size_t TwoMiB = 2 * 1024 * 1024;
+
+  // `size` bytes of repeatable noise from `seed`.
+  explicit RomBuilder(size_t size = TwoMiB, uint32_t seed = 1);
+
+  // Sets the edition byte and the first of the edition's game codes.
+  RomBuilder& WithEdition(const Edition& edition);
+  RomBuilder& WithEditionByte(uint8_t value);
+  RomBuilder& WithGameCode(std::string_view code);
+  RomBuilder& WithRecord(const Edition& edition, int item, const std::array<uint8_t, 7>& record);
+  RomBuilder& WithAsmEntry(const Edition& edition, int item, uint8_t first, uint8_t second);
+  RomBuilder& WithByte(size_t offset, uint8_t value);
+
+  const std::vector<uint8_t>& Bytes() const { return bytes_; }
+  void WriteTo(const std::filesystem::path& path) const;
+
+ private:
+  std::vector<uint8_t> bytes_;
+};
+
+// A folder of its own for one test, removed with everything in it.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  std::filesystem::path Path(std::string_view name) const { return root_ / name; }
+  const std::filesystem::path& Root() const { return root_; }
+
+ private:
+  std::filesystem::path root_;
+};
+
+std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path);
+void WriteFileBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
+
+// Offsets at which two byte images differ; every offset past the shorter one counts.
+std::vector<size_t> DifferingOffsets(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b);
