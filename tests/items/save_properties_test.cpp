@@ -9,7 +9,6 @@
 #include "items/rom_item_editor.h"
 #include "rom_builder.h"
 #include "rom_io/hex_functions.h"
-#include "rom_io/rom_file.h"
 
 namespace {
 
@@ -81,73 +80,5 @@ INSTANTIATE_TEST_SUITE_P(Editions, SavePropertiesTest, ::testing::Values(0, 1, 2
                          [](const ::testing::TestParamInfo<size_t>& param) {
                            return std::string(EditionTable[param.param].gameCodes[0]);
                          });
-
-class FailedSaveTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    path_ = dir_.Path("rom.gbc").string();
-    RomBuilder().WithEdition(EditionTable[0]).WriteTo(path_);
-    editor_.OpenRom(path_);
-    ASSERT_TRUE(editor_.LoadItem(12).fields);
-  }
-  void TearDown() override { SetByteWriterForTesting({}); }
-
-  const ItemFields fields_{"500", "01", "02", "03", 1, "04", "0506"};
-  TempDir dir_;
-  std::string path_;
-  RomItemEditor editor_;
-};
-
-TEST_F(FailedSaveTest, MissingFileIsReportedAndNotCreated) {
-  std::filesystem::remove(path_);
-  const auto outcome = editor_.SaveItem(fields_);
-  EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
-  EXPECT_EQ(outcome.message, "Cannot save to \"" + path_ + "\": the file cannot be opened for writing.");
-  EXPECT_FALSE(std::filesystem::exists(path_));
-}
-
-TEST_F(FailedSaveTest, DirectoryInPlaceOfTheFile) {
-  std::filesystem::remove(path_);
-  std::filesystem::create_directory(path_);
-  EXPECT_EQ(editor_.SaveItem(fields_).kind, SaveOutcome::Kind::Failed);
-}
-
-TEST_F(FailedSaveTest, ReadOnlyFileIsUnchanged) {
-  const auto before = ReadFileBytes(path_);
-  std::filesystem::permissions(path_, std::filesystem::perms::owner_read);
-  if (OpensForWriting(path_)) GTEST_SKIP() << "running with rights that ignore file modes";
-  EXPECT_EQ(editor_.SaveItem(fields_).kind, SaveOutcome::Kind::Failed);
-  EXPECT_EQ(ReadFileBytes(path_), before);
-}
-
-TEST_F(FailedSaveTest, TruncatedFileIsUnchanged) {
-  std::filesystem::resize_file(path_, 0x6000);
-  const auto before = ReadFileBytes(path_);
-  const auto outcome = editor_.SaveItem(fields_);
-  EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
-  EXPECT_EQ(outcome.message, "Cannot save to \"" + path_ + "\": the file is too short to hold item 12.");
-  EXPECT_EQ(ReadFileBytes(path_), before);
-}
-
-TEST_F(FailedSaveTest, FileReplacedByAnotherEditionIsUnchanged) {
-  RomBuilder(RomBuilder::TwoMiB, 99).WithEdition(EditionTable[2]).WriteTo(path_);
-  const auto before = ReadFileBytes(path_);
-  const auto outcome = editor_.SaveItem(fields_);
-  EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
-  EXPECT_EQ(outcome.message,
-            "Cannot save to \"" + path_ + "\": it is no longer the Pokémon Gold Version file that was opened.");
-  EXPECT_EQ(ReadFileBytes(path_), before);
-}
-
-TEST_F(FailedSaveTest, WriteRefusedPartWayIsReportedWithWhatWasWritten) {
-  int allowed = 3;
-  SetByteWriterForTesting([&](const std::string& path, int64_t offset, uint8_t value) {
-    return allowed-- > 0 && WriteOneByteToDisk(path, offset, value);
-  });
-  const auto outcome = editor_.SaveItem(fields_);
-  EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
-  EXPECT_EQ(outcome.message, "Cannot save to \"" + path_ +
-                                 "\": only 3 of the item's 9 bytes were written; the item may now be partly changed.");
-}
 
 }  // namespace

@@ -1,0 +1,174 @@
+// What the item editor does when the file is not what it was, or not a file
+// at all: every fault gives a clear outcome, and nothing but a legitimate
+// Save changes a byte.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "items/rom_item_editor.h"
+#include "rom_builder.h"
+#include "rom_io/rom_file.h"
+
+namespace {
+
+const Edition& Gold = EditionTable[0];
+
+class FailedSaveTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = dir_.Path("rom.gbc").string();
+    RomBuilder().WithEdition(EditionTable[0]).WriteTo(path_);
+    editor_.OpenRom(path_);
+    ASSERT_TRUE(editor_.LoadItem(12).fields);
+  }
+  void TearDown() override { SetByteWriterForTesting({}); }
+
+  const ItemFields fields_{"500", "01", "02", "03", 1, "04", "0506"};
+  TempDir dir_;
+  std::string path_;
+  RomItemEditor editor_;
+};
+
+TEST_F(FailedSaveTest, MissingFileIsReportedAndNotCreated) {
+  std::filesystem::remove(path_);
+  const auto outcome = editor_.SaveItem(fields_);
+  EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
+  EXPECT_EQ(outcome.message, "Cannot save to \"" + path_ + "\": the file cannot be opened for writing.");
+  EXPECT_FALSE(std::filesystem::exists(path_));
+}
+
+TEST_F(FailedSaveTest, DirectoryInPlaceOfTheFile) {
+  std::filesystem::remove(path_);
+  std::filesystem::create_directory(path_);
+  EXPECT_EQ(editor_.SaveItem(fields_).kind, SaveOutcome::Kind::Failed);
+}
+
+TEST_F(FailedSaveTest, ReadOnlyFileIsUnchanged) {
+  const auto before = ReadFileBytes(path_);
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_read);
+  if (OpensForWriting(path_)) GTEST_SKIP() << "running with rights that ignore file modes";
+  EXPECT_EQ(editor_.SaveItem(fields_).kind, SaveOutcome::Kind::Failed);
+  EXPECT_EQ(ReadFileBytes(path_), before);
+}
+
+TEST_F(FailedSaveTest, TruncatedFileIsUnchanged) {
+  std::filesystem::resize_file(path_, 0x6000);
+  const auto before = ReadFileBytes(path_);
+  const auto outcome = editor_.SaveItem(fields_);
+  EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
+  EXPECT_EQ(outcome.message, "Cannot save to \"" + path_ + "\": the file is too short to hold item 12.");
+  EXPECT_EQ(ReadFileBytes(path_), before);
+}
+
+TEST_F(FailedSaveTest, FileReplacedByAnotherEditionIsUnchanged) {
+  RomBuilder(RomBuilder::TwoMiB, 99).WithEdition(EditionTable[2]).WriteTo(path_);
+  const auto before = ReadFileBytes(path_);
+  const auto outcome = editor_.SaveItem(fields_);
+  EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
+  EXPECT_EQ(outcome.message,
+            "Cannot save to \"" + path_ + "\": it is no longer the Pokémon Gold Version file that was opened.");
+  EXPECT_EQ(ReadFileBytes(path_), before);
+}
+
+TEST_F(FailedSaveTest, WriteRefusedPartWayIsReportedWithWhatWasWritten) {
+  int allowed = 3;
+  SetByteWriterForTesting([&](const std::string& path, int64_t offset, uint8_t value) {
+    return allowed-- > 0 && WriteOneByteToDisk(path, offset, value);
+  });
+  const auto outcome = editor_.SaveItem(fields_);
+  EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
+  EXPECT_EQ(outcome.message, "Cannot save to \"" + path_ +
+                                 "\": only 3 of the item's 9 bytes were written; the item may now be partly changed.");
+}
+
+TEST_F(FailedSaveTest, FifoInPlaceOfTheFileNeitherBlocksNorIsWritten) {
+  std::filesystem::remove(path_);
+  ASSERT_EQ(mkfifo(path_.c_str(), 0600), 0);
+  EXPECT_EQ(editor_.SaveItem(fields_).kind, SaveOutcome::Kind::Failed);
+  EXPECT_EQ(editor_.OpenRom(path_).label, "Unsupported Rom");
+  EXPECT_FALSE(editor_.LoadItem(1).fields->Price.empty());
+}
+
+struct OddFile {
+  std::string name;
+  std::vector<uint8_t> bytes;
+  std::string label;
+};
+
+std::vector<uint8_t> GoldHeaderOnly(size_t size) {
+  auto bytes = RomBuilder(0x200).WithEdition(Gold).Bytes();
+  bytes.resize(size);
+  return bytes;
+}
+
+class OddFileTest : public ::testing::TestWithParam<OddFile> {};
+
+// Short files open and load without a crash. A Save of an item whose bytes
+// do not all lie in the file fails before its first byte; item 255's record
+// ends inside 32 KiB and has no pointer, so it saves what was loaded.
+TEST_P(OddFileTest, OpensLoadsAndRefusesToSave) {
+  TempDir dir;
+  const auto path = dir.Path("rom.gbc").string();
+  WriteFileBytes(path, GetParam().bytes);
+  RomItemEditor editor;
+  EXPECT_EQ(editor.OpenRom(path).label, GetParam().label);
+  for (int16_t item : {int16_t{1}, int16_t{179}, int16_t{255}}) {
+    const auto loaded = editor.LoadItem(item);
+    ASSERT_TRUE(loaded.fields);
+    const bool fits = GetParam().bytes.size() >= 0x8000 && !HasAsmEntry(item);
+    EXPECT_EQ(editor.SaveItem(*loaded.fields).saved(), fits) << item;
+  }
+  EXPECT_EQ(ReadFileBytes(path), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ShortFiles, OddFileTest,
+    ::testing::Values(OddFile{"Empty", {}, "Unsupported Rom"}, OddFile{"OneByte", {0x47}, "Unsupported Rom"},
+                      OddFile{"HeaderOnly", GoldHeaderOnly(0x150), "Pokémon Gold Version"},
+                      OddFile{"ThirtyTwoKiB", GoldHeaderOnly(0x8000), "Pokémon Gold Version"}),
+    [](const ::testing::TestParamInfo<OddFile>& param) { return param.param.name; });
+
+class PathTest : public ::testing::TestWithParam<std::string> {};
+
+// Paths reach the file system as the UTF-8 bytes they are.
+TEST_P(PathTest, AnyNameOpensLoadsAndSaves) {
+  TempDir dir;
+  const auto path = (dir.Root() / GetParam()).string();
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  RomBuilder().WithEdition(Gold).WriteTo(path);
+  const auto before = ReadFileBytes(path);
+  RomItemEditor editor;
+  ASSERT_EQ(editor.OpenRom(path).label, "Pokémon Gold Version");
+  auto fields = *editor.LoadItem(2).fields;
+  fields.Price = "1234";
+  ASSERT_TRUE(editor.SaveItem(fields).saved());
+  const auto changed = DifferingOffsets(before, ReadFileBytes(path));
+  ASSERT_FALSE(changed.empty());
+  EXPECT_EQ(changed.front(), static_cast<size_t>(RecordAddress(Gold.itemTableBase, 2)));
+}
+
+std::string PathCaseName(const ::testing::TestParamInfo<std::string>& info) {
+  static const char* const kNames[] = {"Spaces", "NonAscii", "LongerThanTheDialogBuffer"};
+  return kNames[info.index];
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, PathTest,
+                         ::testing::Values("with spaces in it.gbc", "Pokémon Kristall ★.gbc",
+                                           std::string(200, 'a') + "/" + std::string(200, 'b') + ".gbc"),
+                         PathCaseName);
+
+TEST(SymbolicLink, IsFollowedAndStaysALink) {
+  TempDir dir;
+  const auto target = dir.Path("rom.gbc");
+  const auto link = dir.Path("link.gbc");
+  RomBuilder().WithEdition(Gold).WriteTo(target);
+  std::filesystem::create_symlink(target, link);
+  RomItemEditor editor;
+  ASSERT_EQ(editor.OpenRom(link.string()).label, "Pokémon Gold Version");
+  auto fields = *editor.LoadItem(1).fields;
+  fields.Effect = "5A";
+  ASSERT_TRUE(editor.SaveItem(fields).saved());
+  EXPECT_EQ(ReadFileBytes(target)[static_cast<size_t>(RecordAddress(Gold.itemTableBase, 1) + 2)], 0x5A);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+}
+
+}  // namespace
