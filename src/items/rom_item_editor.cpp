@@ -30,15 +30,14 @@ SaveOutcome Failed(const std::string& path, const std::string& why) {
 
 }  // namespace
 
-const Edition* RomItemEditor::ReadEdition() const {
-  return FindEdition(ReadHexBytes(romPath_, EditionByteOffset, 1),
-                     HexToText(ReadHexBytes(romPath_, GameCodeOffset, GameCodeLength)));
+std::string RomItemEditor::ReadGameCode() const {
+  return HexToText(ReadHexBytes(romPath_, GameCodeOffset, GameCodeLength));
 }
 
 RomItemEditor::OpenResult RomItemEditor::OpenRom(const std::string& path) {
   romPath_ = path;
   versionByte_ = ReadHexBytes(romPath_, EditionByteOffset, 1);
-  edition_ = ReadEdition();
+  edition_ = FindEdition(versionByte_, ReadGameCode());
   if (edition_ == nullptr) return {std::string(UnsupportedRomLabel), false};
   itemTableBase_ = edition_->itemTableBase;
   asmTableBase_ = edition_->asmTableBase;
@@ -81,7 +80,7 @@ std::optional<SaveOutcome> RomItemEditor::CheckFile(int item) const {
   if (*size < end) return Failed(romPath_, "the file is too short to hold item " + std::to_string(item) + ".");
   // The file may have been replaced since it was opened; its tables would
   // then lie elsewhere.
-  if (ReadEdition() != edition_) {
+  if (FindEdition(ReadHexBytes(romPath_, EditionByteOffset, 1), ReadGameCode()) != edition_) {
     return Failed(romPath_, "it is no longer the " + std::string(edition_->label) + " file that was opened.");
   }
   return std::nullopt;

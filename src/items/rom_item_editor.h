@@ -39,7 +39,7 @@ class RomItemEditor {
   const Edition* OpenEdition() const { return edition_; }
 
  private:
-  const Edition* ReadEdition() const;
+  std::string ReadGameCode() const;
   std::optional<int> LoadedItem() const;
   std::optional<SaveOutcome> CheckFile(int item) const;
 
