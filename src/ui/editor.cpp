@@ -1,0 +1,202 @@
+#include "ui/editor.h"
+
+#include <algorithm>
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "dialogs/cls_common_dialog.h"
+#include "ui/about_window.h"
+#include "ui/app_icon.h"
+#include "ui/item_list.h"
+#include "ui/message_box.h"
+#include "ui/pocket_list.h"
+#include "ui/qt_file_dialog.h"
+#include "ui/twips.h"
+
+namespace {
+
+const std::string OpenTitle = "Open Pokemon Gold, Silver, or Crystal ROM...";
+const std::string OpenFilter = "GBC ROMs (*.gbc)|*.gbc";
+constexpr int32_t OpenFlags =
+    static_cast<int32_t>(DialogFlags::FileMustExist | DialogFlags::PathMustExist | DialogFlags::HideReadOnly);
+
+// Text boxes and lists all sit at the same place in their frames.
+constexpr int FieldLeft = 120;
+constexpr int FieldTop = 240;
+
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+std::string ToUtf8(const QString& text) { return text.toStdString(); }
+
+}  // namespace
+
+Editor::DialogSource Editor::DefaultDialogs() { return MakePlatformFileDialog; }
+Editor::MessageSink Editor::DefaultMessages() { return ShowMessage; }
+
+Editor::Editor(DialogSource dialogs, MessageSink showMessage)
+    : dialogs_(std::move(dialogs)), showMessage_(std::move(showMessage)) {
+  setObjectName(QStringLiteral("Editor"));
+  setWindowTitle(QStringLiteral("Kestrune"));
+  setWindowIcon(KestruneIcon());
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  createControls();
+  createMenus();
+  orderTabs();
+  // The client area below the menu bar has the designed size, and the user cannot change it.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QGroupBox* Editor::addFrame(const char* name, const char* caption, QRect geometry) {
+  auto* frame = new QGroupBox(QString::fromUtf8(caption), centralWidget());
+  frame->setObjectName(QString::fromLatin1(name));
+  frame->setGeometry(geometry);
+  return frame;
+}
+
+QLineEdit* Editor::addTextBox(QGroupBox* frame, const char* name, int width) {
+  auto* box = new QLineEdit(frame);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setAccessibleName(frame->title());
+  box->setGeometry(TwipsRect(FieldLeft, FieldTop, width, 375));
+  return box;
+}
+
+void Editor::createControls() {
+  auto* client = new QWidget(this);
+  client->setFixedSize(Twips(3510), Twips(4305));
+  setCentralWidget(client);
+
+  auto* frame9 = addFrame("Frame9", "Rom Loaded:", TwipsRect(120, 120, 3255, 615));
+  witchita_ = new QLabel(QStringLiteral("None"), frame9);
+  witchita_->setObjectName(QStringLiteral("Witchita"));
+  witchita_->setGeometry(TwipsRect(FieldLeft, FieldTop, 3015, 255));
+
+  auto* frameType = addFrame("FrameType", "Type", TwipsRect(2640, 2640, 735, 735));
+  how_ = addTextBox(frameType, "How", 495);
+  auto* framePocket = addFrame("FramePocket", "Pocket", TwipsRect(120, 2640, 1335, 735));
+  pocket_ = new QComboBox(framePocket);
+  pocket_->setObjectName(QStringLiteral("Pocket"));
+  pocket_->setAccessibleName(framePocket->title());
+  pocket_->setGeometry(TwipsRect(FieldLeft, FieldTop, 1095, 315));
+  FillPocketList(*pocket_);
+  auto* frameUse = addFrame("FrameUse", "Use", TwipsRect(1680, 2640, 735, 735));
+  options_ = addTextBox(frameUse, "Options", 495);
+  auto* frameVar = addFrame("FrameVar", "Var.", TwipsRect(2640, 1800, 735, 735));
+  variable_ = addTextBox(frameVar, "Variable", 495);
+  auto* frameEffect = addFrame("FrameEffect", "Effect", TwipsRect(1680, 1800, 735, 735));
+  effect_ = addTextBox(frameEffect, "Effect", 495);
+  auto* framePrice = addFrame("FramePrice", "Price", TwipsRect(120, 1800, 1335, 735));
+  price_ = addTextBox(framePrice, "Price", 1095);
+
+  frameAsm_ = addFrame("FrameASM", "Advanced", TwipsRect(120, 3480, 2175, 735));
+  asm_ = addTextBox(frameAsm_, "ASM", 855);
+  asm_->setAccessibleName(QStringLiteral("ASM Pointer"));
+  auto* label1 = new QLabel(QStringLiteral("ASM Pointer"), frameAsm_);
+  label1->setObjectName(QStringLiteral("Label1"));
+  label1->setGeometry(TwipsRect(1080, 240, 975, 255));
+  // The designed width fits the font the window was drawn with; a wider
+  // default font would cut the caption short. A label has no border, so
+  // letting it reach the frame's edge changes nothing else.
+  const int fullWidth = std::min(label1->sizeHint().width(), frameAsm_->width() - label1->x());
+  label1->resize(std::max(label1->width(), fullWidth), label1->height());
+
+  auto* frameItem = addFrame("FrameItem", "Item", TwipsRect(120, 960, 3255, 735));
+  load_ = new QPushButton(QStringLiteral("Load"), frameItem);
+  load_->setObjectName(QStringLiteral("Load"));
+  load_->setGeometry(TwipsRect(2520, 240, 615, 255));
+  connect(load_, &QPushButton::clicked, this, &Editor::onLoad);
+  item_ = new QComboBox(frameItem);
+  item_->setObjectName(QStringLiteral("Item"));
+  item_->setAccessibleName(QStringLiteral("Item"));
+  item_->setEditable(true);
+  item_->setGeometry(TwipsRect(FieldLeft, FieldTop, 2295, 315));
+  FillItemList(*item_);
+
+  editingFrames_ = {frameItem, framePrice, frameEffect, frameVar, framePocket, frameUse, frameType, frameAsm_};
+  // Nothing can be edited until a ROM is open.
+  for (QGroupBox* frame : editingFrames_) frame->setEnabled(false);
+}
+
+void Editor::createMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+  file->setObjectName(QStringLiteral("File"));
+  QAction* open = file->addAction(QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O), this, &Editor::onOpen);
+  open->setObjectName(QStringLiteral("Open"));
+  QAction* save = file->addAction(QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), this, &Editor::onSave);
+  save->setObjectName(QStringLiteral("Save"));
+  QAction* exit = file->addAction(QStringLiteral("Exit"), this, &QWidget::close);
+  exit->setObjectName(QStringLiteral("Exit"));
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+  help->setObjectName(QStringLiteral("Help"));
+  QAction* about = help->addAction(QStringLiteral("About"), this, &Editor::onAbout);
+  about->setObjectName(QStringLiteral("About"));
+}
+
+void Editor::orderTabs() {
+  // Qt passes over the controls of a disabled frame by itself.
+  const std::vector<QWidget*> order = {item_, asm_, price_, variable_, options_, how_, effect_, pocket_, load_};
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void Editor::onOpen() {
+  clsCommonDialog dialog(dialogs_());
+  const std::string path =
+      dialog.ShowOpen(static_cast<intptr_t>(winId()), OpenTitle, std::string(), OpenFilter, OpenFlags);
+  const RomItemEditor::OpenResult result = editor_.OpenRom(path);
+  witchita_->setText(FromUtf8(result.label));
+  if (!result.enableFrames) return;
+  for (QGroupBox* frame : editingFrames_) frame->setEnabled(true);
+}
+
+void Editor::onLoad() {
+  const RomItemEditor::LoadResult result = editor_.LoadItem(SelectedItem(*item_));
+  if (result.fields) {
+    showFields(*result.fields);
+  } else {
+    showMessage_(this, FromUtf8(result.message));
+  }
+  frameAsm_->setEnabled(result.enableAsmFrame);
+}
+
+void Editor::onSave() {
+  const SaveOutcome outcome = editor_.SaveItem(gatherFields());
+  if (!outcome.saved()) showMessage_(this, FromUtf8(outcome.message));
+}
+
+void Editor::onAbout() {
+  // One About window at a time. It deletes itself when closed, so the next
+  // About builds it afresh.
+  if (!about_) about_ = new frmAbout;
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
+}
+
+void Editor::showFields(const ItemFields& fields) {
+  price_->setText(FromUtf8(fields.Price));
+  effect_->setText(FromUtf8(fields.Effect));
+  variable_->setText(FromUtf8(fields.Variable));
+  options_->setText(FromUtf8(fields.Options));
+  ShowPocket(*pocket_, fields.Pocket);
+  how_->setText(FromUtf8(fields.How));
+  asm_->setText(FromUtf8(fields.ASM));
+}
+
+ItemFields Editor::gatherFields() const {
+  ItemFields fields;
+  fields.Price = ToUtf8(price_->text());
+  fields.Effect = ToUtf8(effect_->text());
+  fields.Variable = ToUtf8(variable_->text());
+  fields.Options = ToUtf8(options_->text());
+  fields.Pocket = SelectedPocket(*pocket_);
+  fields.How = ToUtf8(how_->text());
+  fields.ASM = ToUtf8(asm_->text());
+  return fields;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "dialogs/platform_file_dialog.h"
+#include "items/item_fields.h"
+#include "items/rom_item_editor.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class frmAbout;
+
+// The main window. It holds no item logic: each command gathers what the
+// controls show, makes one call of RomItemEditor and applies the result. The
+// controls are the only place the item's fields live between commands.
+class Editor : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Where Open gets the platform's file dialog, and how messages reach the
+  // user; tests hand in fakes, users get the defaults.
+  using DialogSource = std::function<std::shared_ptr<PlatformFileDialog>()>;
+  using MessageSink = std::function<void(QWidget* owner, const QString& text)>;
+
+  explicit Editor(DialogSource dialogs = DefaultDialogs(), MessageSink showMessage = DefaultMessages());
+
+ private:
+  static DialogSource DefaultDialogs();
+  static MessageSink DefaultMessages();
+
+  void createControls();
+  void createMenus();
+  void orderTabs();
+  QGroupBox* addFrame(const char* name, const char* caption, QRect geometry);
+  QLineEdit* addTextBox(QGroupBox* frame, const char* name, int width);
+
+  void onOpen();
+  void onLoad();
+  void onSave();
+  void onAbout();
+
+  void showFields(const ItemFields& fields);
+  ItemFields gatherFields() const;
+
+  RomItemEditor editor_;
+  DialogSource dialogs_;
+  MessageSink showMessage_;
+  QPointer<frmAbout> about_;
+
+  QLabel* witchita_ = nullptr;
+  QComboBox* item_ = nullptr;
+  QComboBox* pocket_ = nullptr;
+  QLineEdit* price_ = nullptr;
+  QLineEdit* effect_ = nullptr;
+  QLineEdit* variable_ = nullptr;
+  QLineEdit* options_ = nullptr;
+  QLineEdit* how_ = nullptr;
+  QLineEdit* asm_ = nullptr;
+  QPushButton* load_ = nullptr;
+  QGroupBox* frameAsm_ = nullptr;
+  std::vector<QGroupBox*> editingFrames_;  // in the order Open enables them
+};

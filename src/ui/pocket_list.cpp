@@ -1,0 +1,35 @@
+#include "ui/pocket_list.h"
+
+#include <QComboBox>
+
+#include "items/item_names.h"
+
+namespace {
+
+constexpr int KnownPockets = static_cast<int>(PocketCount);
+
+QString UnknownPocketText(int16_t value) {
+  return QStringLiteral("Unknown (%1)").arg(QString::number(value, 16).toUpper().rightJustified(2, u'0'));
+}
+
+}  // namespace
+
+void FillPocketList(QComboBox& list) {
+  for (int value = 0; value < KnownPockets; ++value) {
+    const std::string_view name = PocketNames[static_cast<std::size_t>(value)];
+    list.addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), value);
+  }
+  list.setCurrentIndex(-1);
+}
+
+void ShowPocket(QComboBox& list, int16_t value) {
+  // At most one extra entry: the one of the item loaded last.
+  while (list.count() > KnownPockets) list.removeItem(list.count() - 1);
+  if (value >= KnownPockets) list.addItem(UnknownPocketText(value), value);
+  list.setCurrentIndex(value < 0 ? -1 : list.findData(value));
+}
+
+int16_t SelectedPocket(const QComboBox& list) {
+  if (list.currentIndex() < 0) return -1;
+  return static_cast<int16_t>(list.currentData().toInt());
+}
