@@ -1,0 +1,103 @@
+#include "cli/csv.h"
+
+#include "cli/cli_error.h"
+#include "cli/file_access.h"
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Reads records one character at a time, so that quoted fields may span lines.
+class CsvReader {
+ public:
+  CsvReader(std::string_view text, const std::string& fileName) : text_(text), fileName_(fileName) {
+    if (text_.substr(0, kByteOrderMark.size()) == kByteOrderMark) text_.remove_prefix(kByteOrderMark.size());
+  }
+
+  std::vector<CsvRecord> Records() {
+    std::vector<CsvRecord> records;
+    while (at_ < text_.size()) {
+      CsvRecord record = Record();
+      const bool blank = record.fields.size() == 1 && record.fields[0].empty();
+      if (!blank) records.push_back(std::move(record));
+    }
+    return records;
+  }
+
+ private:
+  CsvRecord Record() {
+    CsvRecord record{line_, {}};
+    do {
+      record.fields.push_back(Field());
+    } while (Take(','));
+    if (!EndOfLine()) Fail(line_, "a field is followed by something other than a comma or the end of the line");
+    return record;
+  }
+
+  std::string Field() { return Peek() == '"' ? QuotedField() : PlainField(); }
+
+  std::string PlainField() {
+    std::string field;
+    while (at_ < text_.size() && Peek() != ',' && Peek() != '\n' && Peek() != '\r') {
+      if (Peek() == '"') Fail(line_, "a quote stands inside a field that does not start with one");
+      field += text_[at_++];
+    }
+    return field;
+  }
+
+  std::string QuotedField() {
+    const size_t startLine = line_;
+    std::string field;
+    ++at_;
+    while (true) {
+      if (at_ >= text_.size()) Fail(startLine, "a quoted field is never closed");
+      const char c = text_[at_++];
+      if (c == '"' && !Take('"')) return field;
+      if (c == '\n') ++line_;
+      field += c;
+    }
+  }
+
+  // Consumes a line ending or the end of the text.
+  bool EndOfLine() {
+    if (at_ >= text_.size()) return true;
+    Take('\r');
+    if (!Take('\n')) return false;
+    ++line_;
+    return true;
+  }
+
+  char Peek() const { return text_[at_]; }
+  bool Take(char c) {
+    if (at_ >= text_.size() || text_[at_] != c) return false;
+    ++at_;
+    return true;
+  }
+  [[noreturn]] void Fail(size_t line, const std::string& what) const {
+    throw InvalidInput(Quoted(fileName_) + " line " + std::to_string(line) + ": " + what + ".");
+  }
+
+  std::string_view text_;
+  const std::string& fileName_;
+  size_t at_ = 0;
+  size_t line_ = 1;
+};
+
+}  // namespace
+
+std::string CsvField(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string quoted = "\"";
+  for (char c : text) quoted += c == '"' ? "\"\"" : std::string(1, c);
+  return quoted + "\"";
+}
+
+std::string CsvLine(const std::vector<std::string>& fields) {
+  std::string line;
+  for (size_t i = 0; i < fields.size(); ++i) line += (i == 0 ? "" : ",") + CsvField(fields[i]);
+  return line + "\n";
+}
+
+std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& fileName) {
+  return CsvReader(text, fileName).Records();
+}

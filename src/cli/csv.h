@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Comma-separated values with RFC 4180 quoting. Lines end in "\n" when
+// written; "\r\n" is read as well.
+
+// One field, quoted when it holds a comma, a quote or a line break.
+std::string CsvField(std::string_view text);
+// The fields joined by commas, ending in "\n".
+std::string CsvLine(const std::vector<std::string>& fields);
+
+struct CsvRecord {
+  size_t line = 0;  // 1-based line on which the record starts
+  std::vector<std::string> fields;
+};
+
+// Every record of `text`, blank lines left out. A UTF-8 byte order mark at
+// the start is skipped. Throws a CliError (invalid input) naming the line of
+// a malformed quote.
+std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& fileName);

@@ -1,0 +1,44 @@
+#include <iostream>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/file_access.h"
+#include "cli/item_export.h"
+#include "cli/rom_session.h"
+
+namespace {
+
+struct ExportOptions {
+  std::string rom;
+  std::string format = "csv";
+  std::string output;
+};
+
+std::vector<ItemRow> AllItems(RomSession& session) {
+  std::vector<ItemRow> rows;
+  for (int item = 1; item <= LastItem; ++item) rows.push_back({item, session.LoadValues(item)});
+  return rows;
+}
+
+ExitStatus RunExport(const ExportOptions& options) {
+  RomSession session(options.rom);
+  const std::vector<ItemRow> rows = AllItems(session);
+  const std::string text = options.format == "json" ? ExportJson(rows) : ExportCsv(rows);
+  if (options.output.empty()) {
+    std::cout << text;
+  } else {
+    WriteTextFile(options.output, text);
+  }
+  return ExitStatus::Success;
+}
+
+}  // namespace
+
+void AddExportCommand(CLI::App& app, CommandRun& run) {
+  auto* command = app.add_subcommand("export", "Write all items 1-255 as CSV or JSON");
+  auto options = std::make_shared<ExportOptions>();
+  command->add_option("ROM", options->rom, "ROM image")->required();
+  command->add_option("--format", options->format, "csv (the default) or json")->check(CLI::IsMember({"csv", "json"}));
+  command->add_option("-o,--output", options->output, "file to write instead of standard output");
+  command->callback([&run, options] { run = [options] { return RunExport(*options); }; });
+}

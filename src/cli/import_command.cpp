@@ -1,0 +1,82 @@
+#include <iostream>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/file_access.h"
+#include "cli/item_import.h"
+#include "cli/rom_session.h"
+
+namespace {
+
+struct ImportOptions {
+  std::string rom;
+  std::string file;
+  bool dryRun = false;
+};
+
+struct PlannedSave {
+  int item;
+  ItemFields fields;
+  std::vector<FieldChange> changes;
+};
+
+// Checks each given field on its own first, so that every bad column is
+// named, then the row as a whole.
+std::optional<PlannedSave> PlanRow(RomSession& session, const ImportRow& row, const std::string& fileName,
+                                   std::vector<std::string>& problems) {
+  const ItemFields loaded = session.Load(row.item);
+  ItemFields fields = loaded;
+  bool valid = true;
+  for (Field field : AllFields) {
+    const auto& text = row.given[static_cast<size_t>(field)];
+    if (!text) continue;
+    ItemFields single = loaded;
+    SetField(single, field, *text);
+    if (const auto checked = ValuesOf(row.item, single); !checked.values) {
+      problems.push_back(Quoted(fileName) + " " + row.where + ", " + std::string(FieldKey(field)) + ": " +
+                         checked.problem);
+      valid = false;
+    }
+    SetField(fields, field, *text);
+  }
+  if (!valid) return std::nullopt;
+  const auto after = ValuesOf(row.item, fields);
+  auto changes = Changes(row.item, session.LoadValues(row.item), *after.values);
+  if (changes.empty()) return std::nullopt;
+  return PlannedSave{row.item, fields, std::move(changes)};
+}
+
+ExitStatus RunImport(const ImportOptions& options) {
+  ImportFile file = ParseImport(ReadTextFile(options.file), options.file);
+  RomSession session(options.rom);
+  std::vector<PlannedSave> plan;
+  for (const ImportRow& row : file.rows) {
+    if (auto save = PlanRow(session, row, options.file, file.problems)) plan.push_back(std::move(*save));
+  }
+  if (!file.problems.empty()) {
+    for (const std::string& problem : file.problems) std::cerr << problem << "\n";
+    throw InvalidInput("Nothing was written to " + Quoted(options.rom) + ".");
+  }
+
+  size_t changed = 0;
+  for (const PlannedSave& save : plan) {
+    if (!options.dryRun) session.Save(save.item, save.fields);
+    for (const FieldChange& change : save.changes) std::cout << FormatChange(change) << "\n";
+    changed += save.changes.size();
+  }
+  std::cout << changed << (changed == 1 ? " field" : " fields") << " in " << plan.size()
+            << (plan.size() == 1 ? " item" : " items") << (options.dryRun ? " would change (dry run)." : " changed.")
+            << "\n";
+  return ExitStatus::Success;
+}
+
+}  // namespace
+
+void AddImportCommand(CLI::App& app, CommandRun& run) {
+  auto* command = app.add_subcommand("import", "Save the items of a CSV or JSON file in the export's form");
+  auto options = std::make_shared<ImportOptions>();
+  command->add_option("ROM", options->rom, "ROM image")->required();
+  command->add_option("FILE", options->file, "CSV or JSON file")->required();
+  command->add_flag("--dry-run", options->dryRun, "show what would change and write nothing");
+  command->callback([&run, options] { run = [options] { return RunImport(*options); }; });
+}

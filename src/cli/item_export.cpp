@@ -1,0 +1,43 @@
+#include "cli/item_export.h"
+
+#include <nlohmann/json.hpp>
+
+#include "cli/csv.h"
+#include "items/edition_table.h"
+#include "items/item_names.h"
+
+namespace {
+
+std::string NameOf(int item) { return std::string(ItemNames[static_cast<size_t>(item)]); }
+
+nlohmann::ordered_json JsonValue(int item, Field field, const std::string& text) {
+  if (field == Field::Price || field == Field::Pocket) return std::stoul(text);
+  if (field == Field::Asm && !HasAsmEntry(item)) return nullptr;
+  return text;
+}
+
+}  // namespace
+
+std::string ExportCsv(const std::vector<ItemRow>& rows) {
+  std::vector<std::string> header{"index", "name"};
+  for (Field field : AllFields) header.emplace_back(FieldKey(field));
+  std::string text = CsvLine(header);
+  for (const ItemRow& row : rows) {
+    std::vector<std::string> fields{std::to_string(row.item), NameOf(row.item)};
+    fields.insert(fields.end(), row.values.texts.begin(), row.values.texts.end());
+    text += CsvLine(fields);
+  }
+  return text;
+}
+
+std::string ExportJson(const std::vector<ItemRow>& rows) {
+  std::string text = "[\n";
+  for (size_t i = 0; i < rows.size(); ++i) {
+    nlohmann::ordered_json object{{"index", rows[i].item}, {"name", NameOf(rows[i].item)}};
+    for (Field field : AllFields) {
+      object[std::string(FieldKey(field))] = JsonValue(rows[i].item, field, rows[i].values[field]);
+    }
+    text += object.dump() + (i + 1 < rows.size() ? ",\n" : "\n");
+  }
+  return text + "]\n";
+}

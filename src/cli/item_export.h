@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/item_values.h"
+
+// The export of all items, in a form that stays the same from run to run so
+// that two exports compare line by line: one item per line, columns in the
+// same order, in CSV or as a JSON array.
+
+struct ItemRow {
+  int item = 0;
+  ItemValues values;
+};
+
+// index,name,price,effect,variable,options,pocket,how,asm
+std::string ExportCsv(const std::vector<ItemRow>& rows);
+// Price and pocket as numbers, the others as strings, asm null above 179.
+std::string ExportJson(const std::vector<ItemRow>& rows);

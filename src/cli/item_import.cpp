@@ -1,0 +1,183 @@
+#include "cli/item_import.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+#include <set>
+
+#include "cli/cli_error.h"
+#include "cli/csv.h"
+#include "cli/file_access.h"
+#include "cli/item_argument.h"
+#include "cli/rom_session.h"
+#include "items/edition_table.h"
+#include "items/item_names.h"
+
+namespace {
+
+// The columns an import file may name: the index, the name or a field.
+enum class Column { Index, Name, Value };
+struct ColumnKey {
+  Column kind;
+  Field field = Field::Price;
+};
+
+std::optional<ColumnKey> ColumnFromKey(std::string_view key) {
+  if (key == "index") return ColumnKey{Column::Index};
+  if (key == "name") return ColumnKey{Column::Name};
+  if (const auto field = FieldFromKey(key)) return ColumnKey{Column::Value, *field};
+  return std::nullopt;
+}
+
+// Gathers the rows and every problem found, so that one run reports them all.
+class RowCollector {
+ public:
+  explicit RowCollector(const std::string& fileName) : fileName_(fileName) {}
+
+  void Problem(const std::string& where, const std::string& what) {
+    file_.problems.push_back(Quoted(fileName_) + (where.empty() ? "" : " " + where) + ": " + what);
+  }
+
+  // Starts a row from its index text; false when the row cannot be used.
+  bool Start(const std::string& where, const std::string& indexText) {
+    const auto item = ParseDecimal(indexText, 1, LastItem);
+    if (!item) {
+      Problem(where, "index \"" + indexText + "\" is not an item number from 1 to 255.");
+      return false;
+    }
+    if (!seen_.insert(*item).second) {
+      Problem(where, DescribeItem(*item) + " is given a second time.");
+      return false;
+    }
+    file_.rows.push_back({where, *item, {}});
+    return true;
+  }
+
+  void Cell(Column column, Field field, const std::string& text) {
+    ImportRow& row = file_.rows.back();
+    if (column == Column::Name) return CheckName(row, text);
+    if (column != Column::Value) return;
+    if (field == Field::Asm && !HasAsmEntry(row.item)) return CheckNoPointer(row, text);
+    if (field != Field::Pocket) {
+      row.given[static_cast<size_t>(field)] = text;
+      return;
+    }
+    if (const auto pocket = ParsePocket(text)) {
+      row.given[static_cast<size_t>(field)] = std::to_string(*pocket);
+    } else {
+      Problem(row.where + ", pocket", "there is no pocket \"" + text + "\"; give " + PocketChoices() + ".");
+    }
+  }
+
+  bool HasProblems() const { return !file_.problems.empty(); }
+  ImportFile Take() { return std::move(file_); }
+
+ private:
+  void CheckName(const ImportRow& row, const std::string& name) {
+    const std::string_view expected = ItemNames[static_cast<size_t>(row.item)];
+    if (!name.empty() && name != expected) {
+      Problem(row.where, "name \"" + name + "\" is not the name of " + DescribeItem(row.item) + ".");
+    }
+  }
+  void CheckNoPointer(const ImportRow& row, const std::string& text) {
+    if (!text.empty()) Problem(row.where + ", asm", DescribeItem(row.item) + " has no ASM pointer; leave it empty.");
+  }
+
+  const std::string& fileName_;
+  ImportFile file_;
+  std::set<int> seen_;
+};
+
+ImportFile ParseCsvImport(const std::string& text, const std::string& fileName) {
+  const std::vector<CsvRecord> records = ParseCsv(text, fileName);
+  RowCollector rows(fileName);
+  if (records.empty()) return rows.Take();
+
+  const CsvRecord& header = records.front();
+  const std::string headerWhere = "line " + std::to_string(header.line);
+  std::vector<ColumnKey> columns;
+  std::set<std::string> names;
+  for (const std::string& name : header.fields) {
+    const auto column = ColumnFromKey(name);
+    if (!column) rows.Problem(headerWhere, "there is no column \"" + name + "\".");
+    if (!names.insert(name).second) rows.Problem(headerWhere, "the column \"" + name + "\" stands twice.");
+    if (column) columns.push_back(*column);
+  }
+  if (!names.count("index")) rows.Problem(headerWhere, "the header has no \"index\" column.");
+  if (rows.HasProblems()) return rows.Take();
+
+  const auto indexColumn =
+      std::distance(header.fields.begin(), std::find(header.fields.begin(), header.fields.end(), "index"));
+  for (auto record = records.begin() + 1; record != records.end(); ++record) {
+    const std::string where = "line " + std::to_string(record->line);
+    if (record->fields.size() != columns.size()) {
+      rows.Problem(where, std::to_string(record->fields.size()) + " fields where the header has " +
+                              std::to_string(columns.size()) + ".");
+      continue;
+    }
+    if (!rows.Start(where, record->fields[static_cast<size_t>(indexColumn)])) continue;
+    for (size_t i = 0; i < columns.size(); ++i) rows.Cell(columns[i].kind, columns[i].field, record->fields[i]);
+  }
+  return rows.Take();
+}
+
+// A JSON value as the text a CSV cell would hold, or nothing when its type
+// does not fit the column.
+std::optional<std::string> JsonText(const nlohmann::json& value, bool numberAllowed) {
+  if (value.is_string()) return value.get<std::string>();
+  if (numberAllowed && value.is_number_integer()) return value.dump();
+  return std::nullopt;
+}
+
+void ReadJsonEntry(RowCollector& rows, const nlohmann::json& entry, const std::string& where) {
+  if (!entry.is_object()) return rows.Problem(where, "an entry must be an object.");
+  const auto index = entry.find("index");
+  if (index == entry.end() || !index->is_number_unsigned()) {
+    return rows.Problem(where, "\"index\" must be an item number from 1 to 255.");
+  }
+  if (!rows.Start(where, index->dump())) return;
+  for (const auto& [key, value] : entry.items()) {
+    const auto column = ColumnFromKey(key);
+    if (!column) {
+      rows.Problem(where, "there is no key \"" + key + "\".");
+      continue;
+    }
+    // A null pointer is how the export writes "no entry"; elsewhere it means "not given".
+    if (column->kind == Column::Index || value.is_null()) continue;
+    const bool numeric =
+        column->kind == Column::Value && (column->field == Field::Price || column->field == Field::Pocket);
+    const auto text = JsonText(value, numeric);
+    if (!text) {
+      rows.Problem(where, "\"" + key + "\" must be " + (numeric ? "a whole number or a string." : "a string."));
+      continue;
+    }
+    rows.Cell(column->kind, column->field, *text);
+  }
+}
+
+ImportFile ParseJsonImport(const std::string& text, const std::string& fileName) {
+  nlohmann::json document;
+  try {
+    document = nlohmann::json::parse(text);
+  } catch (const nlohmann::json::parse_error& error) {
+    throw InvalidInput(Quoted(fileName) + " is not valid JSON: the error is at byte " + std::to_string(error.byte) +
+                       ".");
+  }
+  RowCollector rows(fileName);
+  if (!document.is_array()) {
+    rows.Problem("", "the file must hold an array of items.");
+    return rows.Take();
+  }
+  for (size_t i = 0; i < document.size(); ++i) ReadJsonEntry(rows, document[i], "entry " + std::to_string(i + 1));
+  return rows.Take();
+}
+
+bool LooksLikeJson(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t\r\n");
+  return first != std::string::npos && (text[first] == '[' || text[first] == '{');
+}
+
+}  // namespace
+
+ImportFile ParseImport(const std::string& text, const std::string& fileName) {
+  return LooksLikeJson(text) ? ParseJsonImport(text, fileName) : ParseCsvImport(text, fileName);
+}

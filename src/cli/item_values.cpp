@@ -1,0 +1,78 @@
+#include "cli/item_values.h"
+
+#include "items/edition_table.h"
+#include "items/field_codec.h"
+#include "items/item_names.h"
+
+namespace {
+
+constexpr std::array<std::string_view, AllFields.size()> kKeys{"price",  "effect", "variable", "options",
+                                                               "pocket", "how",    "asm"};
+
+ItemValues FromBytes(const ItemBytes& bytes) {
+  ItemValues values;
+  values[Field::Price] = FieldCodec::PriceFromHex(bytes.price);
+  values[Field::Effect] = bytes.effect;
+  values[Field::Variable] = bytes.variable;
+  values[Field::Options] = bytes.options;
+  values[Field::Pocket] = std::to_string(FieldCodec::PocketFromHex(bytes.pocket));
+  values[Field::How] = bytes.how;
+  values[Field::Asm] = bytes.asmPointer;
+  return values;
+}
+
+}  // namespace
+
+std::string_view FieldKey(Field field) { return kKeys[static_cast<size_t>(field)]; }
+
+std::optional<Field> FieldFromKey(std::string_view key) {
+  for (Field field : AllFields) {
+    if (FieldKey(field) == key) return field;
+  }
+  return std::nullopt;
+}
+
+void SetField(ItemFields& fields, Field field, const std::string& text) {
+  switch (field) {
+    case Field::Price:
+      fields.Price = text;
+      break;
+    case Field::Effect:
+      fields.Effect = text;
+      break;
+    case Field::Variable:
+      fields.Variable = text;
+      break;
+    case Field::Options:
+      fields.Options = text;
+      break;
+    case Field::Pocket:
+      fields.Pocket = static_cast<int16_t>(std::stoi(text));
+      break;
+    case Field::How:
+      fields.How = text;
+      break;
+    case Field::Asm:
+      fields.ASM = text;
+      break;
+  }
+}
+
+ItemValuesResult ValuesOf(int item, const ItemFields& fields) {
+  const EncodedItem encoded = EncodeItemFields(fields, HasAsmEntry(item));
+  if (!encoded.bytes) return {std::nullopt, encoded.problem};
+  return {FromBytes(*encoded.bytes), {}};
+}
+
+std::vector<FieldChange> Changes(int item, const ItemValues& before, const ItemValues& after) {
+  std::vector<FieldChange> changes;
+  for (Field field : AllFields) {
+    if (before[field] != after[field]) changes.push_back({item, field, before[field], after[field]});
+  }
+  return changes;
+}
+
+std::string FormatChange(const FieldChange& change) {
+  return std::to_string(change.item) + " " + std::string(ItemNames[static_cast<size_t>(change.item)]) + " " +
+         std::string(FieldKey(change.field)) + " " + change.before + " -> " + change.after;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "items/item_encoding.h"
+#include "items/item_fields.h"
+
+// An item's values in the tool's columns: price and pocket as decimal
+// numbers, the byte fields as two upper-case hex digits and the pointer as
+// four, in file order. Every text is made from the bytes the core would
+// store, so two items compare equal exactly when their bytes do.
+
+enum class Field { Price, Effect, Variable, Options, Pocket, How, Asm };
+inline constexpr std::array<Field, 7> AllFields{Field::Price,  Field::Effect, Field::Variable, Field::Options,
+                                                Field::Pocket, Field::How,    Field::Asm};
+
+// The column name: "price", "effect", ... "asm".
+std::string_view FieldKey(Field field);
+std::optional<Field> FieldFromKey(std::string_view key);
+
+struct ItemValues {
+  std::array<std::string, AllFields.size()> texts;  // the pointer's is empty above item 179
+
+  const std::string& operator[](Field field) const { return texts[static_cast<size_t>(field)]; }
+  std::string& operator[](Field field) { return texts[static_cast<size_t>(field)]; }
+  friend bool operator==(const ItemValues&, const ItemValues&) = default;
+};
+
+// The values of `item` whose fields the core loaded or was given; nothing
+// when the core would refuse to store them, with `problem` saying why.
+struct ItemValuesResult {
+  std::optional<ItemValues> values;
+  std::string problem;
+};
+ItemValuesResult ValuesOf(int item, const ItemFields& fields);
+
+// Puts a column's text into the field it names; a pocket's text is its
+// decimal number.
+void SetField(ItemFields& fields, Field field, const std::string& text);
+
+struct FieldChange {
+  int item;
+  Field field;
+  std::string before, after;
+};
+std::vector<FieldChange> Changes(int item, const ItemValues& before, const ItemValues& after);
+// "18 Potion price 300 -> 350"
+std::string FormatChange(const FieldChange& change);

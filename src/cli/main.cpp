@@ -1,0 +1,42 @@
+#include <CLI/CLI.hpp>
+#include <exception>
+#include <iostream>
+
+#include "cli/commands.h"
+
+namespace {
+
+int Status(ExitStatus status) { return static_cast<int>(status); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app("Edits the item data of Pokémon Gold, Silver and Crystal ROM images.", "kestrune-cli");
+  app.set_version_flag("--version", KESTRUNE_VERSION_TEXT);
+  app.require_subcommand(1);
+  CommandRun run;
+  AddInfoCommand(app, run);
+  AddShowCommand(app, run);
+  AddSetCommand(app, run);
+  AddExportCommand(app, run);
+  AddImportCommand(app, run);
+  AddDiffCommand(app, run);
+  AddFixChecksumCommand(app, run);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    // Help and version print and succeed; every other parse error is bad usage.
+    const int helpStatus = app.exit(error);
+    return error.get_exit_code() == 0 ? helpStatus : Status(ExitStatus::InvalidInput);
+  }
+  try {
+    return Status(run());
+  } catch (const CliError& error) {
+    std::cerr << error.what() << "\n";
+    return Status(error.Status());
+  } catch (const std::exception& error) {
+    std::cerr << "Stopped by an unexpected error: " << error.what() << "\n";
+    return Status(ExitStatus::FileError);
+  }
+}

@@ -1,0 +1,31 @@
+#include <iostream>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/item_argument.h"
+#include "cli/item_text.h"
+#include "cli/rom_session.h"
+
+namespace {
+
+struct ShowOptions {
+  std::string rom;
+  std::string item;
+};
+
+ExitStatus RunShow(const ShowOptions& options) {
+  const int item = ParseItem(options.item);
+  RomSession session(options.rom);
+  std::cout << FormatItem(item, session.Load(item));
+  return ExitStatus::Success;
+}
+
+}  // namespace
+
+void AddShowCommand(CLI::App& app, CommandRun& run) {
+  auto* command = app.add_subcommand("show", "Show one item's fields and what its bytes mean");
+  auto options = std::make_shared<ShowOptions>();
+  command->add_option("ROM", options->rom, "ROM image")->required();
+  command->add_option("ITEM", options->item, "item number (1-255) or name")->required();
+  command->callback([&run, options] { run = [options] { return RunShow(*options); }; });
+}
