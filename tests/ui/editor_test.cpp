@@ -1,0 +1,547 @@
+// The main window, driven through its real widgets on ROM files on disk.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCompleter>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "harness.h"
+#include "items/edition_table.h"
+#include "items/item_names.h"
+#include "ui/message_box.h"
+#include "ui/twips.h"
+
+namespace {
+
+const Edition& Gold = EditionTable[0];
+
+// In the order Open enables them.
+const QStringList EditingFrames = {"FrameItem", "FramePocket", "FrameUse",   "FrameType",
+                                   "FrameVar",  "FrameEffect", "FramePrice", "FrameASM"};
+const QStringList EnableOrder = {"FrameItem",   "FramePrice", "FrameEffect", "FrameVar",
+                                 "FramePocket", "FrameUse",   "FrameType",   "FrameASM"};
+
+RomBuilder GoldRom(uint32_t seed = 7) { return RomBuilder(RomBuilder::TwoMiB, seed).WithEdition(Gold); }
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString PocketText(int16_t value) {
+  if (value < static_cast<int16_t>(PocketCount)) return Text(PocketNames[static_cast<std::size_t>(value)]);
+  return QStringLiteral("Unknown (%1)").arg(QString::number(value, 16).toUpper().rightJustified(2, u'0'));
+}
+
+// The control that has the focus, by name; an editable list's own edit field counts as the list.
+QString FocusName() {
+  QWidget* focus = QApplication::focusWidget();
+  if (focus == nullptr) return {};
+  if (focus->objectName().isEmpty() && qobject_cast<QComboBox*>(focus->parentWidget())) {
+    return focus->parentWidget()->objectName();
+  }
+  return focus->objectName();
+}
+
+// Records the frames in the order they become enabled.
+class EnableRecorder : public QObject {
+ public:
+  explicit EnableRecorder(const Harness& harness) {
+    for (const QString& name : EditingFrames) harness.frame(name.toLatin1().constData())->installEventFilter(this);
+  }
+  QStringList enabled;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::EnabledChange && static_cast<QWidget*>(watched)->isEnabled()) {
+      enabled << watched->objectName();
+    }
+    return false;
+  }
+};
+
+std::vector<size_t> Offsets(int32_t start, int32_t count) {
+  std::vector<size_t> offsets;
+  for (int32_t i = 0; i < count; ++i) offsets.push_back(static_cast<size_t>(start + i));
+  return offsets;
+}
+
+}  // namespace
+
+class EditorTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void startsWithOnlyTheMenuUsable();
+  void layout_data();
+  void layout();
+  void open_data();
+  void open();
+  void failedOpenKeepsTheFramesOfAnEarlierOne();
+  void load_data();
+  void load();
+  void loadThenSaveLeavesTheFileAlone_data();
+  void loadThenSaveLeavesTheFileAlone();
+  void saveWritesTheEditedFields();
+  void saveWritesTheItemOfTheLastLoad();
+  void refusedSaveWritesNothing_data();
+  void refusedSaveWritesNothing();
+  void failedSaveNamesTheFile();
+  void itemChooser_data();
+  void itemChooser();
+  void tabOrder_data();
+  void tabOrder();
+  void keyboard();
+  void messageBoxIsPlain();
+  void demoRomOpens();
+};
+
+void EditorTest::startsWithOnlyTheMenuUsable() {
+  Harness h;
+  QCOMPARE(h.editor.windowTitle(), "Kestrune");
+  QCOMPARE(h.label(), "None");
+  QVERIFY(h.frame("Frame9")->isEnabled());
+  for (const QString& name : EditingFrames) QVERIFY2(!h.frame(name.toLatin1())->isEnabled(), qPrintable(name));
+  for (const char* entry : {"Open", "Save", "Exit", "About"}) QVERIFY(h.find<QAction>(entry)->isEnabled());
+  QCOMPARE(h.shown(), ItemFields{});
+
+  auto* item = h.find<QComboBox>("Item");
+  QVERIFY(item->currentText().isEmpty());
+  QCOMPARE(item->count(), static_cast<int>(ItemCount));
+  for (int i = 0; i < item->count(); ++i) QCOMPARE(item->itemText(i), Text(ItemNames[static_cast<size_t>(i)]));
+  auto* pocket = h.find<QComboBox>("Pocket");
+  QVERIFY(pocket->currentText().isEmpty());
+  QCOMPARE(pocket->count(), static_cast<int>(PocketCount));
+  for (int i = 0; i < pocket->count(); ++i) QCOMPARE(pocket->itemText(i), Text(PocketNames[static_cast<size_t>(i)]));
+
+  // Fixed size: the client area below the menu bar as designed.
+  h.editor.show();
+  QCOMPARE(h.editor.centralWidget()->size(), QSize(Twips(3510), Twips(4305)));
+  QCOMPARE(h.editor.minimumSize(), h.editor.maximumSize());
+  QVERIFY(!(h.editor.windowFlags() & Qt::WindowMaximizeButtonHint));
+}
+
+void EditorTest::layout_data() {
+  QTest::addColumn<QString>("container");
+  QTest::addColumn<QString>("caption");  // a frame's title or a control's text
+  QTest::addColumn<QString>("accessibleName");
+  QTest::addColumn<QRect>("twips");
+
+  const auto row = [](const char* name, const char* container, const char* caption, const char* accessible,
+                      QRect twips) { QTest::newRow(name) << container << caption << accessible << twips; };
+  row("Frame9", "", "Rom Loaded:", "", {120, 120, 3255, 615});
+  row("Witchita", "Frame9", "None", "", {120, 240, 3015, 255});
+  row("FrameItem", "", "Item", "", {120, 960, 3255, 735});
+  row("Item", "FrameItem", "", "Item", {120, 240, 2295, 315});
+  row("Load", "FrameItem", "Load", "", {2520, 240, 615, 255});
+  row("FramePrice", "", "Price", "", {120, 1800, 1335, 735});
+  row("Price", "FramePrice", "", "Price", {120, 240, 1095, 375});
+  row("FrameEffect", "", "Effect", "", {1680, 1800, 735, 735});
+  row("Effect", "FrameEffect", "", "Effect", {120, 240, 495, 375});
+  row("FrameVar", "", "Var.", "", {2640, 1800, 735, 735});
+  row("Variable", "FrameVar", "", "Var.", {120, 240, 495, 375});
+  row("FramePocket", "", "Pocket", "", {120, 2640, 1335, 735});
+  row("Pocket", "FramePocket", "", "Pocket", {120, 240, 1095, 315});
+  row("FrameUse", "", "Use", "", {1680, 2640, 735, 735});
+  row("Options", "FrameUse", "", "Use", {120, 240, 495, 375});
+  row("FrameType", "", "Type", "", {2640, 2640, 735, 735});
+  row("How", "FrameType", "", "Type", {120, 240, 495, 375});
+  row("FrameASM", "", "Advanced", "", {120, 3480, 2175, 735});
+  row("ASM", "FrameASM", "", "ASM Pointer", {120, 240, 855, 375});
+  row("Label1", "FrameASM", "ASM Pointer", "", {1080, 240, 975, 255});
+}
+
+void EditorTest::layout() {
+  QFETCH(QString, container);
+  QFETCH(QString, caption);
+  QFETCH(QString, accessibleName);
+  QFETCH(QRect, twips);
+  Harness h;
+  auto* control = h.find<QWidget>(QTest::currentDataTag());
+  QVERIFY(control != nullptr);
+  QCOMPARE(control->parentWidget()->objectName(), container);
+  if (auto* frame = qobject_cast<QGroupBox*>(control)) QCOMPARE(frame->title(), caption);
+  if (auto* label = qobject_cast<QLabel*>(control)) QCOMPARE(label->text(), caption);
+  if (auto* button = qobject_cast<QPushButton*>(control)) QCOMPARE(button->text(), caption);
+  QCOMPARE(control->accessibleName(), accessibleName);
+
+  const QRect expected = TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+  if (qobject_cast<QLabel*>(control) && control->objectName() == "Label1") {
+    // A caption may grow to the right to show its text in full.
+    QCOMPARE(control->pos(), expected.topLeft());
+    QVERIFY(control->width() >= expected.width());
+    QVERIFY(control->geometry().right() < control->parentWidget()->width());
+  } else {
+    QCOMPARE(control->geometry(), expected);
+  }
+}
+
+void EditorTest::open_data() {
+  QTest::addColumn<int>("editionByte");
+  QTest::addColumn<QString>("gameCode");
+  QTest::addColumn<QString>("label");
+
+  QTest::newRow("Gold") << 0x47 << "AAUE"
+                        << "Pokémon Gold Version";
+  QTest::newRow("Silver") << 0x53 << "AAXE"
+                          << "Pokémon Silver Version";
+  QTest::newRow("Crystal") << 0x41 << "BYTE"
+                           << "Pokémon Crystal Version";
+  QTest::newRow("Crystal 1.1") << 0x41 << "BYTU"
+                               << "Pokémon Crystal Version";
+  QTest::newRow("unknown edition byte") << 0x61 << "AAUE"
+                                        << "Unsupported Rom";
+  QTest::newRow("other region") << 0x47 << "AAUJ"
+                                << "Unsupported Rom";
+  QTest::newRow("cancelled") << -1 << ""
+                             << "Unsupported Rom";
+}
+
+void EditorTest::open() {
+  QFETCH(int, editionByte);
+  QFETCH(QString, gameCode);
+  QFETCH(QString, label);
+  Harness h;
+  EnableRecorder recorder(h);
+  const auto rom = RomBuilder().WithEditionByte(static_cast<uint8_t>(editionByte)).WithGameCode(gameCode.toStdString());
+  h.open(editionByte < 0 ? std::filesystem::path() : h.write(rom));
+
+  QCOMPARE(h.label(), label);
+  const bool recognised = label != "Unsupported Rom";
+  QCOMPARE(recorder.enabled, recognised ? EnableOrder : QStringList());
+  QVERIFY(h.messages.isEmpty());
+
+  QCOMPARE(h.dialogs.requests.size(), 1u);
+  const OpenFileNameRecord& request = h.dialogs.requests.front();
+  QCOMPARE(request.lpstrTitle.value_or(""), "Open Pokemon Gold, Silver, or Crystal ROM...");
+  QCOMPARE(request.lpstrFilter.value_or(""), std::string("GBC ROMs (*.gbc)\0*.gbc\0", 23));
+  QCOMPARE(request.Flags, 6148u);
+  QCOMPARE(request.hwndOwner, static_cast<intptr_t>(h.editor.winId()));
+}
+
+void EditorTest::failedOpenKeepsTheFramesOfAnEarlierOne() {
+  Harness h;
+  const auto gold = h.write(GoldRom(), "gold.gbc");
+  h.open(gold);
+  h.open(h.write(RomBuilder().WithEditionByte(0x00), "other.gbc"));
+  QCOMPARE(h.label(), "Unsupported Rom");
+  for (const QString& name : EditingFrames) QVERIFY(h.frame(name.toLatin1())->isEnabled());
+  // Each Open asks a dialog of its own, which knows no earlier path to start from.
+  QCOMPARE(h.dialogs.requests.size(), 2u);
+  QCOMPARE(h.dialogs.requests.back().lpstrInitialDir.value_or("?"), "");
+}
+
+void EditorTest::load_data() {
+  QTest::addColumn<int>("index");
+  QTest::addColumn<bool>("asmFrameEnabled");
+  QTest::addColumn<QString>("message");
+
+  QTest::newRow("item 1") << 1 << true << "";
+  QTest::newRow("item 179, last with a pointer") << 179 << true << "";
+  QTest::newRow("item 180") << 180 << false << "";
+  QTest::newRow("item 255") << 255 << false << "";
+  QTest::newRow("item 0") << 0 << true << "Cannot load Item 0";
+  QTest::newRow("no selection") << -1 << true << "Choose an item to load.";
+}
+
+void EditorTest::load() {
+  QFETCH(int, index);
+  QFETCH(bool, asmFrameEnabled);
+  QFETCH(QString, message);
+  Harness h;
+  // Pockets past the list's five entries must show and survive too.
+  const auto rom = h.write(GoldRom()
+                               .WithRecord(Gold, 1, {0xE8, 0x03, 0x0A, 0x00, 0x40, 3, 0x01})
+                               .WithRecord(Gold, 179, {0x99, 0x99, 0x00, 0x01, 0x02, 5, 0x03}));
+  h.open(rom);
+  h.load(180);  // fills the fields and disables FrameASM
+  const ItemFields before = h.shown();
+
+  h.load(index);
+  QCOMPARE(h.frame("FrameASM")->isEnabled(), asmFrameEnabled);
+  if (message.isEmpty()) {
+    QVERIFY(h.messages.isEmpty());
+    const ItemFields expected = FieldsInFile(rom, index);
+    QCOMPARE(h.shown(), expected);
+    QCOMPARE(h.find<QComboBox>("Pocket")->currentText(), PocketText(expected.Pocket));
+  } else {
+    QCOMPARE(h.messages, QStringList{message});
+    QCOMPARE(h.shown(), before);
+  }
+  if (!asmFrameEnabled) {
+    const QString shown = h.field("ASM")->text();
+    QTest::keyClicks(h.field("ASM"), "12");
+    QCOMPARE(h.field("ASM")->text(), shown);
+  }
+}
+
+void EditorTest::loadThenSaveLeavesTheFileAlone_data() {
+  QTest::addColumn<int>("edition");
+  QTest::addColumn<int>("index");
+  for (int edition = 0; edition < static_cast<int>(EditionTable.size()); ++edition) {
+    for (const int index : {1, 179, 180, 255}) {
+      const QByteArray name =
+          Text(EditionTable[static_cast<size_t>(edition)].label).toUtf8() + ", item " + QByteArray::number(index);
+      QTest::newRow(name.constData()) << edition << index;
+    }
+  }
+}
+
+void EditorTest::loadThenSaveLeavesTheFileAlone() {
+  QFETCH(int, edition);
+  QFETCH(int, index);
+  Harness h;
+  const auto path = h.write(RomBuilder(RomBuilder::TwoMiB, static_cast<uint32_t>(index))
+                                .WithEdition(EditionTable[static_cast<size_t>(edition)]));
+  const auto original = ReadFileBytes(path);
+  h.open(path);
+  h.load(index);
+  h.menu("Save");
+  QVERIFY(h.messages.isEmpty());
+  QCOMPARE(DifferingOffsets(original, ReadFileBytes(path)), std::vector<size_t>{});
+}
+
+void EditorTest::saveWritesTheEditedFields() {
+  Harness h;
+  const auto path = h.write(GoldRom().WithRecord(Gold, 12, {0x10, 0x00, 0x00, 0x00, 0x00, 1, 0x00}));
+  const auto original = ReadFileBytes(path);
+  h.open(path);
+  h.load(12);
+  h.type("Price", "1000");
+  h.type("Effect", "a");
+  h.type("Variable", "7F");
+  h.type("Options", "");
+  QTest::keyClick(h.find<QComboBox>("Pocket"), Qt::Key_Down);  // "Item" to "Key"
+  h.type("How", "3");
+  h.type("ASM", "12");
+  h.menu("Save");
+
+  QVERIFY(h.messages.isEmpty());
+  const auto saved = ReadFileBytes(path);
+  const auto record = static_cast<size_t>(RecordAddress(Gold.itemTableBase, 12));
+  const auto pointer = static_cast<size_t>(AsmEntryAddress(Gold.asmTableBase, 12));
+  QCOMPARE(
+      std::vector<uint8_t>(saved.begin() + static_cast<long>(record), saved.begin() + static_cast<long>(record) + 7),
+      (std::vector<uint8_t>{0xE8, 0x03, 0x0A, 0x7F, 0x00, 0x02, 0x03}));
+  QCOMPARE(saved[pointer], 0x00);
+  QCOMPARE(saved[pointer + 1], 0x12);
+  for (const size_t offset : DifferingOffsets(original, saved)) {
+    QVERIFY((offset >= record && offset < record + 7) || offset == pointer || offset == pointer + 1);
+  }
+}
+
+void EditorTest::saveWritesTheItemOfTheLastLoad() {
+  Harness h;
+  const auto path = h.write(GoldRom());
+  const auto original = ReadFileBytes(path);
+  h.open(path);
+  h.load(5);
+  h.type("Price", "1234");
+  h.find<QComboBox>("Item")->setCurrentIndex(9);
+  h.menu("Save");
+
+  const auto record = RecordAddress(Gold.itemTableBase, 5);
+  std::vector<size_t> expected = Offsets(record, 2);
+  const auto saved = ReadFileBytes(path);
+  QCOMPARE(saved[static_cast<size_t>(record)], 0xD2);
+  QCOMPARE(saved[static_cast<size_t>(record) + 1], 0x04);
+  // Only price bytes that differed before can differ now.
+  std::erase_if(expected, [&](size_t offset) { return original[offset] == saved[offset]; });
+  QCOMPARE(DifferingOffsets(original, saved), expected);
+}
+
+void EditorTest::refusedSaveWritesNothing_data() {
+  QTest::addColumn<int>("loaded");  // -2: no Load at all
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<bool>("reopenUnsupported");
+  QTest::addColumn<QString>("messageStart");
+
+  QTest::newRow("no load yet") << -2 << ""
+                               << "" << false << "Load an item";
+  QTest::newRow("after item 0") << 0 << ""
+                                << "" << false << "Load an item";
+  QTest::newRow("after no selection") << -1 << ""
+                                      << "" << false << "Load an item";
+  QTest::newRow("price too large") << 5 << "Price"
+                                   << "70000" << false << "Price:";
+  QTest::newRow("price not a number") << 5 << "Price"
+                                      << "12a" << false << "Price:";
+  QTest::newRow("effect not hex") << 5 << "Effect"
+                                  << "G1" << false << "Effect:";
+  QTest::newRow("var three digits") << 5 << "Variable"
+                                    << "1FF" << false << "Var.:";
+  QTest::newRow("use not hex") << 5 << "Options"
+                               << "x" << false << "Use:";
+  QTest::newRow("type not hex") << 5 << "How"
+                                << "-1" << false << "Type:";
+  QTest::newRow("ASM five digits") << 5 << "ASM"
+                                   << "12345" << false << "ASM Pointer:";
+  QTest::newRow("unsupported file opened since") << 5 << ""
+                                                 << "" << true << "Cannot save";
+}
+
+void EditorTest::refusedSaveWritesNothing() {
+  QFETCH(int, loaded);
+  QFETCH(QString, field);
+  QFETCH(QString, text);
+  QFETCH(bool, reopenUnsupported);
+  QFETCH(QString, messageStart);
+  Harness h;
+  const auto gold = h.write(GoldRom(), "gold.gbc");
+  const auto other = h.write(RomBuilder().WithEditionByte(0x47).WithGameCode("AAUJ"), "other.gbc");
+  const auto goldBytes = ReadFileBytes(gold);
+  const auto otherBytes = ReadFileBytes(other);
+  h.open(gold);
+  if (loaded != -2) h.load(loaded);
+  h.messages.clear();
+  if (!field.isEmpty()) h.type(field.toLatin1(), text);
+  if (reopenUnsupported) h.open(other);
+
+  h.menu("Save");
+  QCOMPARE(h.messages.size(), 1);
+  QVERIFY2(h.messages.front().startsWith(messageStart), qPrintable(h.messages.front()));
+  QVERIFY(ReadFileBytes(gold) == goldBytes);
+  QVERIFY(ReadFileBytes(other) == otherBytes);
+}
+
+void EditorTest::failedSaveNamesTheFile() {
+  Harness h;
+  const auto path = h.write(GoldRom());
+  h.open(path);
+  h.load(5);
+  std::filesystem::remove(path);
+  h.menu("Save");
+  QCOMPARE(h.messages.size(), 1);
+  QVERIFY2(h.messages.front().contains(QString::fromStdString(path.string())), qPrintable(h.messages.front()));
+  QVERIFY(!std::filesystem::exists(path));
+}
+
+void EditorTest::itemChooser_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<int>("popupRow");  // -1: leave the completions alone
+  QTest::addColumn<int>("loaded");    // -1: the Load is refused
+
+  QTest::newRow("part of a name, chosen") << "aster b" << 0 << 1;
+  QTest::newRow("repeated name, second chosen") << "teru" << 1 << 25;
+  QTest::newRow("whole name in other case") << "RARE CANDY" << -1 << 32;
+  QTest::newRow("names no entry") << "Ultra Bal" << -1 << -1;
+  QTest::newRow("nothing like it") << "zzz" << -1 << -1;
+}
+
+void EditorTest::itemChooser() {
+  QFETCH(QString, typed);
+  QFETCH(int, popupRow);
+  QFETCH(int, loaded);
+  Harness h;
+  const auto path = h.write(GoldRom());
+  h.editor.show();
+  QVERIFY(QTest::qWaitForWindowActive(&h.editor));
+  h.open(path);
+  auto* item = h.find<QComboBox>("Item");
+  item->setCurrentIndex(2);
+  QTest::keyClick(item->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(item->lineEdit(), typed);
+  if (popupRow >= 0) {
+    QAbstractItemView* popup = item->completer()->popup();
+    QTRY_VERIFY(popup->isVisible());
+    for (int i = 0; i <= popupRow; ++i) QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+  }
+  QTest::mouseClick(h.find<QPushButton>("Load"), Qt::LeftButton);
+
+  if (loaded < 0) {
+    QCOMPARE(h.messages, QStringList{"Choose an item to load."});
+  } else {
+    QVERIFY(h.messages.isEmpty());
+    QCOMPARE(h.shown(), FieldsInFile(path, loaded));
+  }
+}
+
+void EditorTest::tabOrder_data() {
+  QTest::addColumn<int>("index");
+  QTest::addColumn<QStringList>("order");
+  QTest::newRow("with a pointer") << 1 << QStringList{"ASM",    "Price",  "Variable", "Options", "How",
+                                                      "Effect", "Pocket", "Load",     "Item"};
+  QTest::newRow("without a pointer") << 180 << QStringList{"Price",  "Variable", "Options", "How",
+                                                           "Effect", "Pocket",   "Load",    "Item"};
+}
+
+void EditorTest::tabOrder() {
+  QFETCH(int, index);
+  QFETCH(QStringList, order);
+  Harness h;
+  h.editor.show();
+  QVERIFY(QTest::qWaitForWindowActive(&h.editor));
+  h.open(h.write(GoldRom()));
+  h.load(index);
+  h.find<QComboBox>("Item")->setFocus();
+  QCOMPARE(FocusName(), "Item");
+  QStringList visited;
+  for (qsizetype i = 0; i < order.size(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited << FocusName();
+  }
+  QCOMPARE(visited, order);
+}
+
+void EditorTest::keyboard() {
+  Harness h;
+  const auto path = h.write(GoldRom());
+  h.editor.show();
+  QVERIFY(QTest::qWaitForWindowActive(&h.editor));
+  h.dialogs.answers.push_back(path.string());
+  QTest::keyClick(&h.editor, Qt::Key_O, Qt::ControlModifier);
+  QCOMPARE(h.label(), "Pokémon Gold Version");
+
+  h.load(7);
+  h.type("Price", "777");
+  const auto before = ReadFileBytes(path);
+  // Enter and Esc run no command here.
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(h.field("Price"), key);
+  QVERIFY(h.editor.isVisible());
+  QVERIFY(h.messages.isEmpty());
+  QCOMPARE(h.dialogs.requests.size(), 1u);
+  QVERIFY(ReadFileBytes(path) == before);
+
+  QTest::keyClick(h.field("Price"), Qt::Key_S, Qt::ControlModifier);
+  const auto record = static_cast<size_t>(RecordAddress(Gold.itemTableBase, 7));
+  const auto saved = ReadFileBytes(path);
+  QCOMPARE(saved[record], 0x09);
+  QCOMPARE(saved[record + 1], 0x03);
+}
+
+void EditorTest::messageBoxIsPlain() {
+  QString caption;
+  QString text;
+  bool iconless = false;
+  QMessageBox::StandardButtons buttons;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    caption = box->windowTitle();
+    text = box->text();
+    iconless = box->icon() == QMessageBox::NoIcon;
+    buttons = box->standardButtons();
+    box->button(QMessageBox::Ok)->click();
+  });
+  ShowMessage(nullptr, "Cannot load Item 0");
+  QCOMPARE(caption, "Kestrune");
+  QCOMPARE(text, "Cannot load Item 0");
+  QVERIFY(iconless);
+  QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+void EditorTest::demoRomOpens() {
+  Harness h;
+  h.open(KESTRUNE_DEMO_ROM);
+  QCOMPARE(h.label(), "Pokémon Gold Version");
+  h.load(1);
+  QVERIFY(h.messages.isEmpty());
+  QCOMPARE(h.find<QComboBox>("Pocket")->currentText(), "Ball");
+}
+
+int RunEditorTests(int argc, char* argv[]) {
+  EditorTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "editor_test.moc"
