@@ -1,0 +1,66 @@
+#include "cli/csv.h"
+
+#include <gtest/gtest.h>
+
+#include "cli/cli_error.h"
+
+namespace {
+
+std::vector<std::vector<std::string>> Fields(const std::vector<CsvRecord>& records) {
+  std::vector<std::vector<std::string>> fields;
+  for (const CsvRecord& record : records) fields.push_back(record.fields);
+  return fields;
+}
+
+std::string ProblemIn(std::string_view text) {
+  try {
+    ParseCsv(text, "items.csv");
+  } catch (const CliError& error) {
+    EXPECT_EQ(error.Status(), ExitStatus::InvalidInput);
+    return error.what();
+  }
+  return "";
+}
+
+TEST(Csv, QuotesOnlyWhatNeedsIt) {
+  EXPECT_EQ(CsvField("King's Rock"), "King's Rock");
+  EXPECT_EQ(CsvField("a,b"), "\"a,b\"");
+  EXPECT_EQ(CsvField("say \"hi\""), "\"say \"\"hi\"\"\"");
+  EXPECT_EQ(CsvField("two\nlines"), "\"two\nlines\"");
+  EXPECT_EQ(CsvLine({"1", "", "x,y"}), "1,,\"x,y\"\n");
+}
+
+TEST(Csv, WrittenRecordsReadBackTheSame) {
+  const std::vector<std::vector<std::string>> records{
+      {"index", "name", "asm"},
+      {"1", "Poké Ball", ""},
+      {"", "\"", ","},
+      {"line\nbreak", "cr\r\nlf", "end\""},
+      {""} /* a record of one empty field reads as a blank line */,
+  };
+  std::string text;
+  for (const auto& record : records) text += CsvLine(record);
+  auto expected = records;
+  expected.pop_back();
+  EXPECT_EQ(Fields(ParseCsv(text, "items.csv")), expected);
+}
+
+TEST(Csv, RecordsKnowTheLineTheyStartOn) {
+  const auto records = ParseCsv("\xEF\xBB\xBFindex,name\r\n\r\n1,\"a\nb\"\n2,c\n\n3,d", "items.csv");
+  ASSERT_EQ(records.size(), 4u);
+  EXPECT_EQ(records[0].fields, (std::vector<std::string>{"index", "name"}));
+  EXPECT_EQ(records[1].line, 3u);
+  EXPECT_EQ(records[2].line, 5u);
+  EXPECT_EQ(records[3].line, 7u);
+  EXPECT_EQ(records[3].fields, (std::vector<std::string>{"3", "d"}));
+}
+
+TEST(Csv, MalformedQuotesNameTheirLine) {
+  EXPECT_EQ(ProblemIn("a,b\n1,\"open\n\n"), "\"items.csv\" line 2: a quoted field is never closed.");
+  EXPECT_EQ(ProblemIn("a\nb\"c\n"),
+            "\"items.csv\" line 2: a quote stands inside a field that does not start with one.");
+  EXPECT_EQ(ProblemIn("a\n\"b\"c\n"),
+            "\"items.csv\" line 2: a field is followed by something other than a comma or the end of the line.");
+}
+
+}  // namespace

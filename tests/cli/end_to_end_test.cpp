@@ -1,0 +1,260 @@
+// Runs the built kestrune-cli on temporary 2 MiB ROM files and checks what
+// it prints, its exit status and the bytes on disk.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "cli_runner.h"
+#include "items/edition_table.h"
+#include "rom_builder.h"
+
+namespace {
+
+const Edition& Gold = EditionTable[0];
+const Edition& Crystal = EditionTable[2];
+
+class CliTest : public ::testing::Test {
+ protected:
+  // Potion (18) gets known values; everything else is noise.
+  std::string Rom(const Edition& edition = Gold, std::string_view name = "rom.gbc", uint32_t seed = 1) {
+    const auto path = dir_.Path(name);
+    RomBuilder(RomBuilder::TwoMiB, seed)
+        .WithEdition(edition)
+        .WithRecord(edition, 18, {0x2C, 0x01, 0x00, 0x14, 0x80, 0x01, 0x40})
+        .WithAsmEntry(edition, 18, 0xC5, 0x6E)
+        .WriteTo(path);
+    return path.string();
+  }
+  std::string PathOf(std::string_view name) const { return dir_.Path(name).string(); }
+  CliRun Run(const std::vector<std::string>& arguments) const { return RunCli(arguments, dir_.Root()); }
+
+  TempDir dir_;
+};
+
+// Replaces the line that starts with `prefix`.
+std::string WithLine(const std::string& text, const std::string& prefix, const std::string& line) {
+  const size_t start = text.find("\n" + prefix) + 1;
+  const size_t end = text.find('\n', start);
+  return text.substr(0, start) + line + text.substr(end);
+}
+
+TEST_F(CliTest, VersionHelpAndBadUsage) {
+  const auto version = Run({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "1.01\n");
+  for (const char* command : {"info", "show", "set", "export", "import", "diff", "fix-checksum"}) {
+    const auto help = Run({command, "--help"});
+    EXPECT_EQ(help.status, 0) << command;
+    EXPECT_NE(help.out.find("Usage:"), std::string::npos) << command;
+  }
+  const std::vector<std::vector<std::string>> badUsage{
+      {}, {"frobnicate"}, {"show", Rom()}, {"export", Rom(), "--format", "xml"}, {"set", Rom(), "18", "--colour", "1"}};
+  for (const auto& arguments : badUsage) EXPECT_EQ(Run(arguments).status, 2) << arguments.size();
+}
+
+TEST_F(CliTest, ExportEditImportExportShowsExactlyTheEdit) {
+  for (const Edition& edition : EditionTable) {
+    const auto rom = Rom(edition);
+    ASSERT_EQ(Run({"export", rom, "-o", PathOf("before.csv")}).status, 0);
+    const std::string before = ReadText(PathOf("before.csv"));
+    std::string edited = WithLine(before, "18,", "18,Potion,350,00,14,80,2,40,C56E");
+    edited = WithLine(edited, "200,", "200,TM 9,1,02,03,04,4,05,");
+    WriteText(PathOf("edited.csv"), edited);
+
+    const auto imported = Run({"import", rom, PathOf("edited.csv")});
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_NE(imported.out.find("18 Potion price 300 -> 350\n18 Potion pocket 1 -> 2\n"), std::string::npos);
+    EXPECT_NE(imported.out.find(" in 2 items changed.\n"), std::string::npos);
+
+    const auto after = Run({"export", rom});
+    EXPECT_EQ(after.out, edited) << edition.label;
+  }
+}
+
+TEST_F(CliTest, JsonExportImportsBackUnchangedAndCarriesEdits) {
+  const auto rom = Rom();
+  const auto bytes = ReadFileBytes(rom);
+  const auto exported = Run({"export", rom, "--format", "json"});
+  ASSERT_EQ(exported.status, 0);
+  EXPECT_NE(exported.out.find("\n{\"index\":18,\"name\":\"Potion\",\"price\":300,\"effect\":\"00\",\"variable\":\"14\","
+                              "\"options\":\"80\",\"pocket\":1,\"how\":\"40\",\"asm\":\"C56E\"},\n"),
+            std::string::npos);
+  EXPECT_NE(exported.out.find("\"asm\":null}\n]\n"), std::string::npos);
+  WriteText(PathOf("items.json"), exported.out);
+  const auto same = Run({"import", rom, PathOf("items.json")});
+  EXPECT_EQ(same.out, "0 fields in 0 items changed.\n");
+  EXPECT_EQ(ReadFileBytes(rom), bytes);
+
+  WriteText(PathOf("edit.json"), R"([{"index": 18, "how": "55", "asm": null}, {"index": 5, "pocket": "Ball"}])");
+  const auto edit = Run({"import", rom, PathOf("edit.json")});
+  EXPECT_EQ(edit.status, 0) << edit.err;
+  EXPECT_NE(edit.out.find("18 Potion how 40 -> 55\n"), std::string::npos);
+  EXPECT_NE(Run({"export", rom, "--format", "json"}).out.find("\"pocket\":1,\"how\":\"55\",\"asm\":\"C56E\"}"),
+            std::string::npos);
+}
+
+TEST_F(CliTest, DryRunWritesNothing) {
+  const auto rom = Rom();
+  const auto bytes = ReadFileBytes(rom);
+  WriteText(PathOf("edit.csv"), "index,price\n18,999\n");
+  const auto dry = Run({"import", rom, PathOf("edit.csv"), "--dry-run"});
+  EXPECT_EQ(dry.status, 0);
+  EXPECT_EQ(dry.out, "18 Potion price 300 -> 999\n1 field in 1 item would change (dry run).\n");
+  EXPECT_EQ(ReadFileBytes(rom), bytes);
+}
+
+TEST_F(CliTest, ImportWithOneBadRowChangesNoByte) {
+  const struct {
+    const char* badRow;
+    const char* message;
+  } cases[] = {
+      {"19,70000,00", "line 3, price: Price: enter a whole number"},
+      {"19,1,XY", "line 3, effect: Effect: enter one or two hexadecimal digits"},
+      {"19,1", "line 3: 2 fields where the header has 3."},
+      {"256,1,00", "line 3: index \"256\" is not an item number"},
+  };
+  const auto rom = Rom();
+  const auto bytes = ReadFileBytes(rom);
+  for (const auto& c : cases) {
+    WriteText(PathOf("bad.csv"), std::string("index,price,effect\n18,999,01\n") + c.badRow + "\n20,5,02\n");
+    const auto run = Run({"import", rom, PathOf("bad.csv")});
+    EXPECT_EQ(run.status, 2) << c.badRow;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Nothing was written to"), std::string::npos);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(ReadFileBytes(rom), bytes) << c.badRow;
+  }
+}
+
+TEST_F(CliTest, SetWithAnInvalidFieldIsRefusedAndWritesNothing) {
+  const std::vector<std::vector<std::string>> cases{
+      {"18", "--price", "70000"},
+      {"18", "--price", "-32769"},
+      {"18", "--price", "ten"},
+      {"18", "--effect", "123"},
+      {"18", "--variable", "G"},
+      {"18", "--options", "0x1"},
+      {"18", "--how", "-1"},
+      {"18", "--asm", "12345"},
+      {"18", "--asm", "PQ"},
+      {"18", "--pocket", "256"},
+      {"18", "--pocket", "Bag"},
+      {"180", "--asm", "0000"},
+      {"18"},
+      {"0", "--price", "1"},
+      {"Teru-Sama", "--price", "1"},
+      {"18", "--price", "1", "--effect", "XYZ"},
+  };
+  const auto rom = Rom();
+  const auto bytes = ReadFileBytes(rom);
+  for (const auto& fields : cases) {
+    std::vector<std::string> arguments{"set", rom};
+    arguments.insert(arguments.end(), fields.begin(), fields.end());
+    const auto run = Run(arguments);
+    EXPECT_EQ(run.status, 2) << fields.back();
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_EQ(ReadFileBytes(rom), bytes) << fields.back();
+  }
+  EXPECT_EQ(Run({"set", rom, "18", "--price", "ten"}).err,
+            "Cannot save item 18 (Potion) in \"" + rom + "\": Price: enter a whole number from -32768 to 65535.\n");
+  EXPECT_EQ(Run({"set", rom, "180", "--asm", "0000"}).err,
+            "Cannot set the ASM pointer of item 180 (Brick Piece): only items 1 to 179 have one.\n");
+}
+
+TEST_F(CliTest, SetChangesOnlyItsItemAndShowsIt) {
+  const auto rom = Rom(Crystal);
+  const auto before = ReadFileBytes(rom);
+  const auto run = Run({"set", rom, "potion", "--price", "-1", "--pocket", "tm/hm", "--asm", "12", "--how", "5"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "Item 18: Potion\nPrice        65535\nEffect       00\nVar.         14\nUse          80  can't toss\n"
+            "Pocket       TM/HM (4)\nType         05  field menu 0 (no use), battle menu 5 (party)\n"
+            "ASM Pointer  0012\n");
+  const auto record = static_cast<size_t>(RecordAddress(Crystal.itemTableBase, 18));
+  const auto entry = static_cast<size_t>(AsmEntryAddress(Crystal.asmTableBase, 18));
+  EXPECT_EQ(DifferingOffsets(before, ReadFileBytes(rom)),
+            (std::vector<size_t>{record, record + 1, record + 5, record + 6, entry, entry + 1}));
+  EXPECT_EQ(Run({"show", rom, "18"}).out, run.out);
+}
+
+TEST_F(CliTest, DiffListsEveryDifferingFieldItemByItem) {
+  const auto gold = Rom(Gold, "gold.gbc");
+  const auto copy = dir_.Path("copy.gbc");
+  std::filesystem::copy_file(gold, copy);
+  const auto self = Run({"diff", gold, gold});
+  EXPECT_EQ(self.status, 0);
+  EXPECT_EQ(self.out, "");
+
+  ASSERT_EQ(Run({"set", copy.string(), "18", "--price", "400", "--asm", "C56F"}).status, 0);
+  const auto changed = Run({"diff", gold, copy.string()});
+  EXPECT_EQ(changed.status, 1);
+  EXPECT_EQ(changed.out, "18 Potion price 300 -> 400\n18 Potion asm C56E -> C56F\n");
+
+  // A Crystal ROM given the Gold ROM's items compares equal, though its
+  // tables lie elsewhere.
+  const auto crystal = Rom(Crystal, "crystal.gbc", 9);
+  EXPECT_EQ(Run({"diff", gold, crystal}).status, 1);
+  ASSERT_EQ(Run({"export", gold, "-o", PathOf("gold.csv")}).status, 0);
+  ASSERT_EQ(Run({"import", crystal, PathOf("gold.csv")}).status, 0);
+  const auto across = Run({"diff", gold, crystal});
+  EXPECT_EQ(across.status, 0);
+  EXPECT_EQ(across.out, "");
+}
+
+TEST_F(CliTest, FixChecksumMakesInfoReportEqualChecksums) {
+  const auto rom = Rom();
+  const auto before = ReadFileBytes(rom);
+  const auto info = Run({"info", rom});
+  EXPECT_EQ(info.status, 0);
+  EXPECT_NE(info.out.find("Edition          Pokémon Gold Version\n"), std::string::npos);
+  EXPECT_NE(info.out.find("Size             2097152 bytes\n"), std::string::npos);
+  EXPECT_NE(info.out.find("Known dump       none\n"), std::string::npos);
+  EXPECT_NE(info.out.find("Global checksum  stored 0x"), std::string::npos);
+  EXPECT_NE(info.out.find("(different)\nKnown"), std::string::npos) << info.out;
+
+  EXPECT_EQ(Run({"fix-checksum", rom}).status, 0);
+  EXPECT_NE(Run({"info", rom}).out.find("(equal)\nKnown"), std::string::npos);
+  const auto after = ReadFileBytes(rom);
+  EXPECT_EQ(DifferingOffsets(before, after), (std::vector<size_t>{0x14E, 0x14F}));
+
+  const auto again = Run({"fix-checksum", rom});
+  EXPECT_EQ(again.status, 0);
+  EXPECT_NE(again.out.find("is already"), std::string::npos);
+  EXPECT_EQ(ReadFileBytes(rom), after);
+}
+
+TEST_F(CliTest, FilesThatCannotBeReadOrWritten) {
+  const auto rom = Rom();
+  const auto missing = PathOf("missing.gbc");
+  for (const char* command : {"info", "export", "fix-checksum"}) EXPECT_EQ(Run({command, missing}).status, 3);
+  EXPECT_EQ(Run({"show", missing, "1"}).status, 3);
+  EXPECT_EQ(Run({"set", missing, "1", "--price", "1"}).status, 3);
+  EXPECT_EQ(Run({"diff", rom, missing}).status, 3);
+  EXPECT_EQ(Run({"import", rom, PathOf("missing.csv")}).status, 3);
+  EXPECT_EQ(Run({"info", dir_.Root().string()}).status, 3);
+  const auto noFolder = Run({"export", rom, "-o", PathOf("no/such/folder.csv")});
+  EXPECT_EQ(noFolder.status, 3);
+  EXPECT_EQ(noFolder.err, "Cannot write \"" + PathOf("no/such/folder.csv") + "\".\n");
+  EXPECT_EQ(Run({"show", missing, "1"}).err, "Cannot read \"" + missing + "\": there is no such file.\n");
+}
+
+TEST_F(CliTest, RomsWithoutItemTablesAreRefused) {
+  const auto unsupported = PathOf("other.gbc");
+  RomBuilder().WithEditionByte(0x61).WriteTo(unsupported);
+  EXPECT_NE(Run({"info", unsupported}).out.find("Edition          Unsupported Rom\n"), std::string::npos);
+  const auto show = Run({"show", unsupported, "1"});
+  EXPECT_EQ(show.status, 2);
+  EXPECT_EQ(show.err, "\"" + unsupported + "\" is not a supported ROM (Unsupported Rom).\n");
+
+  const auto tiny = PathOf("tiny.gbc");
+  RomBuilder(0x100).WriteTo(tiny);
+  EXPECT_EQ(Run({"info", tiny}).status, 2);
+  EXPECT_EQ(Run({"fix-checksum", tiny}).status, 2);
+  EXPECT_EQ(ReadFileBytes(tiny).size(), 0x100u);
+
+  const auto cut = PathOf("cut.gbc");
+  RomBuilder(0xE000).WithEdition(Gold).WriteTo(cut);
+  EXPECT_EQ(Run({"export", cut}).status, 2);
+}
+
+}  // namespace

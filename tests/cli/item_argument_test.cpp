@@ -1,0 +1,58 @@
+#include "cli/item_argument.h"
+
+#include <gtest/gtest.h>
+
+#include "cli/cli_error.h"
+
+namespace {
+
+TEST(ItemArgument, NumbersAndNames) {
+  const struct {
+    const char* text;
+    int item;
+  } cases[] = {
+      {"1", 1},       {"255", 255},        {"018", 18},
+      {"Potion", 18}, {"POTION", 18},      {"poké ball", 5},
+      {"tm 50", 242}, {"King's Rock", 82}, {"nothing", 255} /* item 0 has no record, so only 255 is meant */,
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseItem(c.text), c.item) << c.text;
+}
+
+TEST(ItemArgument, RefusesWithTheNumbersOfARepeatedName) {
+  const struct {
+    const char* text;
+    const char* message;
+  } cases[] = {
+      {"Max Ether", "The name \"Max Ether\" stands at items 21, 64: give the item's number."},
+      {"duplicate", "The name \"duplicate\" stands at items 195, 220: give the item's number."},
+      {"0", "There is no item \"0\": give a number from 1 to 255 or an item's name."},
+      {"256", "There is no item \"256\": give a number from 1 to 255 or an item's name."},
+      {"", "There is no item \"\": give a number from 1 to 255 or an item's name."},
+  };
+  for (const auto& c : cases) {
+    try {
+      ParseItem(c.text);
+      ADD_FAILURE() << c.text;
+    } catch (const CliError& error) {
+      EXPECT_EQ(error.what(), std::string(c.message));
+      EXPECT_EQ(error.Status(), ExitStatus::InvalidInput);
+    }
+  }
+  for (const char* text : {"-1", " 5", "5 ", "+5", "1e2", "99999999999", "Teru-Sama"}) {
+    EXPECT_THROW(ParseItem(text), CliError) << text;
+  }
+}
+
+TEST(ItemArgument, Pockets) {
+  EXPECT_EQ(ParsePocket("(none)"), 0);
+  EXPECT_EQ(ParsePocket("Item"), 1);
+  EXPECT_EQ(ParsePocket("KEY"), 2);
+  EXPECT_EQ(ParsePocket("ball"), 3);
+  EXPECT_EQ(ParsePocket("tm/hm"), 4);
+  EXPECT_EQ(ParsePocket("0"), 0);
+  EXPECT_EQ(ParsePocket("255"), 255);
+  for (const char* text : {"256", "-1", "", "Bag", "TM"}) EXPECT_EQ(ParsePocket(text), std::nullopt) << text;
+  EXPECT_EQ(PocketChoices(), "a number from 0 to 255 or one of (None), Item, Key, Ball, TM/HM");
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+#include "cli/item_import.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "cli/cli_error.h"
+#include "cli/item_export.h"
+#include "items/edition_table.h"
+#include "rom_io/hex_functions.h"
+
+namespace {
+
+using Given = std::array<std::optional<std::string>, AllFields.size()>;
+
+// All 255 items with repeatable made-up values.
+std::vector<ItemRow> MadeUpRows(uint32_t seed) {
+  std::mt19937 random(seed);
+  auto hex = [&] { return HexFunctions::ByteToHex(static_cast<uint8_t>(random())); };
+  std::vector<ItemRow> rows;
+  for (int item = 1; item <= LastItem; ++item) {
+    const ItemFields fields{std::to_string(random() % 65536),     hex(), hex(),        hex(),
+                            static_cast<int16_t>(random() % 256), hex(), hex() + hex()};
+    rows.push_back({item, *ValuesOf(item, fields).values});
+  }
+  return rows;
+}
+
+Given AsGiven(int item, const ItemValues& values) {
+  Given given;
+  for (Field field : AllFields) {
+    if (field != Field::Asm || HasAsmEntry(item)) given[static_cast<size_t>(field)] = values[field];
+  }
+  return given;
+}
+
+TEST(ItemImport, ReadsBackWhatEitherExportWrote) {
+  const auto rows = MadeUpRows(3);
+  for (const std::string& text : {ExportCsv(rows), ExportJson(rows)}) {
+    const ImportFile file = ParseImport(text, "items");
+    EXPECT_TRUE(file.problems.empty()) << file.problems.front();
+    ASSERT_EQ(file.rows.size(), rows.size());
+    for (size_t i = 0; i < rows.size(); ++i) {
+      EXPECT_EQ(file.rows[i].item, rows[i].item);
+      EXPECT_EQ(file.rows[i].given, AsGiven(rows[i].item, rows[i].values)) << rows[i].item;
+    }
+  }
+}
+
+TEST(ItemImport, TakesOnlyTheColumnsAndRowsGiven) {
+  const std::string csv = "pocket,index\nkey,18\n3,5\n";
+  const std::string json = R"([{"pocket": "key", "index": 18}, {"index": 5, "pocket": 3, "asm": null}])";
+  for (const std::string& text : {csv, json}) {
+    const ImportFile file = ParseImport(text, "items");
+    ASSERT_TRUE(file.problems.empty()) << file.problems.front();
+    ASSERT_EQ(file.rows.size(), 2u);
+    EXPECT_EQ(file.rows[0].item, 18);
+    EXPECT_EQ(file.rows[1].item, 5);
+    Given pocketOnly;
+    pocketOnly[static_cast<size_t>(Field::Pocket)] = "2";
+    EXPECT_EQ(file.rows[0].given, pocketOnly);
+    pocketOnly[static_cast<size_t>(Field::Pocket)] = "3";
+    EXPECT_EQ(file.rows[1].given, pocketOnly);
+  }
+  EXPECT_TRUE(ParseImport("", "items").rows.empty());
+  EXPECT_TRUE(ParseImport("index,price\n", "items").rows.empty());
+}
+
+TEST(ItemImport, NamesEveryBadRowAndColumn) {
+  const struct {
+    std::string text;
+    std::vector<std::string> problems;
+  } cases[] = {
+      {"index,colour,price,price\n",
+       {"\"f\" line 1: there is no column \"colour\".", "\"f\" line 1: the column \"price\" stands twice."}},
+      {"name,price\nPotion,3\n", {"\"f\" line 1: the header has no \"index\" column."}},
+      {"index,name,pocket,asm\n"
+       "18,Potion,1,\n"
+       "0,Nothing,1,\n"
+       "18,Potion,1,\n"
+       "19,Potion,1,\n"
+       "20,Repel,Bag,\n"
+       "181,Surf Mail,1,1234\n"
+       "22,Fire Stone\n",
+       {"\"f\" line 3: index \"0\" is not an item number from 1 to 255.",
+        "\"f\" line 4: item 18 (Potion) is given a second time.",
+        "\"f\" line 5: name \"Potion\" is not the name of item 19 (Escape Rope).",
+        "\"f\" line 6, pocket: there is no pocket \"Bag\"; give a number from 0 to 255 or one of (None), Item, "
+        "Key, Ball, TM/HM.",
+        "\"f\" line 7, asm: item 181 (Surf Mail) has no ASM pointer; leave it empty.",
+        "\"f\" line 8: 2 fields where the header has 4."}},
+      {R"({"index": 1})", {"\"f\": the file must hold an array of items."}},
+      {R"([{"index": 1, "price": 1.5, "effect": 10, "size": 3}, {"index": -2}, [], {"index": 256}])",
+       // Keys are read in alphabetical order.
+       {"\"f\" entry 1: \"effect\" must be a string.", "\"f\" entry 1: \"price\" must be a whole number or a string.",
+        "\"f\" entry 1: there is no key \"size\".", "\"f\" entry 2: \"index\" must be an item number from 1 to 255.",
+        "\"f\" entry 3: an entry must be an object.",
+        "\"f\" entry 4: index \"256\" is not an item number from 1 to 255."}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseImport(c.text, "f").problems, c.problems) << c.text;
+}
+
+TEST(ItemImport, UnreadableFilesStopAtOnce) {
+  EXPECT_THROW(ParseImport("[{\"index\": 1", "f"), CliError);
+  EXPECT_THROW(ParseImport("index\n\"1\n", "f"), CliError);
+}
+
+}  // namespace
