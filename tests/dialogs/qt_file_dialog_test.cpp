@@ -13,6 +13,8 @@
 
 #include "dialogs/cls_common_dialog.h"
 
+using namespace std::string_literals;
+
 namespace {
 
 // The real dialog, with `act` run inside its event loop once it is shown,
@@ -72,7 +74,7 @@ class QtFileDialogTest : public QObject {
   // An open request whose file buffer holds `maxFile` characters with its NUL.
   static OpenFileNameRecord OpenRecord(uint32_t maxFile, uint32_t filterIndex = 0) {
     OpenFileNameRecord record;
-    record.lpstrFilter = std::string("A\0*.*\0B\0*.gbc\0C\0*.gbc;*.gb\0", 30);
+    record.lpstrFilter = "A\0*.*\0B\0*.gbc\0C\0*.gbc;*.gb\0"s;
     record.nFilterIndex = filterIndex;
     record.lpstrFile = std::string(maxFile - 1, ' ');
     record.nMaxFile = maxFile;
