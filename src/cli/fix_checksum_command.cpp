@@ -19,8 +19,9 @@ ExitStatus RunFixChecksum(const std::string& path) {
               << ".\n";
     return ExitStatus::Success;
   }
-  if (!OpensForWriting(path))
+  if (!OpensForWriting(path)) {
     throw FileError("Cannot write " + Quoted(path) + ": the file cannot be opened for writing.");
+  }
   const std::string bigEndian = HexFunctions::ByteToHex(static_cast<uint8_t>(header.globalComputed >> 8)) +
                                 HexFunctions::ByteToHex(static_cast<uint8_t>(header.globalComputed & 0xFF));
   if (HexFunctions::WriteHexBytes(path, static_cast<int32_t>(GlobalChecksumOffset), bigEndian) != 2) {
