@@ -19,11 +19,6 @@ constexpr uint32_t kOpenBufferChars = 254;
 // The save dialog's buffer is the proposed name padded with NULs to 128.
 constexpr uint32_t kSaveBufferChars = 128;
 
-std::string BeforeFirstNul(const std::optional<std::string>& buffer) {
-  const std::string& text = buffer.value_or("");
-  return text.substr(0, text.find('\0'));
-}
-
 // Only the space character: it is what the buffer was filled with.
 std::string TrimSpaces(const std::string& text) {
   const size_t first = text.find_first_not_of(' ');
@@ -47,7 +42,7 @@ std::string clsCommonDialog::ShowOpen(intptr_t hwnd, const std::string& Title, c
   DialogRecord_.lpstrInitialDir = InitDir.empty() ? LastFileName_ : InitDir;
 
   if (platform_->GetOpenFileName(DialogRecord_) == 0) return "";
-  std::string path = TrimSpaces(BeforeFirstNul(DialogRecord_.lpstrFile));
+  std::string path = TrimSpaces(PlatformText(DialogRecord_.lpstrFile));
   if (!path.empty()) {
     LastFileName_ = path;
     LastFilterIndex_ = static_cast<int32_t>(DialogRecord_.nFilterIndex);
@@ -66,7 +61,7 @@ std::string clsCommonDialog::ShowSave(intptr_t hwnd, const std::string& Title, c
 
   if (platform_->GetSaveFileName(DialogRecord_) == 0) return "";
   LastFilterIndex_ = static_cast<int32_t>(DialogRecord_.nFilterIndex);
-  return BeforeFirstNul(DialogRecord_.lpstrFile);
+  return PlatformText(DialogRecord_.lpstrFile);
 }
 
 void clsCommonDialog::SetCommonFields(intptr_t hwnd, const std::string& Title, const std::string& Filter,

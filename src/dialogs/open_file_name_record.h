@@ -34,6 +34,13 @@ struct OpenFileNameRecord {
   bool operator==(const OpenFileNameRecord&) const = default;
 };
 
+// What the platform reads from a text field: its characters up to the first
+// NUL, nothing when it is absent.
+inline std::string PlatformText(const std::optional<std::string>& field) {
+  const std::string& text = field.value_or("");
+  return text.substr(0, text.find('\0'));
+}
+
 // The bits of `Flags` that a platform facility honours. Named apart from
 // the platform's own macros, which would otherwise clash with them.
 namespace DialogFlags {

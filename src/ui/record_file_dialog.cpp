@@ -8,13 +8,11 @@
 
 namespace {
 
-// The platform reads a text field up to its first NUL.
-QByteArray Chars(const std::optional<std::string>& field) {
-  const std::string& text = field.value_or("");
-  return QByteArray::fromStdString(text.substr(0, text.find('\0')));
+QString PathOf(const std::optional<std::string>& field) {
+  return QFile::decodeName(QByteArray::fromStdString(PlatformText(field)));
 }
 
-QString PathOf(const std::optional<std::string>& field) { return QFile::decodeName(Chars(field)); }
+QString TextOf(const std::optional<std::string>& field) { return QString::fromStdString(PlatformText(field)); }
 
 bool Has(const OpenFileNameRecord& record, uint32_t flags) { return (record.Flags & flags) != 0; }
 
@@ -31,8 +29,8 @@ RecordFileDialog::RecordFileDialog(const OpenFileNameRecord& record, bool save)
   setOption(DontConfirmOverwrite, !Has(record, DialogFlags::OverwritePrompt));
   setAcceptMode(save ? AcceptSave : AcceptOpen);
   setFileMode(!save && Has(record, DialogFlags::FileMustExist) ? ExistingFile : AnyFile);
-  setWindowTitle(QString::fromUtf8(Chars(record.lpstrTitle)));
-  if (save) setDefaultSuffix(QString::fromUtf8(Chars(record.lpstrDefExt)));
+  setWindowTitle(TextOf(record.lpstrTitle));
+  if (save) setDefaultSuffix(TextOf(record.lpstrDefExt));
   filters_.Offer(*this, record.nFilterIndex);
   StartAt(record);
 }
