@@ -1,6 +1,7 @@
 // Runs the built kestrune-cli on temporary 2 MiB ROM files and checks what
 // it prints, its exit status and the bytes on disk.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -236,6 +237,17 @@ TEST_F(CliTest, FilesThatCannotBeReadOrWritten) {
   EXPECT_EQ(noFolder.status, 3);
   EXPECT_EQ(noFolder.err, "Cannot write \"" + PathOf("no/such/folder.csv") + "\".\n");
   EXPECT_EQ(Run({"show", missing, "1"}).err, "Cannot read \"" + missing + "\": there is no such file.\n");
+}
+
+TEST_F(CliTest, ReadOnlyRomIsAFileError) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes to read-only files";
+  const auto rom = Rom();
+  std::filesystem::permissions(rom, std::filesystem::perms::owner_read);
+  const auto set = Run({"set", rom, "18", "--price", "1"});
+  EXPECT_EQ(set.status, 3);
+  EXPECT_EQ(set.err, "Cannot save to \"" + rom + "\": the file cannot be opened for writing.\n");
+  EXPECT_EQ(Run({"fix-checksum", rom}).status, 3);
+  EXPECT_EQ(Run({"show", rom, "18"}).status, 0);
 }
 
 TEST_F(CliTest, RomsWithoutItemTablesAreRefused) {
