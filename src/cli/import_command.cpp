@@ -20,42 +20,28 @@ struct PlannedSave {
   std::vector<FieldChange> changes;
 };
 
-// Checks each given field on its own first, so that every bad column is
-// named, then the row as a whole.
-std::optional<PlannedSave> PlanRow(RomSession& session, const ImportRow& row, const std::string& fileName,
-                                   std::vector<std::string>& problems) {
-  const ItemFields loaded = session.Load(row.item);
-  ItemFields fields = loaded;
-  bool valid = true;
+// The row's fields are known to be valid; nothing to save when none of
+// them changes a byte.
+std::optional<PlannedSave> PlanRow(RomSession& session, const ImportRow& row) {
+  ItemFields fields = session.Load(row.item);
   for (Field field : AllFields) {
-    const auto& text = row.given[static_cast<size_t>(field)];
-    if (!text) continue;
-    ItemFields single = loaded;
-    SetField(single, field, *text);
-    if (const auto checked = ValuesOf(row.item, single); !checked.values) {
-      problems.push_back(Quoted(fileName) + " " + row.where + ", " + std::string(FieldKey(field)) + ": " +
-                         checked.problem);
-      valid = false;
-    }
-    SetField(fields, field, *text);
+    if (const auto& text = row.given[static_cast<size_t>(field)]) SetField(fields, field, *text);
   }
-  if (!valid) return std::nullopt;
-  const auto after = ValuesOf(row.item, fields);
-  auto changes = Changes(row.item, session.LoadValues(row.item), *after.values);
+  auto changes = Changes(row.item, session.LoadValues(row.item), *ValuesOf(row.item, fields).values);
   if (changes.empty()) return std::nullopt;
   return PlannedSave{row.item, fields, std::move(changes)};
 }
 
 ExitStatus RunImport(const ImportOptions& options) {
-  ImportFile file = ParseImport(ReadTextFile(options.file), options.file);
-  RomSession session(options.rom);
-  std::vector<PlannedSave> plan;
-  for (const ImportRow& row : file.rows) {
-    if (auto save = PlanRow(session, row, options.file, file.problems)) plan.push_back(std::move(*save));
-  }
+  const ImportFile file = ParseImport(ReadTextFile(options.file), options.file);
   if (!file.problems.empty()) {
     for (const std::string& problem : file.problems) std::cerr << problem << "\n";
     throw InvalidInput("Nothing was written to " + Quoted(options.rom) + ".");
+  }
+  RomSession session(options.rom);
+  std::vector<PlannedSave> plan;
+  for (const ImportRow& row : file.rows) {
+    if (auto save = PlanRow(session, row)) plan.push_back(std::move(*save));
   }
 
   size_t changed = 0;

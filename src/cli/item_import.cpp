@@ -57,15 +57,15 @@ class RowCollector {
     if (column == Column::Name) return CheckName(row, text);
     if (column != Column::Value) return;
     if (field == Field::Asm && !HasAsmEntry(row.item)) return CheckNoPointer(row, text);
-    if (field != Field::Pocket) {
-      row.given[static_cast<size_t>(field)] = text;
+    const std::string where = row.where + ", " + std::string(FieldKey(field));
+    if (field == Field::Pocket) {
+      const auto pocket = ParsePocket(text);
+      if (!pocket) return Problem(where, "there is no pocket \"" + text + "\"; give " + PocketChoices() + ".");
+      row.given[static_cast<size_t>(field)] = std::to_string(*pocket);
       return;
     }
-    if (const auto pocket = ParsePocket(text)) {
-      row.given[static_cast<size_t>(field)] = std::to_string(*pocket);
-    } else {
-      Problem(row.where + ", pocket", "there is no pocket \"" + text + "\"; give " + PocketChoices() + ".");
-    }
+    if (const auto problem = FieldProblem(row.item, field, text)) return Problem(where, *problem);
+    row.given[static_cast<size_t>(field)] = text;
   }
 
   bool HasProblems() const { return !file_.problems.empty(); }

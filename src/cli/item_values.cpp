@@ -64,6 +64,15 @@ ItemValuesResult ValuesOf(int item, const ItemFields& fields) {
   return {FromBytes(*encoded.bytes), {}};
 }
 
+std::optional<std::string> FieldProblem(int item, Field field, const std::string& text) {
+  // Empty byte fields store 00, so only the tested field can be refused.
+  ItemFields probe{"0", "", "", "", 0, "", ""};
+  SetField(probe, field, text);
+  ItemValuesResult checked = ValuesOf(item, probe);
+  if (checked.values) return std::nullopt;
+  return checked.problem;
+}
+
 std::vector<FieldChange> Changes(int item, const ItemValues& before, const ItemValues& after) {
   std::vector<FieldChange> changes;
   for (Field field : AllFields) {

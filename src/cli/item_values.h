@@ -38,6 +38,10 @@ struct ItemValuesResult {
 };
 ItemValuesResult ValuesOf(int item, const ItemFields& fields);
 
+// Why the core would refuse `text` in `field` of `item`, or nothing; each
+// field is checked on its own, so this names every bad field of a row.
+std::optional<std::string> FieldProblem(int item, Field field, const std::string& text);
+
 // Puts a column's text into the field it names; a pocket's text is its
 // decimal number.
 void SetField(ItemFields& fields, Field field, const std::string& text);

@@ -89,6 +89,10 @@ TEST(ItemImport, NamesEveryBadRowAndColumn) {
         "Key, Ball, TM/HM.",
         "\"f\" line 7, asm: item 181 (Surf Mail) has no ASM pointer; leave it empty.",
         "\"f\" line 8: 2 fields where the header has 4."}},
+      {"index,price,effect,asm\n18,70000,XY,12345\n",
+       {"\"f\" line 2, price: Price: enter a whole number from -32768 to 65535.",
+        "\"f\" line 2, effect: Effect: enter one or two hexadecimal digits (00 to FF), or leave it empty.",
+        "\"f\" line 2, asm: ASM Pointer: enter one to four hexadecimal digits (0000 to FFFF), or leave it empty."}},
       {R"({"index": 1})", {"\"f\": the file must hold an array of items."}},
       {R"([{"index": 1, "price": 1.5, "effect": 10, "size": 3}, {"index": -2}, [], {"index": 256}])",
        // Keys are read in alphabetical order.

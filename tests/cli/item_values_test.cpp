@@ -20,6 +20,15 @@ TEST(ItemValues, TextsAreWhatTheCoreWouldStore) {
             "ASM Pointer: enter one to four hexadecimal digits (0000 to FFFF), or leave it empty.");
 }
 
+TEST(ItemValues, FieldProblemsInTheCoresWords) {
+  EXPECT_EQ(FieldProblem(18, Field::Price, "65535"), std::nullopt);
+  EXPECT_EQ(FieldProblem(18, Field::Price, "65536"), "Price: enter a whole number from -32768 to 65535.");
+  EXPECT_EQ(FieldProblem(18, Field::Variable, "G"),
+            "Var.: enter one or two hexadecimal digits (00 to FF), or leave it empty.");
+  EXPECT_EQ(FieldProblem(18, Field::How, ""), std::nullopt);
+  EXPECT_NE(FieldProblem(179, Field::Asm, "12345"), std::nullopt);
+}
+
 TEST(ItemValues, EveryFieldHasAColumnKey) {
   for (Field field : AllFields) EXPECT_EQ(FieldFromKey(FieldKey(field)), field);
   EXPECT_EQ(FieldFromKey("Price"), std::nullopt);
