@@ -15,9 +15,6 @@ class RomSession {
  public:
   explicit RomSession(const std::string& path);
 
-  const std::string& Path() const { return path_; }
-  const Edition& TheEdition() const { return *editor_.OpenEdition(); }
-
   // Item 1 to 255.
   ItemFields Load(int item);
   // The same item in the tool's columns.
@@ -26,6 +23,8 @@ class RomSession {
   void Save(int item, const ItemFields& fields);
 
  private:
+  const Edition& TheEdition() const { return *editor_.OpenEdition(); }
+
   std::string path_;
   RomItemEditor editor_;
 };
