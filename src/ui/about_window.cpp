@@ -70,7 +70,7 @@ void frmAbout::createControls() {
   AddLabel(this, "lblVersion", QStringLiteral("Version " KESTRUNE_ABOUT_VERSION), TwipsRect(1050, 780, 3885, 225),
            false);
   AddLabel(this, "lblDisclaimer",
-           QStringLiteral("Credits: the hex routines' author, and whoever charted Gold's item data and format."),
+           QStringLiteral("Credits: the hex routines' author, and the finder of Gold's item data and format."),
            TwipsRect(120, 2625, 4110, 465), true);
   ok->setFocus();
 }

@@ -1,21 +1,49 @@
-// Takes the README's pictures of the real windows: the editor with the demo
-// ROM open and an item loaded, and the About window.
+// Takes the README's pictures of the real program: the editor with the demo
+// ROM open and an item loaded, and the About window. It chooses the file in
+// the real file dialog and types into the item list as a user would.
 // Usage: take_screenshots DEMO_ROM OUTPUT_DIR
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
-#include "fake_file_dialog.h"
 #include "ui/about_window.h"
 #include "ui/app_icon.h"
+#include "ui/editor.h"
 
 namespace {
 
-bool Save(QWidget& window, const QString& path) {
+bool Picture(QWidget& window, const QString& path) {
   QTest::qWait(200);  // let the window system map and paint it
   return window.grab().save(path);
+}
+
+// Once the file dialog is up, type the demo ROM's path into it.
+void AnswerFileDialog(const QString& demoRom) {
+  auto* poll = new QTimer(qApp);
+  QObject::connect(poll, &QTimer::timeout, [=] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr || !dialog->isVisible()) return;
+    poll->stop();
+    poll->deleteLater();
+    auto* fileName = dialog->findChild<QLineEdit*>("fileNameEdit");
+    QTest::keyClicks(fileName, demoRom);
+    QTest::keyClick(fileName, Qt::Key_Return);
+  });
+  poll->start(100);
+}
+
+frmAbout* AboutWindow() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (auto* about = qobject_cast<frmAbout*>(window); about != nullptr && about->isVisible()) return about;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -24,22 +52,25 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   if (argc != 3) return 2;
   QApplication::setWindowIcon(KestruneIcon());
+  const QString demoRom = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
   const QString outputDir = QString::fromLocal8Bit(argv[2]);
 
-  DialogScript script;
-  script.answers.push_back(argv[1]);
-  Editor editor(ScriptedDialogs(script));
+  Editor editor;
   editor.show();
+  if (!QTest::qWaitForWindowExposed(&editor)) return 1;
+  AnswerFileDialog(demoRom);
   editor.findChild<QAction*>("Open")->trigger();
-  editor.findChild<QComboBox*>("Item")->setCurrentIndex(2);
-  editor.findChild<QPushButton*>("Load")->click();
-  if (!Save(editor, outputDir + "/editor.png")) return 1;
+
+  auto* item = editor.findChild<QComboBox*>("Item");
+  QTest::keyClicks(item->lineEdit(), "master");
+  QAbstractItemView* completions = item->completer()->popup();
+  QTest::keyClick(completions, Qt::Key_Down);
+  QTest::keyClick(completions, Qt::Key_Return);
+  QTest::mouseClick(editor.findChild<QPushButton*>("Load"), Qt::LeftButton);
+  if (!Picture(editor, outputDir + "/editor.png")) return 1;
 
   editor.findChild<QAction*>("About")->trigger();
-  frmAbout* about = nullptr;
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window->objectName() == "frmAbout") about = qobject_cast<frmAbout*>(window);
-  }
-  if (about == nullptr || !Save(*about, outputDir + "/about.png")) return 1;
+  frmAbout* about = AboutWindow();
+  if (about == nullptr || !Picture(*about, outputDir + "/about.png")) return 1;
   return 0;
 }
