@@ -67,60 +67,72 @@ QLineEdit* Editor::addTextBox(QGroupBox* frame, const char* name, int width) {
   return box;
 }
 
+QComboBox* Editor::addList(QGroupBox* frame, const char* name, int width) {
+  auto* list = new QComboBox(frame);
+  list->setObjectName(QString::fromLatin1(name));
+  list->setAccessibleName(frame->title());
+  list->setGeometry(TwipsRect(FieldLeft, FieldTop, width, 315));
+  return list;
+}
+
+QLabel* Editor::addLabel(QGroupBox* frame, const char* name, const char* text, QRect geometry) {
+  auto* label = new QLabel(QString::fromUtf8(text), frame);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(geometry);
+  return label;
+}
+
+// In the order of the design, which sets how the controls stack.
 void Editor::createControls() {
   auto* client = new QWidget(this);
   client->setFixedSize(Twips(3510), Twips(4305));
   setCentralWidget(client);
 
   auto* frame9 = addFrame("Frame9", "Rom Loaded:", TwipsRect(120, 120, 3255, 615));
-  witchita_ = new QLabel(QStringLiteral("None"), frame9);
-  witchita_->setObjectName(QStringLiteral("Witchita"));
-  witchita_->setGeometry(TwipsRect(FieldLeft, FieldTop, 3015, 255));
+  witchita_ = addLabel(frame9, "Witchita", "None", TwipsRect(FieldLeft, FieldTop, 3015, 255));
+  createFieldFrames();
+  createAsmFrame();
+  createItemFrame();
 
-  auto* frameType = addFrame("FrameType", "Type", TwipsRect(2640, 2640, 735, 735));
-  how_ = addTextBox(frameType, "How", 495);
-  auto* framePocket = addFrame("FramePocket", "Pocket", TwipsRect(120, 2640, 1335, 735));
-  pocket_ = new QComboBox(framePocket);
-  pocket_->setObjectName(QStringLiteral("Pocket"));
-  pocket_->setAccessibleName(framePocket->title());
-  pocket_->setGeometry(TwipsRect(FieldLeft, FieldTop, 1095, 315));
+  // Nothing can be edited until a ROM is open.
+  for (const char* name :
+       {"FrameItem", "FramePrice", "FrameEffect", "FrameVar", "FramePocket", "FrameUse", "FrameType", "FrameASM"}) {
+    editingFrames_.push_back(findChild<QGroupBox*>(QString::fromLatin1(name)));
+    editingFrames_.back()->setEnabled(false);
+  }
+}
+
+void Editor::createFieldFrames() {
+  how_ = addTextBox(addFrame("FrameType", "Type", TwipsRect(2640, 2640, 735, 735)), "How", 495);
+  pocket_ = addList(addFrame("FramePocket", "Pocket", TwipsRect(120, 2640, 1335, 735)), "Pocket", 1095);
   FillPocketList(*pocket_);
-  auto* frameUse = addFrame("FrameUse", "Use", TwipsRect(1680, 2640, 735, 735));
-  options_ = addTextBox(frameUse, "Options", 495);
-  auto* frameVar = addFrame("FrameVar", "Var.", TwipsRect(2640, 1800, 735, 735));
-  variable_ = addTextBox(frameVar, "Variable", 495);
-  auto* frameEffect = addFrame("FrameEffect", "Effect", TwipsRect(1680, 1800, 735, 735));
-  effect_ = addTextBox(frameEffect, "Effect", 495);
-  auto* framePrice = addFrame("FramePrice", "Price", TwipsRect(120, 1800, 1335, 735));
-  price_ = addTextBox(framePrice, "Price", 1095);
+  options_ = addTextBox(addFrame("FrameUse", "Use", TwipsRect(1680, 2640, 735, 735)), "Options", 495);
+  variable_ = addTextBox(addFrame("FrameVar", "Var.", TwipsRect(2640, 1800, 735, 735)), "Variable", 495);
+  effect_ = addTextBox(addFrame("FrameEffect", "Effect", TwipsRect(1680, 1800, 735, 735)), "Effect", 495);
+  price_ = addTextBox(addFrame("FramePrice", "Price", TwipsRect(120, 1800, 1335, 735)), "Price", 1095);
+}
 
+void Editor::createAsmFrame() {
   frameAsm_ = addFrame("FrameASM", "Advanced", TwipsRect(120, 3480, 2175, 735));
   asm_ = addTextBox(frameAsm_, "ASM", 855);
   asm_->setAccessibleName(QStringLiteral("ASM Pointer"));
-  auto* label1 = new QLabel(QStringLiteral("ASM Pointer"), frameAsm_);
-  label1->setObjectName(QStringLiteral("Label1"));
-  label1->setGeometry(TwipsRect(1080, 240, 975, 255));
+  QLabel* label1 = addLabel(frameAsm_, "Label1", "ASM Pointer", TwipsRect(1080, 240, 975, 255));
   // The designed width fits the font the window was drawn with; a wider
   // default font would cut the caption short. A label has no border, so
   // letting it reach the frame's edge changes nothing else.
   const int fullWidth = std::min(label1->sizeHint().width(), frameAsm_->width() - label1->x());
   label1->resize(std::max(label1->width(), fullWidth), label1->height());
+}
 
+void Editor::createItemFrame() {
   auto* frameItem = addFrame("FrameItem", "Item", TwipsRect(120, 960, 3255, 735));
   load_ = new QPushButton(QStringLiteral("Load"), frameItem);
   load_->setObjectName(QStringLiteral("Load"));
   load_->setGeometry(TwipsRect(2520, 240, 615, 255));
   connect(load_, &QPushButton::clicked, this, &Editor::onLoad);
-  item_ = new QComboBox(frameItem);
-  item_->setObjectName(QStringLiteral("Item"));
-  item_->setAccessibleName(QStringLiteral("Item"));
+  item_ = addList(frameItem, "Item", 2295);
   item_->setEditable(true);
-  item_->setGeometry(TwipsRect(FieldLeft, FieldTop, 2295, 315));
   FillItemList(*item_);
-
-  editingFrames_ = {frameItem, framePrice, frameEffect, frameVar, framePocket, frameUse, frameType, frameAsm_};
-  // Nothing can be edited until a ROM is open.
-  for (QGroupBox* frame : editingFrames_) frame->setEnabled(false);
 }
 
 void Editor::createMenus() {
