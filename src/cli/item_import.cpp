@@ -161,6 +161,8 @@ ImportFile ParseJsonImport(const std::string& text, const std::string& fileName)
   } catch (const nlohmann::json::parse_error& error) {
     throw InvalidInput(Quoted(fileName) + " is not valid JSON: the error is at byte " + std::to_string(error.byte) +
                        ".");
+  } catch (const nlohmann::json::out_of_range&) {
+    throw InvalidInput(Quoted(fileName) + " holds a number too large to read.");
   }
   RowCollector rows(fileName);
   if (!document.is_array()) {

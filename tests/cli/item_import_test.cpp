@@ -107,6 +107,14 @@ TEST(ItemImport, NamesEveryBadRowAndColumn) {
 TEST(ItemImport, UnreadableFilesStopAtOnce) {
   EXPECT_THROW(ParseImport("[{\"index\": 1", "f"), CliError);
   EXPECT_THROW(ParseImport("index\n\"1\n", "f"), CliError);
+  // Found by fuzzing: a number past what a double holds.
+  try {
+    ParseImport(R"([{"index": 1e99999}])", "f");
+    ADD_FAILURE() << "an overflowing number was accepted";
+  } catch (const CliError& error) {
+    EXPECT_EQ(error.Status(), ExitStatus::InvalidInput);
+    EXPECT_STREQ(error.what(), "\"f\" holds a number too large to read.");
+  }
 }
 
 }  // namespace

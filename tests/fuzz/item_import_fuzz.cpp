@@ -1,0 +1,29 @@
+// Any text given to import is either refused with a reason, or yields rows
+// whose every value the item editor would store as given.
+#include "cli/cli_error.h"
+#include "cli/item_import.h"
+#include "fuzz_file.h"
+#include "items/edition_table.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  ImportFile file;
+  try {
+    file = ParseImport(text, "fuzz.csv");
+  } catch (const CliError& error) {
+    Require(error.Status() == ExitStatus::InvalidInput && *error.what() != '\0', "a refusal says why");
+    return 0;
+  }
+  if (!file.problems.empty()) {
+    for (const auto& problem : file.problems) Require(!problem.empty(), "every problem is said");
+    return 0;
+  }
+  for (const ImportRow& row : file.rows) {
+    Require(HasItemRecord(row.item), "every row names an item with a record");
+    for (const Field field : AllFields) {
+      const auto& given = row.given[static_cast<size_t>(field)];
+      Require(!given || !FieldProblem(row.item, field, *given), "every value given passes the editor's checks");
+    }
+  }
+  return 0;
+}
