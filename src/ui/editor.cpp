@@ -161,14 +161,14 @@ void Editor::onOpen() {
   clsCommonDialog dialog(dialogs_());
   const std::string path =
       dialog.ShowOpen(static_cast<intptr_t>(winId()), OpenTitle, std::string(), OpenFilter, OpenFlags);
-  const RomItemEditor::OpenResult result = editor_.OpenRom(path);
+  const RomItemEditor::OpenResult result = rom_.OpenRom(path);
   witchita_->setText(FromUtf8(result.label));
   if (!result.enableFrames) return;
   for (QGroupBox* frame : editingFrames_) frame->setEnabled(true);
 }
 
 void Editor::onLoad() {
-  const RomItemEditor::LoadResult result = editor_.LoadItem(SelectedItem(*item_));
+  const RomItemEditor::LoadResult result = rom_.LoadItem(SelectedItem(*item_));
   if (result.fields) {
     showFields(*result.fields);
   } else {
@@ -178,7 +178,7 @@ void Editor::onLoad() {
 }
 
 void Editor::onSave() {
-  const SaveOutcome outcome = editor_.SaveItem(gatherFields());
+  const SaveOutcome outcome = rom_.SaveItem(gatherFields());
   if (!outcome.saved()) showMessage_(this, FromUtf8(outcome.message));
 }
 

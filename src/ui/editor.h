@@ -56,7 +56,7 @@ class Editor : public QMainWindow {
   void showFields(const ItemFields& fields);
   ItemFields gatherFields() const;
 
-  RomItemEditor editor_;
+  RomItemEditor rom_;
   DialogSource dialogs_;
   MessageSink showMessage_;
   QPointer<frmAbout> about_;
