@@ -8,9 +8,7 @@ namespace {
 
 constexpr int KnownPockets = static_cast<int>(PocketCount);
 
-QString UnknownPocketText(int16_t value) {
-  return QStringLiteral("Unknown (%1)").arg(QString::number(value, 16).toUpper().rightJustified(2, u'0'));
-}
+QString HexByte(int16_t value) { return QString::number(value, 16).toUpper().rightJustified(2, u'0'); }
 
 }  // namespace
 
@@ -25,7 +23,11 @@ void FillPocketList(QComboBox& list) {
 void ShowPocket(QComboBox& list, int16_t value) {
   // At most one extra entry: the one of the item loaded last.
   while (list.count() > KnownPockets) list.removeItem(list.count() - 1);
-  if (value >= KnownPockets) list.addItem(UnknownPocketText(value), value);
+  if (value >= KnownPockets) {
+    // The list is too narrow for more than the byte itself; the tooltip says what it is.
+    list.addItem(QStringLiteral("(%1)").arg(HexByte(value)), value);
+    list.setItemData(KnownPockets, QStringLiteral("Unknown pocket %1").arg(HexByte(value)), Qt::ToolTipRole);
+  }
   list.setCurrentIndex(value < 0 ? -1 : list.findData(value));
 }
 

@@ -26,7 +26,7 @@ QString Text(std::string_view text) { return QString::fromUtf8(text.data(), stat
 
 QString PocketText(int16_t value) {
   if (value < static_cast<int16_t>(PocketCount)) return Text(PocketNames[static_cast<std::size_t>(value)]);
-  return QStringLiteral("Unknown (%1)").arg(QString::number(value, 16).toUpper().rightJustified(2, u'0'));
+  return QStringLiteral("(%1)").arg(QString::number(value, 16).toUpper().rightJustified(2, u'0'));
 }
 
 // The control that has the focus, by name; an editable list's own edit field counts as the list.
