@@ -94,6 +94,8 @@ struct OddFile {
   std::string label;
 };
 
+void PrintTo(const OddFile& file, std::ostream* out) { *out << file.name; }
+
 std::vector<uint8_t> GoldHeaderOnly(size_t size) {
   auto bytes = RomBuilder(0x200).WithEdition(Gold).Bytes();
   bytes.resize(size);
@@ -127,12 +129,24 @@ INSTANTIATE_TEST_SUITE_P(
                       OddFile{"ThirtyTwoKiB", GoldHeaderOnly(0x8000), "Pokémon Gold Version"}),
     [](const ::testing::TestParamInfo<OddFile>& param) { return param.param.name; });
 
-class PathTest : public ::testing::TestWithParam<std::string> {};
+struct PathCase {
+  const char* name;
+  std::string relativePath;
+};
+
+const PathCase kPathCases[] = {
+    {"Spaces", "with spaces in it.gbc"},
+    {"NonAscii", "Pokémon Kristall ★.gbc"},
+    {"LongerThanTheDialogBuffer", std::string(200, 'a') + "/" + std::string(200, 'b') + ".gbc"},
+};
+
+// Indexed, so that the test names stay short.
+class PathTest : public ::testing::TestWithParam<size_t> {};
 
 // Paths reach the file system as the UTF-8 bytes they are.
 TEST_P(PathTest, AnyNameOpensLoadsAndSaves) {
   TempDir dir;
-  const auto path = (dir.Root() / GetParam()).string();
+  const auto path = (dir.Root() / kPathCases[GetParam()].relativePath).string();
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
   RomBuilder().WithEdition(Gold).WriteTo(path);
   const auto before = ReadFileBytes(path);
@@ -146,15 +160,8 @@ TEST_P(PathTest, AnyNameOpensLoadsAndSaves) {
   EXPECT_EQ(changed.front(), static_cast<size_t>(RecordAddress(Gold.itemTableBase, 2)));
 }
 
-std::string PathCaseName(const ::testing::TestParamInfo<std::string>& info) {
-  static const char* const kNames[] = {"Spaces", "NonAscii", "LongerThanTheDialogBuffer"};
-  return kNames[info.index];
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, PathTest,
-                         ::testing::Values("with spaces in it.gbc", "Pokémon Kristall ★.gbc",
-                                           std::string(200, 'a') + "/" + std::string(200, 'b') + ".gbc"),
-                         PathCaseName);
+INSTANTIATE_TEST_SUITE_P(Names, PathTest, ::testing::Range<size_t>(0, std::size(kPathCases)),
+                         [](const ::testing::TestParamInfo<size_t>& param) { return kPathCases[param.param].name; });
 
 TEST(SymbolicLink, IsFollowedAndStaysALink) {
   TempDir dir;
