@@ -69,7 +69,7 @@ std::string PocketText(int pocket) {
 std::vector<std::string> Warnings(uint8_t property, int pocket, uint8_t menu) {
   std::vector<std::string> warnings;
   if (property & kUnusedPropertyBits) {
-    warnings.push_back("Use bits 0 to 5 are never used by the games, yet some are set.");
+    warnings.emplace_back("Use bits 0 to 5 are never used by the games, yet some are set.");
   }
   if (pocket == 0 || static_cast<size_t>(pocket) >= PocketNames.size()) {
     warnings.push_back("Pocket " + std::to_string(pocket) + " is no pocket in the bag.");

@@ -8,9 +8,7 @@ namespace {
 
 int Status(ExitStatus status) { return static_cast<int>(status); }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   CLI::App app("Edits the item data of Pokémon Gold, Silver and Crystal ROM images.", "kestrune-cli");
   app.set_version_flag("--version", KESTRUNE_VERSION_TEXT);
   app.require_subcommand(1);
@@ -30,13 +28,21 @@ int main(int argc, char** argv) {
     const int helpStatus = app.exit(error);
     return error.get_exit_code() == 0 ? helpStatus : Status(ExitStatus::InvalidInput);
   }
+  return Status(run());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
   try {
-    return Status(run());
+    return Run(argc, argv);
   } catch (const CliError& error) {
     std::cerr << error.what() << "\n";
     return Status(error.Status());
   } catch (const std::exception& error) {
     std::cerr << "Stopped by an unexpected error: " << error.what() << "\n";
+    return Status(ExitStatus::FileError);
+  } catch (...) {
     return Status(ExitStatus::FileError);
   }
 }
