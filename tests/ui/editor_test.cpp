@@ -9,6 +9,7 @@
 #include "harness.h"
 #include "items/edition_table.h"
 #include "items/item_names.h"
+#include "rom_io/rom_file.h"
 #include "ui/message_box.h"
 #include "ui/twips.h"
 
@@ -80,6 +81,7 @@ class EditorTest : public QObject {
   void saveWritesTheItemOfTheLastLoad();
   void refusedSaveWritesNothing_data();
   void refusedSaveWritesNothing();
+  void failedSaveNamesTheFile_data();
   void failedSaveNamesTheFile();
   void itemChooser_data();
   void itemChooser();
@@ -342,16 +344,50 @@ void EditorTest::refusedSaveWritesNothing() {
   QVERIFY(ReadFileBytes(other) == otherBytes);
 }
 
+void EditorTest::failedSaveNamesTheFile_data() {
+  QTest::addColumn<QString>("fault");
+  QTest::addColumn<QString>("reason");
+  QTest::newRow("deleted") << "deleted" << "the file cannot be opened for writing.";
+  QTest::newRow("a folder in its place") << "folder" << "the file cannot be opened for writing.";
+  QTest::newRow("truncated") << "truncated" << "the file is too short to hold item 5.";
+  QTest::newRow("replaced by another edition") << "replaced" << "it is no longer the Pokémon Gold Version file";
+  QTest::newRow("disk refuses part-way") << "part-way" << "only 4 of the item's 9 bytes were written";
+}
+
+// The file changes under the window between Load and Save: the user is told
+// which file and why, and nothing is created or written but what the disk took.
 void EditorTest::failedSaveNamesTheFile() {
+  QFETCH(QString, fault);
+  QFETCH(QString, reason);
   Harness h;
   const auto path = h.write(GoldRom());
   h.open(path);
   h.load(5);
-  std::filesystem::remove(path);
+  h.type("Price", "1");
+  if (fault == "deleted") std::filesystem::remove(path);
+  if (fault == "folder") {
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+  }
+  if (fault == "truncated") std::filesystem::resize_file(path, 0x6000);
+  if (fault == "replaced") RomBuilder(RomBuilder::TwoMiB, 3).WithEdition(EditionTable[2]).WriteTo(path);
+  int accepted = 4;
+  if (fault == "part-way") {
+    SetByteWriterForTesting([&](const std::string& file, int64_t offset, uint8_t value) {
+      return accepted-- > 0 && WriteOneByteToDisk(file, offset, value);
+    });
+  }
+  const bool isFile = std::filesystem::is_regular_file(path);
+  const auto before = isFile ? ReadFileBytes(path) : std::vector<uint8_t>{};
   h.menu("Save");
+  SetByteWriterForTesting({});
+
   QCOMPARE(h.messages.size(), 1);
-  QVERIFY2(h.messages.front().contains(QString::fromStdString(path.string())), qPrintable(h.messages.front()));
-  QVERIFY(!std::filesystem::exists(path));
+  QVERIFY2(h.messages.front().startsWith("Cannot save to \"" + QString::fromStdString(path.string()) + "\": "),
+           qPrintable(h.messages.front()));
+  QVERIFY2(h.messages.front().contains(reason), qPrintable(h.messages.front()));
+  QCOMPARE(std::filesystem::is_regular_file(path), isFile);
+  if (isFile && fault != "part-way") QVERIFY(ReadFileBytes(path) == before);
 }
 
 void EditorTest::itemChooser_data() {
