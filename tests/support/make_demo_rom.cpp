@@ -70,6 +70,12 @@ int main(int argc, char* argv[]) {
   const Edition& gold = EditionTable[0];
   RomBuilder rom(RomBuilder::TwoMiB, 2026);
   rom.WithEdition(gold);
+  // A readable header title around the edition byte, the title's ninth
+  // character; the rest of the title field is padding.
+  constexpr std::string_view title = "KESTRUNE";
+  for (std::size_t i = 0; i < title.size(); ++i) rom.WithByte(0x134 + i, static_cast<uint8_t>(title[i]));
+  rom.WithByte(EditionByteOffset + 1, 0).WithByte(EditionByteOffset + 2, 0);
+  rom.WithByte(0x143, 0x80);  // works on both the Game Boy and the Color
   for (int item = 1; item <= LastItem; ++item) {
     rom.WithRecord(gold, item, SampleRecord(item));
     // Made-up routine addresses in the switchable bank, low byte first.
