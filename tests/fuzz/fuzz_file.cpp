@@ -4,7 +4,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+
+#include "rom_builder.h"
 
 FuzzFile::FuzzFile() {
   const std::filesystem::path shm("/dev/shm");
@@ -17,17 +18,9 @@ FuzzFile::~FuzzFile() {
   std::filesystem::remove(path_, ignored);
 }
 
-void FuzzFile::Reset(const std::vector<uint8_t>& bytes) const {
-  std::ofstream file(path_, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
+void FuzzFile::Reset(const std::vector<uint8_t>& bytes) const { WriteFileBytes(path_, bytes); }
 
-std::vector<uint8_t> FuzzFile::Bytes() const {
-  std::ifstream file(path_, std::ios::binary);
-  std::vector<uint8_t> bytes(std::filesystem::file_size(path_));
-  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  return bytes;
-}
+std::vector<uint8_t> FuzzFile::Bytes() const { return ReadFileBytes(path_); }
 
 void Require(bool holds, const char* property) {
   if (holds) return;

@@ -7,6 +7,7 @@
 
 #include "fuzz_file.h"
 #include "items/rom_item_editor.h"
+#include "rom_builder.h"
 
 namespace {
 
@@ -14,16 +15,10 @@ namespace {
 constexpr std::array<size_t, 5> kSizes{0, 0x150, 0x8000, 0xE800, 0x10000};
 
 std::vector<uint8_t> MakeRom(FuzzedDataProvider& input) {
-  std::vector<uint8_t> bytes(kSizes[input.ConsumeIntegralInRange<size_t>(0, kSizes.size() - 1)]);
-  const auto fill = input.ConsumeIntegral<uint8_t>();
-  for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(fill + i * 13);
-  if (bytes.size() > 0x150 && input.ConsumeBool()) {
-    const Edition& edition = EditionTable[input.ConsumeIntegralInRange<size_t>(0, EditionTable.size() - 1)];
-    bytes[EditionByteOffset] = static_cast<uint8_t>(std::stoi(std::string(edition.byte), nullptr, 16));
-    const auto code = edition.gameCodes[0];
-    for (size_t i = 0; i < code.size(); ++i) bytes[GameCodeOffset + i] = static_cast<uint8_t>(code[i]);
-  }
-  return bytes;
+  RomBuilder rom(kSizes[input.ConsumeIntegralInRange<size_t>(0, kSizes.size() - 1)], input.ConsumeIntegral<uint8_t>());
+  if (input.ConsumeBool())
+    rom.WithEdition(EditionTable[input.ConsumeIntegralInRange<size_t>(0, EditionTable.size() - 1)]);
+  return rom.Bytes();
 }
 
 bool OnlyItemBytesChanged(const std::vector<uint8_t>& before, const std::vector<uint8_t>& after,
@@ -43,7 +38,8 @@ bool OnlyItemBytesChanged(const std::vector<uint8_t>& before, const std::vector<
 
 ItemFields ConsumeFields(FuzzedDataProvider& input) {
   ItemFields fields;
-  for (std::string* text : {&fields.Price, &fields.Effect, &fields.Variable, &fields.Options, &fields.How, &fields.ASM}) {
+  for (std::string* text :
+       {&fields.Price, &fields.Effect, &fields.Variable, &fields.Options, &fields.How, &fields.ASM}) {
     *text = input.ConsumeRandomLengthString(8);
   }
   fields.Pocket = input.ConsumeIntegral<int16_t>();
