@@ -3,12 +3,13 @@
 #include <QComboBox>
 
 #include "items/item_names.h"
+#include "rom_io/hex_functions.h"
 
 namespace {
 
 constexpr int KnownPockets = static_cast<int>(PocketCount);
 
-QString HexByte(int16_t value) { return QString::number(value, 16).toUpper().rightJustified(2, u'0'); }
+QString HexByte(int16_t value) { return QString::fromStdString(HexFunctions::ByteToHex(static_cast<uint8_t>(value))); }
 
 }  // namespace
 
