@@ -2,6 +2,7 @@
 #include <exception>
 #include <iostream>
 
+#include "cli/binary_console.h"
 #include "cli/commands.h"
 
 namespace {
@@ -34,6 +35,7 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  UseBinaryConsole();
   try {
     return Run(argc, argv);
   } catch (const CliError& error) {

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <optional>
 
+#include "rom_io/file_path.h"
 #include "rom_io/rom_file.h"
 
 namespace HexFunctions {
@@ -40,7 +41,7 @@ std::string ReadHexBytes(const std::string& path, int32_t offset, int32_t count)
 
   const int64_t size = RegularFileSize(path).value_or(0);
   std::ifstream file;
-  if (size > 0) file.open(path, std::ios::binary);
+  if (size > 0) file.open(FilePath(path), std::ios::binary);
 
   uint8_t held = 0;
   const int64_t last = static_cast<int64_t>(offset) + count - 1;

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <utility>
 
+#include "rom_io/file_path.h"
+
 namespace {
 
 ByteWriter& InstalledWriter() {
@@ -16,15 +18,15 @@ ByteWriter& InstalledWriter() {
 std::optional<int64_t> RegularFileSize(const std::string& path) {
   if (path.empty()) return std::nullopt;
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-  const auto size = std::filesystem::file_size(path, error);
+  if (!std::filesystem::is_regular_file(FilePath(path), error)) return std::nullopt;
+  const auto size = std::filesystem::file_size(FilePath(path), error);
   if (error) return std::nullopt;
   return static_cast<int64_t>(size);
 }
 
 bool OpensForWriting(const std::string& path) {
   if (!RegularFileSize(path)) return false;
-  std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+  std::fstream file(FilePath(path), std::ios::in | std::ios::out | std::ios::binary);
   return file.is_open();
 }
 
@@ -32,7 +34,7 @@ bool WriteOneByteToDisk(const std::string& path, int64_t offset, uint8_t value) 
   const auto size = RegularFileSize(path);
   if (!size || offset < 0 || offset >= *size) return false;
   // In and out together: opening for output alone would truncate or create.
-  std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+  std::fstream file(FilePath(path), std::ios::in | std::ios::out | std::ios::binary);
   if (!file.is_open()) return false;
   file.seekp(offset);
   file.put(static_cast<char>(value));

@@ -1,21 +1,9 @@
 #include "cli_runner.h"
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
-namespace {
-
-// Single quotes keep every character as it is in the shell.
-std::string ShellQuoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-}  // namespace
+#include "run_program.h"
 
 std::string ReadText(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);
@@ -29,9 +17,8 @@ void WriteText(const std::filesystem::path& path, const std::string& text) {
 CliRun RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& scratch) {
   const auto outPath = scratch / "stdout.txt";
   const auto errPath = scratch / "stderr.txt";
-  std::string command = ShellQuoted(KESTRUNE_CLI_PATH);
-  for (const std::string& argument : arguments) command += " " + ShellQuoted(argument);
-  command += " >" + ShellQuoted(outPath.string()) + " 2>" + ShellQuoted(errPath.string()) + " </dev/null";
-  const int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadText(outPath), ReadText(errPath)};
+  std::vector<std::string> command{KESTRUNE_CLI_PATH};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  const int status = RunProgram(command, outPath, errPath);
+  return {status, ReadText(outPath), ReadText(errPath)};
 }

@@ -1,13 +1,13 @@
 // Runs the built kestrune-cli on temporary 2 MiB ROM files and checks what
 // it prints, its exit status and the bytes on disk.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 
 #include "cli_runner.h"
 #include "items/edition_table.h"
 #include "rom_builder.h"
+#include "rom_io/rom_file.h"
 
 namespace {
 
@@ -240,9 +240,9 @@ TEST_F(CliTest, FilesThatCannotBeReadOrWritten) {
 }
 
 TEST_F(CliTest, ReadOnlyRomIsAFileError) {
-  if (geteuid() == 0) GTEST_SKIP() << "root writes to read-only files";
   const auto rom = Rom();
   std::filesystem::permissions(rom, std::filesystem::perms::owner_read);
+  if (OpensForWriting(rom)) GTEST_SKIP() << "running with rights that ignore file modes";
   const auto set = Run({"set", rom, "18", "--price", "1"});
   EXPECT_EQ(set.status, 3);
   EXPECT_EQ(set.err, "Cannot save to \"" + rom + "\": the file cannot be opened for writing.\n");

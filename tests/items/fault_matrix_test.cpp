@@ -2,10 +2,10 @@
 // at all: every fault gives a clear outcome, and nothing but a legitimate
 // Save changes a byte.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "items/rom_item_editor.h"
 #include "rom_builder.h"
+#include "rom_io/file_path.h"
 #include "rom_io/rom_file.h"
 
 namespace {
@@ -80,14 +80,6 @@ TEST_F(FailedSaveTest, WriteRefusedPartWayIsReportedWithWhatWasWritten) {
                                  "\": only 3 of the item's 9 bytes were written; the item may now be partly changed.");
 }
 
-TEST_F(FailedSaveTest, FifoInPlaceOfTheFileNeitherBlocksNorIsWritten) {
-  std::filesystem::remove(path_);
-  ASSERT_EQ(mkfifo(path_.c_str(), 0600), 0);
-  EXPECT_EQ(editor_.SaveItem(fields_).kind, SaveOutcome::Kind::Failed);
-  EXPECT_EQ(editor_.OpenRom(path_).label, "Unsupported Rom");
-  EXPECT_FALSE(editor_.LoadItem(1).fields->Price.empty());
-}
-
 struct OddFile {
   std::string name;
   std::vector<uint8_t> bytes;
@@ -146,36 +138,22 @@ class PathTest : public ::testing::TestWithParam<size_t> {};
 // Paths reach the file system as the UTF-8 bytes they are.
 TEST_P(PathTest, AnyNameOpensLoadsAndSaves) {
   TempDir dir;
-  const auto path = (dir.Root() / kPathCases[GetParam()].relativePath).string();
-  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-  RomBuilder().WithEdition(Gold).WriteTo(path);
-  const auto before = ReadFileBytes(path);
+  const auto file = dir.Root() / FilePath(kPathCases[GetParam()].relativePath);
+  const std::string path = Utf8Text(file);
+  std::filesystem::create_directories(file.parent_path());
+  RomBuilder().WithEdition(Gold).WriteTo(file);
+  const auto before = ReadFileBytes(file);
   RomItemEditor editor;
   ASSERT_EQ(editor.OpenRom(path).label, "Pokémon Gold Version");
   auto fields = *editor.LoadItem(2).fields;
   fields.Price = "1234";
   ASSERT_TRUE(editor.SaveItem(fields).saved());
-  const auto changed = DifferingOffsets(before, ReadFileBytes(path));
+  const auto changed = DifferingOffsets(before, ReadFileBytes(file));
   ASSERT_FALSE(changed.empty());
   EXPECT_EQ(changed.front(), static_cast<size_t>(RecordAddress(Gold.itemTableBase, 2)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, PathTest, ::testing::Range<size_t>(0, std::size(kPathCases)),
                          [](const ::testing::TestParamInfo<size_t>& param) { return kPathCases[param.param].name; });
-
-TEST(SymbolicLink, IsFollowedAndStaysALink) {
-  TempDir dir;
-  const auto target = dir.Path("rom.gbc");
-  const auto link = dir.Path("link.gbc");
-  RomBuilder().WithEdition(Gold).WriteTo(target);
-  std::filesystem::create_symlink(target, link);
-  RomItemEditor editor;
-  ASSERT_EQ(editor.OpenRom(link.string()).label, "Pokémon Gold Version");
-  auto fields = *editor.LoadItem(1).fields;
-  fields.Effect = "5A";
-  ASSERT_TRUE(editor.SaveItem(fields).saved());
-  EXPECT_EQ(ReadFileBytes(target)[static_cast<size_t>(RecordAddress(Gold.itemTableBase, 1) + 2)], 0x5A);
-  EXPECT_TRUE(std::filesystem::is_symlink(link));
-}
 
 }  // namespace

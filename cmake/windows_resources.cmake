@@ -1,0 +1,10 @@
+# Gives a Windows program file its icon, manifest and version data.
+function(kestrune_windows_resources target description)
+  set(KESTRUNE_PROGRAM_NAME ${target})
+  set(KESTRUNE_PROGRAM_DESCRIPTION ${description})
+  set(KESTRUNE_ICON_FILE ${PROJECT_SOURCE_DIR}/resources/icon/kestrune.ico)
+  set(KESTRUNE_MANIFEST_FILE ${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest)
+  configure_file(${PROJECT_SOURCE_DIR}/resources/kestrune.manifest ${KESTRUNE_MANIFEST_FILE} @ONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/resources/kestrune.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc @ONLY)
+  target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
+endfunction()

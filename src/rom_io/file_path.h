@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// Paths travel through the program as UTF-8 text. The file system gets them
+// as std::filesystem::path built from UTF-8, so that on Windows they reach
+// the wide file API intact whatever the code page; elsewhere the bytes pass
+// as they are.
+
+// The path that UTF-8 text names. Text that is not UTF-8 where the system
+// needs it to be names no file: an empty path.
+std::filesystem::path FilePath(const std::string& utf8);
+
+// A path as UTF-8 text, the inverse of FilePath.
+std::string Utf8Text(const std::filesystem::path& path);
