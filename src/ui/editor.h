@@ -36,17 +36,8 @@ class Editor : public QMainWindow {
   static MessageSink DefaultMessages();
 
   void createControls();
-  void createFieldFrames();
-  void createAsmFrame();
-  void createItemFrame();
   void createMenus();
-  void orderTabs();
-  QGroupBox* addFrame(const char* name, const char* caption, QRect geometry);
-  // Controls inside a frame. Text boxes and lists take the frame's caption as
-  // their accessible name.
-  QLineEdit* addTextBox(QGroupBox* frame, const char* name, int width);
-  QComboBox* addList(QGroupBox* frame, const char* name, int width);
-  QLabel* addLabel(QGroupBox* frame, const char* name, const char* text, QRect geometry);
+  static void widenToCaption(QLabel* label);
 
   void onOpen();
   void onLoad();

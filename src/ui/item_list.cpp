@@ -3,7 +3,9 @@
 #include <QComboBox>
 #include <QCompleter>
 
+#include "forms/item_choice.h"
 #include "items/item_names.h"
+#include "ui/qt_text.h"
 
 void FillItemList(QComboBox& list) {
   for (const std::string_view name : ItemNames) {
@@ -19,10 +21,4 @@ void FillItemList(QComboBox& list) {
   list.setCurrentIndex(-1);
 }
 
-int16_t SelectedItem(const QComboBox& list) {
-  // Names repeat, so the current entry wins when the text still shows it.
-  const QString text = list.currentText();
-  const int current = list.currentIndex();
-  if (current >= 0 && list.itemText(current) == text) return static_cast<int16_t>(current);
-  return static_cast<int16_t>(list.findText(text, Qt::MatchFixedString));
-}
+int16_t SelectedItem(const QComboBox& list) { return ChosenItem(list.currentIndex(), ToUtf8(list.currentText())); }

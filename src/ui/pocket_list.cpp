@@ -2,21 +2,20 @@
 
 #include <QComboBox>
 
+#include "forms/item_choice.h"
 #include "items/item_names.h"
-#include "rom_io/hex_functions.h"
+#include "ui/qt_text.h"
 
 namespace {
 
 constexpr int KnownPockets = static_cast<int>(PocketCount);
-
-QString HexByte(int16_t value) { return QString::fromStdString(HexFunctions::ByteToHex(static_cast<uint8_t>(value))); }
 
 }  // namespace
 
 void FillPocketList(QComboBox& list) {
   for (int value = 0; value < KnownPockets; ++value) {
     const std::string_view name = PocketNames[static_cast<std::size_t>(value)];
-    list.addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), value);
+    list.addItem(FromUtf8(name), value);
   }
   list.setCurrentIndex(-1);
 }
@@ -26,8 +25,8 @@ void ShowPocket(QComboBox& list, int16_t value) {
   while (list.count() > KnownPockets) list.removeItem(list.count() - 1);
   if (value >= KnownPockets) {
     // The list is too narrow for more than the byte itself; the tooltip says what it is.
-    list.addItem(QStringLiteral("(%1)").arg(HexByte(value)), value);
-    list.setItemData(KnownPockets, QStringLiteral("Unknown pocket %1").arg(HexByte(value)), Qt::ToolTipRole);
+    list.addItem(FromUtf8(UnknownPocketEntry(value)), value);
+    list.setItemData(KnownPockets, FromUtf8(UnknownPocketDescription(value)), Qt::ToolTipRole);
   }
   list.setCurrentIndex(value < 0 ? -1 : list.findData(value));
 }
