@@ -12,3 +12,13 @@ std::string Utf8Text(const std::filesystem::path& path) {
   const std::u8string text = path.u8string();
   return {text.begin(), text.end()};
 }
+
+std::FILE* OpenCFile(const std::string& utf8, const char* mode) {
+#ifdef _WIN32
+  // The narrow form would go through the code page; the wide one takes any name.
+  const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
+  return _wfopen(FilePath(utf8).c_str(), wideMode.c_str());
+#else
+  return std::fopen(utf8.c_str(), mode);
+#endif
+}

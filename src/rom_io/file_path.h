@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -14,3 +15,6 @@ std::filesystem::path FilePath(const std::string& utf8);
 
 // A path as UTF-8 text, the inverse of FilePath.
 std::string Utf8Text(const std::filesystem::path& path);
+
+// std::fopen for a UTF-8 path; errno says why it failed.
+std::FILE* OpenCFile(const std::string& utf8, const char* mode);

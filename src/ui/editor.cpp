@@ -11,8 +11,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "dialogs/cls_common_dialog.h"
 #include "forms/editor_form.h"
+#include "forms/open_command.h"
 #include "ui/about_window.h"
 #include "ui/app_icon.h"
 #include "ui/form_builder.h"
@@ -96,12 +96,9 @@ void Editor::createMenus() {
 }
 
 void Editor::onOpen() {
-  clsCommonDialog dialog(dialogs_());
-  const std::string path =
-      dialog.ShowOpen(static_cast<intptr_t>(winId()), std::string(OpenDialogTitle), std::string(),
-                      std::string(OpenDialogFilter), OpenDialogFlags);
-  const RomItemEditor::OpenResult result = rom_.OpenRom(path);
+  const OpenCommandResult result = RunOpenCommand(rom_, dialogs_(), static_cast<intptr_t>(winId()));
   witchita_->setText(FromUtf8(result.label));
+  for (const std::string& message : result.messages) showMessage_(this, FromUtf8(message));
   if (!result.enableFrames) return;
   for (QGroupBox* frame : editingFrames_) frame->setEnabled(true);
 }

@@ -20,8 +20,9 @@ TEST(SpecialFile, FifoInPlaceOfTheRomNeitherBlocksNorIsWritten) {
   std::filesystem::remove(path);
   ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
   EXPECT_EQ(editor.SaveItem(*loaded.fields).kind, SaveOutcome::Kind::Failed);
-  EXPECT_EQ(editor.OpenRom(path).label, "Unsupported Rom");
-  EXPECT_FALSE(editor.LoadItem(1).fields->Price.empty());
+  const auto opened = editor.OpenRom(path);
+  EXPECT_EQ(opened.label, "Unsupported Rom");
+  EXPECT_EQ(opened.message, "Cannot read \"" + path + "\": Not a regular file.");
 }
 
 TEST(SymbolicLink, IsFollowedAndStaysALink) {

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dialogs/platform_file_dialog.h"
+#include "items/rom_item_editor.h"
+
+// The Open command between the file dialog and the window, the same in both
+// front ends: a fresh clsCommonDialog asks for a ROM; whatever it returns,
+// a cancel's empty path too, goes to OpenRom. A dialog that failed and a
+// file that cannot be read are each told in a message.
+struct OpenCommandResult {
+  std::string label;  // for the edition label
+  bool enableFrames = false;
+  std::vector<std::string> messages;  // to show, in order
+};
+
+OpenCommandResult RunOpenCommand(RomItemEditor& rom, std::shared_ptr<PlatformFileDialog> platform, intptr_t owner);
