@@ -1,0 +1,243 @@
+#include "win32/editor_window.h"
+
+#include <cassert>
+#include <vector>
+
+#include "dialogs/win32_file_dialog.h"
+#include "forms/editor_form.h"
+#include "forms/item_choice.h"
+#include "forms/open_command.h"
+#include "items/item_names.h"
+#include "win32/about_window.h"
+#include "win32/message_box.h"
+#include "win32/program_windows.h"
+#include "win32/wide_text.h"
+
+namespace {
+
+constexpr wchar_t ClassName[] = L"KestruneEditor";
+// A fixed border and no usable maximise button.
+constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// Menu commands count from here; Enter and Esc send IDOK and IDCANCEL, which run no command.
+constexpr int FirstCommandId = 100;
+constexpr int FirstControlId = 2000;
+constexpr int CompletionId = 2999;
+constexpr int KnownPockets = static_cast<int>(PocketCount);
+
+void Register(WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  windowClass.lpszClassName = ClassName;
+  windowClass.hIcon = ProgramIcon(SM_CXICON);
+  windowClass.hIconSm = ProgramIcon(SM_CXSMICON);
+  RegisterClassExW(&windowClass);
+}
+
+std::wstring EntryCaption(const MenuEntry& entry) {
+  std::wstring caption = Wide(entry.caption);
+  if (entry.shortcutKey != 0) caption += std::wstring(L"\tCtrl+") + static_cast<wchar_t>(entry.shortcutKey);
+  return caption;
+}
+
+void AddString(HWND list, std::string_view text) {
+  SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
+}
+
+}  // namespace
+
+Editor::DialogSource Editor::DefaultDialogs() {
+  return [] { return std::make_shared<Win32FileDialog>(); };
+}
+Editor::MessageSink Editor::DefaultMessages() { return ShowMessage; }
+
+int Editor::CommandId(std::string_view entry) {
+  int id = FirstCommandId;
+  for (const MenuDescription& menu : EditorForm().menus) {
+    for (const MenuEntry& candidate : menu.entries) {
+      if (candidate.name == entry) return id;
+      ++id;
+    }
+  }
+  assert(false && "the design has no such menu entry");
+  return 0;
+}
+
+Editor::Editor(DialogSource dialogs, MessageSink showMessage)
+    : dialogs_(std::move(dialogs)), showMessage_(std::move(showMessage)) {
+  static const bool registered = (Register(&Editor::Procedure), true);
+  (void)registered;
+  window_ = CreateWindowExW(0, ClassName, Wide(EditorForm().caption).c_str(), Style, CW_USEDEFAULT, CW_USEDEFAULT,
+                            0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  TopLevelWindowOpened();
+  CreateMenus();
+  form_ = std::make_unique<NativeForm>(EditorForm(), window_, FirstControlId);
+  completion_ = std::make_unique<ItemCompletion>(window_, Control("Item"), CompletionId);
+  FillLists();
+  const UINT dpi = GetDpiForWindow(window_);
+  Layout(dpi);
+  const SIZE client = NativeForm::ClientSize(EditorForm(), dpi);
+  RECT frame{0, 0, client.cx, client.cy};
+  AdjustWindowRectExForDpi(&frame, Style, TRUE, 0, dpi);
+  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Editor::~Editor() {
+  if (IsWindow(window_)) DestroyWindow(window_);
+  if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
+}
+
+void Editor::Layout(UINT dpi) {
+  form_->Layout(dpi);
+  form_->WidenToCaption("Label1");
+}
+
+void Editor::CreateMenus() {
+  HMENU bar = CreateMenu();
+  std::vector<ACCEL> shortcuts;
+  for (const MenuDescription& menu : EditorForm().menus) {
+    HMENU popup = CreatePopupMenu();
+    for (const MenuEntry& entry : menu.entries) {
+      const auto id = static_cast<WORD>(CommandId(entry.name));
+      AppendMenuW(popup, MF_STRING, id, EntryCaption(entry).c_str());
+      if (entry.shortcutKey != 0) {
+        shortcuts.push_back({FVIRTKEY | FCONTROL, static_cast<WORD>(entry.shortcutKey), id});
+      }
+    }
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Wide(menu.caption).c_str());
+  }
+  SetMenu(window_, bar);
+  accelerators_ = CreateAcceleratorTableW(shortcuts.data(), static_cast<int>(shortcuts.size()));
+}
+
+void Editor::FillLists() {
+  for (const std::string_view name : ItemNames) AddString(Control("Item"), name);
+  for (const std::string_view name : PocketNames) AddString(Control("Pocket"), name);
+}
+
+LRESULT CALLBACK Editor::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* editor = static_cast<Editor*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    editor->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(editor));
+  }
+  auto* editor = reinterpret_cast<Editor*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (editor == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  return editor->Handle(message, wParam, lParam);
+}
+
+LRESULT Editor::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      Command(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_DPICHANGED: {
+      Layout(HIWORD(wParam));
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_NCDESTROY: {
+      HWND window = window_;
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      window_ = nullptr;
+      TopLevelWindowClosed();
+      return DefWindowProcW(window, message, wParam, lParam);
+    }
+    default:
+      return DefWindowProcW(window_, message, wParam, lParam);
+  }
+}
+
+void Editor::Command(int id, int notification) {
+  if (id == CommandId("Open")) return OnOpen();
+  if (id == CommandId("Save")) return OnSave();
+  if (id == CommandId("Exit")) return static_cast<void>(DestroyWindow(window_));
+  if (id == CommandId("About")) return OnAbout();
+  if (id == form_->Id("Load") && notification == BN_CLICKED) return OnLoad();
+  if (id == form_->Id("Item") && notification == CBN_EDITCHANGE) return completion_->Update();
+  if (id == form_->Id("Item") && notification == CBN_SELCHANGE) return completion_->Close();
+  if (id == CompletionId && notification == LBN_SELCHANGE) return static_cast<void>(completion_->Accept());
+  // Enter and Esc only choose or dismiss a suggestion.
+  if (id == IDOK) return static_cast<void>(completion_->Accept());
+  if (id == IDCANCEL) return completion_->Close();
+}
+
+void Editor::OnOpen() {
+  const OpenCommandResult result = RunOpenCommand(rom_, dialogs_(), reinterpret_cast<intptr_t>(window_));
+  SetText(Control("Witchita"), result.label);
+  for (const std::string& message : result.messages) showMessage_(window_, message);
+  if (!result.enableFrames) return;
+  for (const std::string_view frame : EditingFrames) form_->SetFrameEnabled(frame, true);
+}
+
+void Editor::OnLoad() {
+  completion_->Close();
+  HWND item = Control("Item");
+  const auto current = static_cast<int>(SendMessageW(item, CB_GETCURSEL, 0, 0));
+  const RomItemEditor::LoadResult result = rom_.LoadItem(ChosenItem(current, WindowText(item)));
+  if (result.fields) {
+    ShowFields(*result.fields);
+  } else {
+    showMessage_(window_, result.message);
+  }
+  form_->SetFrameEnabled("FrameASM", result.enableAsmFrame);
+}
+
+void Editor::OnSave() {
+  const SaveOutcome outcome = rom_.SaveItem(GatherFields());
+  if (!outcome.saved()) showMessage_(window_, outcome.message);
+}
+
+void Editor::OnAbout() {
+  // One About window at a time; once closed, the next About builds it afresh.
+  if (!IsWindow(about_)) about_ = frmAbout::Show();
+  ShowWindow(about_, SW_SHOWNORMAL);
+  SetForegroundWindow(about_);
+}
+
+void Editor::ShowFields(const ItemFields& fields) {
+  SetText(Control("Price"), fields.Price);
+  SetText(Control("Effect"), fields.Effect);
+  SetText(Control("Variable"), fields.Variable);
+  SetText(Control("Options"), fields.Options);
+  ShowPocket(fields.Pocket);
+  SetText(Control("How"), fields.How);
+  SetText(Control("ASM"), fields.ASM);
+}
+
+ItemFields Editor::GatherFields() const {
+  ItemFields fields;
+  fields.Price = WindowText(Control("Price"));
+  fields.Effect = WindowText(Control("Effect"));
+  fields.Variable = WindowText(Control("Variable"));
+  fields.Options = WindowText(Control("Options"));
+  fields.Pocket = SelectedPocket();
+  fields.How = WindowText(Control("How"));
+  fields.ASM = WindowText(Control("ASM"));
+  return fields;
+}
+
+void Editor::ShowPocket(int16_t value) {
+  HWND pocket = Control("Pocket");
+  // At most one extra entry: the one of the item loaded last, showing its byte.
+  while (SendMessageW(pocket, CB_GETCOUNT, 0, 0) > KnownPockets) {
+    SendMessageW(pocket, CB_DELETESTRING, KnownPockets, 0);
+  }
+  if (value >= KnownPockets) AddString(pocket, UnknownPocketEntry(value));
+  const int entry = value < 0 ? -1 : std::min<int>(value, KnownPockets);
+  SendMessageW(pocket, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+}
+
+int16_t Editor::SelectedPocket() const {
+  HWND pocket = Control("Pocket");
+  const auto entry = static_cast<int>(SendMessageW(pocket, CB_GETCURSEL, 0, 0));
+  if (entry < KnownPockets) return static_cast<int16_t>(entry);
+  // The extra entry stands for the byte it shows.
+  return static_cast<int16_t>(std::stoi(WindowText(pocket).substr(1, 2), nullptr, 16));
+}

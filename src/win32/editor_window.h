@@ -1,0 +1,68 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "dialogs/platform_file_dialog.h"
+#include "items/item_fields.h"
+#include "items/rom_item_editor.h"
+#include "win32/item_completion.h"
+#include "win32/native_form.h"
+
+// The main window. It holds no item logic: each command gathers what the
+// controls show, makes one call of the core and applies the result. The
+// controls are the only place the item's fields live between commands.
+class Editor {
+ public:
+  // Where Open gets the platform's file dialog, and how messages reach the
+  // user; tests hand in fakes, users get the defaults.
+  using DialogSource = std::function<std::shared_ptr<PlatformFileDialog>()>;
+  using MessageSink = std::function<void(HWND owner, const std::string& text)>;
+
+  // Creates the window, hidden.
+  explicit Editor(DialogSource dialogs = DefaultDialogs(), MessageSink showMessage = DefaultMessages());
+  ~Editor();
+  Editor(const Editor&) = delete;
+  Editor& operator=(const Editor&) = delete;
+
+  HWND Window() const { return window_; }
+  HWND Control(std::string_view name) const { return form_->Control(name); }
+  HWND AboutWindow() const { return IsWindow(about_) ? about_ : nullptr; }
+  // Ctrl+O and Ctrl+S, for the message loop.
+  HACCEL Accelerators() const { return accelerators_; }
+  // The command identifier of a menu entry, as the menu and its shortcut send it.
+  static int CommandId(std::string_view entry);
+
+ private:
+  static DialogSource DefaultDialogs();
+  static MessageSink DefaultMessages();
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void Command(int id, int notification);
+  void Layout(UINT dpi);
+  void CreateMenus();
+  void FillLists();
+
+  void OnOpen();
+  void OnLoad();
+  void OnSave();
+  void OnAbout();
+
+  void ShowFields(const ItemFields& fields);
+  ItemFields GatherFields() const;
+  void ShowPocket(int16_t value);
+  int16_t SelectedPocket() const;
+
+  RomItemEditor rom_;
+  DialogSource dialogs_;
+  MessageSink showMessage_;
+  HWND window_ = nullptr;
+  HWND about_ = nullptr;
+  HACCEL accelerators_ = nullptr;
+  std::unique_ptr<NativeForm> form_;
+  std::unique_ptr<ItemCompletion> completion_;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <windows.h>
+
+// The item list's suggestions while the user types: a list under the item
+// chooser of the items whose names hold the typed text. Clicking one, or
+// Enter, chooses it; Esc closes the list.
+class ItemCompletion {
+ public:
+  ItemCompletion(HWND window, HWND chooser, int id);
+
+  // The chooser's text changed.
+  void Update();
+  // Chooses the highlighted suggestion, or the first; false when none is shown.
+  bool Accept();
+  void Close();
+  bool IsFrom(HWND control) const { return control == list_; }
+
+ private:
+  HWND chooser_;
+  HWND list_;
+};

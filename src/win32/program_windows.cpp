@@ -1,0 +1,32 @@
+#include "win32/program_windows.h"
+
+namespace {
+
+int openWindows = 0;
+
+}  // namespace
+
+void TopLevelWindowOpened() { ++openWindows; }
+
+void TopLevelWindowClosed() {
+  if (--openWindows == 0) PostQuitMessage(0);
+}
+
+int RunMessageLoop(HWND mainWindow, HACCEL accelerators) {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (root == mainWindow && IsWindow(mainWindow) && TranslateAcceleratorW(mainWindow, accelerators, &message)) {
+      continue;
+    }
+    if (root != nullptr && IsDialogMessageW(root, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+HICON ProgramIcon(int metric) {
+  const int size = GetSystemMetrics(metric);
+  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON, size, size, LR_SHARED));
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <windows.h>
+
+// The program ends when the last of its top-level windows closes: an About
+// window that is still open outlives the main one.
+void TopLevelWindowOpened();
+void TopLevelWindowClosed();
+
+// Runs the message loop until the last window closes, with the main window's
+// accelerators active while it is the one in use and the keyboard's dialog
+// navigation (Tab, Enter, Esc) in every window. Returns the exit code.
+int RunMessageLoop(HWND mainWindow, HACCEL accelerators);
+
+// The icon of the program file, at the size the system wants for `metric`
+// (SM_CXICON or SM_CXSMICON).
+HICON ProgramIcon(int metric);
