@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <filesystem>
 
-#include "fake_file_dialog.h"
+#include "scripted_dialogs.h"
 #include "items/item_fields.h"
 #include "rom_builder.h"
 #include "ui/editor.h"

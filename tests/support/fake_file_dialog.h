@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "dialogs/platform_file_dialog.h"
-#include "ui/editor.h"
 
 // What the stand-in for the platform's open-file dialog answers, and what it
 // was asked. Each Open builds a fresh dialog object; they all share this.
@@ -44,7 +43,3 @@ class FakeFileDialog : public PlatformFileDialog {
   DialogScript& script_;
   DialogFailure failure_ = DialogFailure::None;
 };
-
-inline Editor::DialogSource ScriptedDialogs(DialogScript& script) {
-  return [&script] { return std::make_shared<FakeFileDialog>(script); };
-}

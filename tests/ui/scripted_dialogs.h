@@ -1,0 +1,10 @@
+#pragma once
+
+#include <memory>
+
+#include "fake_file_dialog.h"
+#include "ui/editor.h"
+
+inline Editor::DialogSource ScriptedDialogs(DialogScript& script) {
+  return [&script] { return std::make_shared<FakeFileDialog>(script); };
+}

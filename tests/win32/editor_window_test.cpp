@@ -1,0 +1,184 @@
+// The native windows, driven through their real controls by the messages a
+// user's actions send, with the file dialog replaced by a script. Every
+// check that matters ends on the bytes of the file.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "fake_file_dialog.h"
+#include "forms/editor_form.h"
+#include "items/edition_table.h"
+#include "rom_builder.h"
+#include "rom_io/file_path.h"
+#include "win32/editor_window.h"
+#include "win32/wide_text.h"
+
+namespace {
+
+class EditorWindowTest : public ::testing::Test {
+ protected:
+  EditorWindowTest()
+      : editor_([this] { return std::make_shared<FakeFileDialog>(dialogs_); },
+                [this](HWND, const std::string& text) { messages_.push_back(text); }) {
+    ShowWindow(editor_.Window(), SW_SHOWNORMAL);
+  }
+
+  std::filesystem::path Rom(const Edition& edition, const char* name = "rom.gbc") {
+    const auto path = dir_.Path(name);
+    RomBuilder(RomBuilder::TwoMiB, 5).WithEdition(edition).WriteTo(path);
+    return path;
+  }
+  HWND Control(const char* name) const { return editor_.Control(name); }
+  void Menu(const char* entry) { SendMessageW(editor_.Window(), WM_COMMAND, Editor::CommandId(entry), 0); }
+  void Open(const std::filesystem::path& path) {
+    dialogs_.answers.push_back(Utf8Text(path));
+    Menu("Open");
+  }
+  void Load(int item) {
+    SendMessageW(Control("Item"), CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    SendMessageW(Control("Load"), BM_CLICK, 0, 0);
+  }
+  void Type(const char* field, const char* text) { SetText(Control(field), text); }
+
+  TempDir dir_;
+  DialogScript dialogs_;
+  std::vector<std::string> messages_;
+  Editor editor_;
+};
+
+TEST_F(EditorWindowTest, StartsWithOnlyTheMenuUsable) {
+  EXPECT_EQ(WindowText(editor_.Window()), "Kestrune");
+  EXPECT_EQ(WindowText(Control("Witchita")), "None");
+  EXPECT_TRUE(IsWindowEnabled(Control("Frame9")));
+  for (const std::string_view frame : EditingFrames) {
+    EXPECT_FALSE(IsWindowEnabled(Control(std::string(frame).c_str()))) << frame;
+  }
+  for (const char* control : {"Item", "Load", "Price", "Pocket", "ASM"}) {
+    EXPECT_FALSE(IsWindowEnabled(Control(control))) << control;
+  }
+  EXPECT_EQ(SendMessageW(Control("Item"), CB_GETCOUNT, 0, 0), 256);
+  EXPECT_EQ(SendMessageW(Control("Pocket"), CB_GETCURSEL, 0, 0), CB_ERR);
+  EXPECT_EQ(GetWindowLongW(editor_.Window(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
+}
+
+TEST_F(EditorWindowTest, EachEditionOpensLoadsAndSavesOnlyTheEditedBytes) {
+  for (const Edition& edition : EditionTable) {
+    const auto path = Rom(edition, "edition.gbc");
+    const auto before = ReadFileBytes(path);
+    Open(path);
+    EXPECT_EQ(WindowText(Control("Witchita")), edition.label);
+    EXPECT_TRUE(IsWindowEnabled(Control("Price")));
+    Load(2);
+    Type("Price", "1234");
+    SendMessageW(Control("Pocket"), CB_SETCURSEL, 4, 0);
+    Menu("Save");
+    const auto record = static_cast<size_t>(RecordAddress(edition.itemTableBase, 2));
+    const auto after = ReadFileBytes(path);
+    std::vector<size_t> expected;
+    for (const size_t offset : {record, record + 1, record + 5}) {
+      if (before[offset] != after[offset]) expected.push_back(offset);
+    }
+    EXPECT_EQ(DifferingOffsets(before, after), expected) << edition.label;
+    EXPECT_EQ(after[record], 0xD2);
+    EXPECT_EQ(after[record + 1], 0x04);
+    EXPECT_EQ(after[record + 5], 4);
+  }
+  EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(EditorWindowTest, RefusedSaveWritesNothingAndSaysWhy) {
+  const auto path = Rom(EditionTable[0]);
+  const auto before = ReadFileBytes(path);
+  Open(path);
+  Load(5);
+  // Text set from outside the keyboard is not held to the field's length.
+  Type("Variable", "1FF");
+  Menu("Save");
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_.front().rfind("Var.:", 0), 0u) << messages_.front();
+  EXPECT_EQ(ReadFileBytes(path), before);
+}
+
+TEST_F(EditorWindowTest, FailedSaveIsReported) {
+  const auto path = Rom(EditionTable[2]);
+  Open(path);
+  Load(5);
+  std::filesystem::remove(path);
+  Menu("Save");
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_.front().rfind("Cannot save to \"" + Utf8Text(path) + "\"", 0), 0u) << messages_.front();
+  EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST_F(EditorWindowTest, LoadingItemZeroIsRefusedAndItemsPastThePointersLockTheAsmField) {
+  Open(Rom(EditionTable[0]));
+  Load(0);
+  EXPECT_EQ(messages_, std::vector<std::string>{"Cannot load Item 0"});
+  Load(180);
+  EXPECT_FALSE(IsWindowEnabled(Control("FrameASM")));
+  EXPECT_FALSE(IsWindowEnabled(Control("ASM")));
+  EXPECT_FALSE(WindowText(Control("Price")).empty());
+}
+
+TEST_F(EditorWindowTest, TabVisitsTheFieldsInTheDesignsOrder) {
+  Open(Rom(EditionTable[0]));
+  Load(1);
+  const std::vector<std::string> expected{"ASM", "Price", "Variable", "Options", "How",
+                                          "Effect", "Pocket", "Load", "Item"};
+  std::vector<std::string> visited;
+  HWND at = Control("Item");
+  for (size_t i = 0; i < expected.size(); ++i) {
+    at = GetNextDlgTabItem(editor_.Window(), at, FALSE);
+    const auto found = std::find_if(expected.begin(), expected.end(),
+                                    [&](const std::string& name) { return Control(name.c_str()) == at; });
+    visited.push_back(found == expected.end() ? "?" : *found);
+  }
+  EXPECT_EQ(visited, expected);
+}
+
+TEST_F(EditorWindowTest, ShortcutsRunOpenAndSave) {
+  const auto path = Rom(EditionTable[1]);
+  dialogs_.answers.push_back(Utf8Text(path));
+  BYTE keys[256]{};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  MSG press{Control("Price"), WM_KEYDOWN, 'O', 0, 0, {}};
+  EXPECT_TRUE(TranslateAcceleratorW(editor_.Window(), editor_.Accelerators(), &press));
+  EXPECT_EQ(WindowText(Control("Witchita")), "Pokémon Silver Version");
+  press.wParam = 'S';
+  EXPECT_TRUE(TranslateAcceleratorW(editor_.Window(), editor_.Accelerators(), &press));
+  EXPECT_EQ(messages_.size(), 1u);  // Save before any Load is refused
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+}
+
+TEST_F(EditorWindowTest, AboutIsOneOwnerlessWindowBesideTheEditor) {
+  Menu("About");
+  HWND about = editor_.AboutWindow();
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(IsWindowVisible(about));
+  EXPECT_EQ(GetWindow(about, GW_OWNER), nullptr);
+  EXPECT_NE(GetWindowLongW(about, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);  // no taskbar entry
+  EXPECT_TRUE(IsWindowEnabled(editor_.Window()));
+  Menu("About");
+  EXPECT_EQ(editor_.AboutWindow(), about);
+  EXPECT_EQ(FindWindowExW(nullptr, about, L"KestruneAbout", nullptr), nullptr);
+
+  // The editor stays usable while About is open.
+  Open(Rom(EditionTable[2]));
+  EXPECT_EQ(WindowText(Control("Witchita")), "Pokémon Crystal Version");
+
+  SendMessageW(about, WM_COMMAND, IDCANCEL, 0);  // Esc
+  EXPECT_FALSE(IsWindow(about));
+  Menu("About");
+  ASSERT_NE(editor_.AboutWindow(), nullptr);
+  EXPECT_NE(editor_.AboutWindow(), about);
+  SendMessageW(editor_.AboutWindow(), WM_COMMAND, IDOK, 0);  // Enter or OK
+  EXPECT_EQ(editor_.AboutWindow(), nullptr);
+}
+
+}  // namespace
