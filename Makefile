@@ -2,7 +2,7 @@
 # runs every test. Both install what is missing first.
 PRESET ?= debug
 
-.PHONY: deps build run test asan release bench clean
+.PHONY: deps build run test asan release bench windows clean
 
 deps:
 	./scripts/install-deps
@@ -27,5 +27,14 @@ bench:
 	$(MAKE) build PRESET=release
 	./build/release/bench/kestrune_bench
 
+# dist/windows: kestrune.exe and kestrune-cli.exe, cross-built with MinGW-w64.
+windows: deps
+	cmake --preset windows
+	cmake --build --preset windows
+	rm -rf dist/windows
+	mkdir -p dist/windows
+	cp build/windows/src/win32/kestrune.exe build/windows/src/cli/kestrune-cli.exe dist/windows/
+	cp resources/windows/README.txt dist/windows/README.txt
+
 clean:
-	rm -rf build
+	rm -rf build dist
