@@ -11,8 +11,10 @@
 #include <QPushButton>
 
 #include "dialogs/cls_common_dialog.h"
+#include "items/item_meaning.h"
 #include "ui/about_window.h"
 #include "ui/app_icon.h"
+#include "ui/field_tooltips.h"
 #include "ui/item_list.h"
 #include "ui/message_box.h"
 #include "ui/pocket_list.h"
@@ -104,9 +106,12 @@ void Editor::createControls() {
 
 void Editor::createFieldFrames() {
   how_ = addTextBox(addFrame("FrameType", "Type", TwipsRect(2640, 2640, 735, 735)), "How", 495);
+  ExplainTextBox(*how_, DescribeType);
   pocket_ = addList(addFrame("FramePocket", "Pocket", TwipsRect(120, 2640, 1335, 735)), "Pocket", 1095);
   FillPocketList(*pocket_);
+  ExplainPocketList(*pocket_);
   options_ = addTextBox(addFrame("FrameUse", "Use", TwipsRect(1680, 2640, 735, 735)), "Options", 495);
+  ExplainTextBox(*options_, DescribeUse);
   variable_ = addTextBox(addFrame("FrameVar", "Var.", TwipsRect(2640, 1800, 735, 735)), "Variable", 495);
   effect_ = addTextBox(addFrame("FrameEffect", "Effect", TwipsRect(1680, 1800, 735, 735)), "Effect", 495);
   price_ = addTextBox(addFrame("FramePrice", "Price", TwipsRect(120, 1800, 1335, 735)), "Price", 1095);

@@ -8,6 +8,7 @@
 
 #include "harness.h"
 #include "items/edition_table.h"
+#include "items/item_meaning.h"
 #include "items/item_names.h"
 #include "rom_io/rom_file.h"
 #include "ui/message_box.h"
@@ -78,6 +79,7 @@ class EditorTest : public QObject {
   void loadThenSaveLeavesTheFileAlone_data();
   void loadThenSaveLeavesTheFileAlone();
   void saveWritesTheEditedFields();
+  void tooltipsFollowTheValues();
   void saveWritesTheItemOfTheLastLoad();
   void refusedSaveWritesNothing_data();
   void refusedSaveWritesNothing();
@@ -267,6 +269,24 @@ void EditorTest::saveWritesTheEditedFields() {
   for (const size_t offset : DifferingOffsets(original, saved)) {
     QVERIFY((offset >= record && offset < record + 7) || offset == pointer || offset == pointer + 1);
   }
+}
+
+// The wording is the core's; the window only has to keep it current.
+void EditorTest::tooltipsFollowTheValues() {
+  Harness h;
+  h.open(h.write(GoldRom().WithRecord(Gold, 12, {0x10, 0x00, 0x00, 0x00, 0x40, 7, 0x06})));
+  h.load(12);
+  auto* pocket = h.find<QComboBox>("Pocket");
+  QCOMPARE(h.field("Options")->toolTip(), "40: can't select");
+  QCOMPARE(h.field("How")->toolTip(), "06: field menu 0 (no use), battle menu 6 (close)");
+  QCOMPARE(pocket->toolTip(), QString::fromStdString(DescribePocket(7)));
+
+  h.type("Options", "8");
+  h.type("How", "z");
+  pocket->setCurrentIndex(2);
+  QCOMPARE(h.field("Options")->toolTip(), "08: no flags\nUse bits 0 to 5 are never used by the games, yet some are set.");
+  QCOMPARE(h.field("How")->toolTip(), QString::fromStdString(DescribeType("z")));
+  QCOMPARE(pocket->toolTip(), "02: Key");
 }
 
 void EditorTest::saveWritesTheItemOfTheLastLoad() {
