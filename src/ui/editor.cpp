@@ -3,10 +3,14 @@
 #include <algorithm>
 
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -19,6 +23,7 @@
 #include "ui/message_box.h"
 #include "ui/pocket_list.h"
 #include "ui/qt_file_dialog.h"
+#include "ui/rom_drop.h"
 #include "ui/twips.h"
 
 namespace {
@@ -50,6 +55,7 @@ Editor::Editor(DialogSource dialogs, MessageSink showMessage)
   createControls();
   createMenus();
   orderTabs();
+  setAcceptDrops(true);
   // The client area below the menu bar has the designed size, and the user cannot change it.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -179,6 +185,19 @@ void Editor::openRom(const std::string& path) {
   if (!result.message.empty()) showMessage_(this, FromUtf8(result.message));
   if (!result.enableFrames) return;
   for (QGroupBox* frame : editingFrames_) frame->setEnabled(true);
+}
+
+void Editor::openFile(const QString& path) { openRom(QFile::encodeName(path).toStdString()); }
+
+void Editor::dragEnterEvent(QDragEnterEvent* event) {
+  if (DroppedFile(*event->mimeData())) event->acceptProposedAction();
+}
+
+void Editor::dropEvent(QDropEvent* event) {
+  const std::optional<QString> path = DroppedFile(*event->mimeData());
+  if (!path) return;
+  event->acceptProposedAction();
+  openFile(*path);
 }
 
 void Editor::onLoad() {

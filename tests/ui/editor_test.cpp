@@ -2,6 +2,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCompleter>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -58,6 +60,20 @@ class EnableRecorder : public QObject {
   }
 };
 
+// Drags `urls` onto the window and drops them there, as the file manager
+// does; whether the window took the drop.
+bool Drop(Editor& editor, const QList<QUrl>& urls) {
+  QMimeData data;
+  data.setUrls(urls);
+  const QPointF where(Twips(1000), Twips(1000));
+  QDragEnterEvent enter(where.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&editor, &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent drop(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&editor, &drop);
+  return drop.isAccepted();
+}
+
 std::vector<size_t> Offsets(int32_t start, int32_t count) {
   std::vector<size_t> offsets;
   for (int32_t i = 0; i < count; ++i) offsets.push_back(static_cast<size_t>(start + i));
@@ -96,6 +112,9 @@ class EditorTest : public QObject {
   void keyboard();
   void messageBoxIsPlain();
   void demoRomOpens();
+  void openFileAndDropDoWhatOpenDoes_data();
+  void openFileAndDropDoWhatOpenDoes();
+  void dropTakesOneLocalFileOnly();
 };
 
 void EditorTest::startsWithOnlyTheMenuUsable() {
@@ -595,6 +614,54 @@ void EditorTest::demoRomOpens() {
   h.load(1);
   QVERIFY(h.messages.isEmpty());
   QCOMPARE(h.find<QComboBox>("Pocket")->currentText(), "Ball");
+}
+
+void EditorTest::openFileAndDropDoWhatOpenDoes_data() {
+  QTest::addColumn<bool>("drop");  // false: the start argument's openFile
+  QTest::addColumn<QString>("file");
+  for (const bool drop : {false, true}) {
+    const char* how = drop ? "drop" : "start";
+    QTest::newRow(qPrintable(QString("%1 Gold").arg(how))) << drop << "gold.gbc";
+    QTest::newRow(qPrintable(QString("%1 unsupported").arg(how))) << drop << "other.gbc";
+    QTest::newRow(qPrintable(QString("%1 missing").arg(how))) << drop << "missing.gbc";
+  }
+}
+
+// The same label, frames and messages as an Open of the same path.
+void EditorTest::openFileAndDropDoWhatOpenDoes() {
+  QFETCH(bool, drop);
+  QFETCH(QString, file);
+  Harness viaOpen;
+  Harness h;
+  for (const Harness* harness : {&viaOpen, &h}) {
+    harness->write(GoldRom(), "gold.gbc");
+    harness->write(RomBuilder().WithEditionByte(0x47).WithGameCode("AAUJ"), "other.gbc");
+  }
+  viaOpen.open(viaOpen.dir.Path(file.toStdString()));
+  const QString path = QString::fromStdString(h.dir.Path(file.toStdString()).string());
+  if (drop) {
+    QVERIFY(Drop(h.editor, {QUrl::fromLocalFile(path)}));
+  } else {
+    h.editor.openFile(path);
+  }
+
+  QCOMPARE(h.label(), viaOpen.label());
+  for (const QString& name : EditingFrames) {
+    QCOMPARE(h.frame(name.toLatin1())->isEnabled(), viaOpen.frame(name.toLatin1())->isEnabled());
+  }
+  const QString viaOpenRoot = QString::fromStdString(viaOpen.dir.Root().string());
+  QCOMPARE(h.messages.join('\n'), viaOpen.messages.join('\n').replace(viaOpenRoot, QString::fromStdString(h.dir.Root().string())));
+  QVERIFY(h.dialogs.requests.empty());
+}
+
+void EditorTest::dropTakesOneLocalFileOnly() {
+  Harness h;
+  const QUrl gold = QUrl::fromLocalFile(QString::fromStdString(h.write(GoldRom()).string()));
+  QVERIFY(!Drop(h.editor, {gold, gold}));
+  QVERIFY(!Drop(h.editor, {QUrl("https://example.org/rom.gbc")}));
+  QVERIFY(!Drop(h.editor, {}));
+  QCOMPARE(h.label(), "None");
+  QVERIFY(h.messages.isEmpty());
 }
 
 int RunEditorTests(int argc, char* argv[]) {
