@@ -1,6 +1,7 @@
 #include "items/item_meaning.h"
 
 #include <array>
+#include <utility>
 
 #include "items/field_codec.h"
 #include "items/item_encoding.h"
