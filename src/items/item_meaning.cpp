@@ -42,6 +42,15 @@ std::string Description(const std::string& hex, const std::string& meaning, cons
   return text;
 }
 
+// A one-byte field's text as Save would store it, under the field's caption.
+std::string DescribeByte(std::string_view text, std::string_view caption, std::string (*meaning)(uint8_t),
+                         std::vector<std::string> (*warnings)(uint8_t)) {
+  const auto hex = FieldCodec::ByteToHex(text);
+  if (!hex) return ByteFieldProblem(caption);
+  const uint8_t value = FieldCodec::ByteFromHex(*hex);
+  return Description(*hex, meaning(value), warnings(value));
+}
+
 }  // namespace
 
 std::string UseMeaning(uint8_t use) {
@@ -86,19 +95,9 @@ std::vector<std::string> ItemWarnings(uint8_t use, int pocket, uint8_t type) {
   return warnings;
 }
 
-std::string DescribeUse(std::string_view text) {
-  const auto hex = FieldCodec::ByteToHex(text);
-  if (!hex) return ByteFieldProblem("Use");
-  const uint8_t use = FieldCodec::ByteFromHex(*hex);
-  return Description(*hex, UseMeaning(use), UseWarnings(use));
-}
+std::string DescribeUse(std::string_view text) { return DescribeByte(text, "Use", UseMeaning, UseWarnings); }
 
-std::string DescribeType(std::string_view text) {
-  const auto hex = FieldCodec::ByteToHex(text);
-  if (!hex) return ByteFieldProblem("Type");
-  const uint8_t type = FieldCodec::ByteFromHex(*hex);
-  return Description(*hex, TypeMeaning(type), TypeWarnings(type));
-}
+std::string DescribeType(std::string_view text) { return DescribeByte(text, "Type", TypeMeaning, TypeWarnings); }
 
 std::string DescribePocket(int16_t index) {
   const std::string hex = FieldCodec::PocketToHex(index);
