@@ -10,8 +10,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 
 #include "dialogs/cls_common_dialog.h"

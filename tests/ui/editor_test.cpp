@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QCompleter>
 #include <QDropEvent>
-#include <QMimeData>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTest>
 #include <QTimer>
 
@@ -307,7 +307,8 @@ void EditorTest::tooltipsFollowTheValues() {
   h.type("Options", "8");
   h.type("How", "z");
   pocket->setCurrentIndex(2);
-  QCOMPARE(h.field("Options")->toolTip(), "08: no flags\nUse bits 0 to 5 are never used by the games, yet some are set.");
+  QCOMPARE(h.field("Options")->toolTip(),
+           "08: no flags\nUse bits 0 to 5 are never used by the games, yet some are set.");
   QCOMPARE(h.field("How")->toolTip(), QString::fromStdString(DescribeType("z")));
   QCOMPARE(pocket->toolTip(), "02: Key");
 }
@@ -650,7 +651,8 @@ void EditorTest::openFileAndDropDoWhatOpenDoes() {
     QCOMPARE(h.frame(name.toLatin1())->isEnabled(), viaOpen.frame(name.toLatin1())->isEnabled());
   }
   const QString viaOpenRoot = QString::fromStdString(viaOpen.dir.Root().string());
-  QCOMPARE(h.messages.join('\n'), viaOpen.messages.join('\n').replace(viaOpenRoot, QString::fromStdString(h.dir.Root().string())));
+  QCOMPARE(h.messages.join('\n'),
+           viaOpen.messages.join('\n').replace(viaOpenRoot, QString::fromStdString(h.dir.Root().string())));
   QVERIFY(h.dialogs.requests.empty());
 }
 
