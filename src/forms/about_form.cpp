@@ -11,8 +11,7 @@ constexpr ControlDescription Controls[] = {
     {.name = "Line1", .kind = Line, .rect = {90, 2445, 5654 - 90, 0}, .index = 1, .lineColour = 0x808080,
      .linePixels = 1},
     {.name = "lblDescription", .kind = Label,
-     .caption = "Allows editing of all item properties in Pokémon Gold, Silver, and Crystal versions, including "
-                "ASM pointers for each item for advanced users.",
+     .caption = KESTRUNE_DESCRIPTION,
      .rect = {1050, 1125, 3885, 1170}, .tabIndex = 1, .blackText = true},
     {.name = "lblTitle", .kind = Label, .caption = "Kestrune", .rect = {1050, 240, 3885, 480}, .tabIndex = 3,
      .blackText = true},

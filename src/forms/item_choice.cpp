@@ -43,5 +43,3 @@ std::vector<int> ItemsContaining(std::string_view typed) {
 }
 
 std::string UnknownPocketEntry(int16_t value) { return "(" + HexByte(value) + ")"; }
-
-std::string UnknownPocketDescription(int16_t value) { return "Unknown pocket " + HexByte(value); }

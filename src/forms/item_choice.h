@@ -19,6 +19,5 @@ int16_t ChosenItem(int currentEntry, std::string_view text);
 std::vector<int> ItemsContaining(std::string_view typed);
 
 // The entry that stands for a pocket byte past the list's five: the byte
-// itself, "(A5)", which fits the narrow list, and what it means.
+// itself, "(A5)", which fits the narrow list.
 std::string UnknownPocketEntry(int16_t value);
-std::string UnknownPocketDescription(int16_t value);

@@ -10,12 +10,16 @@ OpenCommandResult RunOpenCommand(RomItemEditor& rom, std::shared_ptr<PlatformFil
   clsCommonDialog dialog(std::move(platform));
   const std::string path = dialog.ShowOpen(owner, std::string(OpenDialogTitle), std::string(),
                                            std::string(OpenDialogFilter), OpenDialogFlags);
-  OpenCommandResult result;
+  // A failed dialog leaves things as a cancel does, but says why, first.
   const std::string failure = DescribeDialogFailure(dialog.LastFailure(), clsCommonDialog::MaxOpenPathChars);
-  if (!failure.empty()) result.messages.push_back(failure);
+  OpenCommandResult result = OpenChosenRom(rom, path);
+  if (!failure.empty()) result.messages.insert(result.messages.begin(), failure);
+  return result;
+}
+
+OpenCommandResult OpenChosenRom(RomItemEditor& rom, const std::string& path) {
   RomItemEditor::OpenResult opened = rom.OpenRom(path);
+  OpenCommandResult result{std::move(opened.label), opened.enableFrames, {}};
   if (!opened.message.empty()) result.messages.push_back(std::move(opened.message));
-  result.label = std::move(opened.label);
-  result.enableFrames = opened.enableFrames;
   return result;
 }

@@ -18,4 +18,7 @@ struct OpenCommandResult {
   std::vector<std::string> messages;  // to show, in order
 };
 
+// Opens `path` as the Open command opens the file its dialog returned.
+OpenCommandResult OpenChosenRom(RomItemEditor& rom, const std::string& path);
+
 OpenCommandResult RunOpenCommand(RomItemEditor& rom, std::shared_ptr<PlatformFileDialog> platform, intptr_t owner);

@@ -4,23 +4,30 @@
 #include <map>
 
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 
 #include "forms/editor_form.h"
 #include "forms/open_command.h"
+#include "items/item_meaning.h"
 #include "ui/about_window.h"
 #include "ui/app_icon.h"
+#include "ui/field_tooltips.h"
 #include "ui/form_builder.h"
 #include "ui/item_list.h"
 #include "ui/message_box.h"
 #include "ui/pocket_list.h"
 #include "ui/qt_text.h"
 #include "ui/qt_file_dialog.h"
+#include "ui/rom_drop.h"
 #include "ui/twips.h"
 
 Editor::DialogSource Editor::DefaultDialogs() { return MakePlatformFileDialog; }
@@ -36,6 +43,7 @@ Editor::Editor(DialogSource dialogs, MessageSink showMessage)
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   createControls();
   createMenus();
+  setAcceptDrops(true);
   // The client area below the menu bar has the designed size, and the user cannot change it.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -62,6 +70,9 @@ void Editor::createControls() {
 
   FillItemList(*item_);
   FillPocketList(*pocket_);
+  ExplainPocketList(*pocket_);
+  ExplainTextBox(*options_, DescribeUse);
+  ExplainTextBox(*how_, DescribeType);
   connect(load_, &QPushButton::clicked, this, &Editor::onLoad);
   asm_->setAccessibleName(controls.get<QLabel>("Label1")->text());
   widenToCaption(controls.get<QLabel>("Label1"));
@@ -95,12 +106,26 @@ void Editor::createMenus() {
   }
 }
 
-void Editor::onOpen() {
-  const OpenCommandResult result = RunOpenCommand(rom_, dialogs_(), static_cast<intptr_t>(winId()));
+void Editor::onOpen() { applyOpen(RunOpenCommand(rom_, dialogs_(), static_cast<intptr_t>(winId()))); }
+
+void Editor::openFile(const QString& path) { applyOpen(OpenChosenRom(rom_, QFile::encodeName(path).toStdString())); }
+
+void Editor::applyOpen(const OpenCommandResult& result) {
   witchita_->setText(FromUtf8(result.label));
   for (const std::string& message : result.messages) showMessage_(this, FromUtf8(message));
   if (!result.enableFrames) return;
   for (QGroupBox* frame : editingFrames_) frame->setEnabled(true);
+}
+
+void Editor::dragEnterEvent(QDragEnterEvent* event) {
+  if (DroppedFile(*event->mimeData())) event->acceptProposedAction();
+}
+
+void Editor::dropEvent(QDropEvent* event) {
+  const std::optional<QString> path = DroppedFile(*event->mimeData());
+  if (!path) return;
+  event->acceptProposedAction();
+  openFile(*path);
 }
 
 void Editor::onLoad() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dialogs/platform_file_dialog.h"
+#include "forms/open_command.h"
 #include "items/item_fields.h"
 #include "items/rom_item_editor.h"
 
@@ -31,6 +32,14 @@ class Editor : public QMainWindow {
 
   explicit Editor(DialogSource dialogs = DefaultDialogs(), MessageSink showMessage = DefaultMessages());
 
+  // Opens the ROM at `path` as the Open command opens the file its dialog
+  // returned: the ROM given at start and a file dropped on the window.
+  void openFile(const QString& path);
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
  private:
   static DialogSource DefaultDialogs();
   static MessageSink DefaultMessages();
@@ -40,6 +49,7 @@ class Editor : public QMainWindow {
   static void widenToCaption(QLabel* label);
 
   void onOpen();
+  void applyOpen(const OpenCommandResult& result);
   void onLoad();
   void onSave();
   void onAbout();

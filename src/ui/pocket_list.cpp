@@ -3,6 +3,7 @@
 #include <QComboBox>
 
 #include "forms/item_choice.h"
+#include "items/item_meaning.h"
 #include "items/item_names.h"
 #include "ui/qt_text.h"
 
@@ -26,7 +27,7 @@ void ShowPocket(QComboBox& list, int16_t value) {
   if (value >= KnownPockets) {
     // The list is too narrow for more than the byte itself; the tooltip says what it is.
     list.addItem(FromUtf8(UnknownPocketEntry(value)), value);
-    list.setItemData(KnownPockets, FromUtf8(UnknownPocketDescription(value)), Qt::ToolTipRole);
+    list.setItemData(KnownPockets, FromUtf8(DescribePocket(value)), Qt::ToolTipRole);
   }
   list.setCurrentIndex(value < 0 ? -1 : list.findData(value));
 }
