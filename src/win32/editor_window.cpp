@@ -43,9 +43,15 @@ std::wstring EntryCaption(const MenuEntry& entry) {
   return caption;
 }
 
-void AddString(HWND list, std::string_view text) {
-  SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
+// Adds an entry that carries `value`, as the pocket list's entries carry their byte.
+void AddEntry(HWND list, std::string_view text, LPARAM value) {
+  const auto entry = SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
+  SendMessageW(list, CB_SETITEMDATA, static_cast<WPARAM>(entry), value);
 }
+
+// Posted when the item chooser or its suggestions lose the focus, to close
+// the suggestions once the focus has settled elsewhere.
+constexpr UINT FocusSettled = WM_APP + 1;
 
 }  // namespace
 
@@ -115,8 +121,10 @@ void Editor::CreateMenus() {
 }
 
 void Editor::FillLists() {
-  for (const std::string_view name : ItemNames) AddString(Control("Item"), name);
-  for (const std::string_view name : PocketNames) AddString(Control("Pocket"), name);
+  for (size_t item = 0; item < ItemCount; ++item) AddEntry(Control("Item"), ItemNames[item], 0);
+  for (size_t pocket = 0; pocket < PocketCount; ++pocket) {
+    AddEntry(Control("Pocket"), PocketNames[pocket], static_cast<LPARAM>(pocket));
+  }
 }
 
 LRESULT CALLBACK Editor::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -134,6 +142,9 @@ LRESULT Editor::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       Command(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case FocusSettled:
+      completion_->CloseUnlessFocused();
       return 0;
     case WM_DPICHANGED: {
       Layout(HIWORD(wParam));
@@ -163,6 +174,10 @@ void Editor::Command(int id, int notification) {
   if (id == form_->Id("Item") && notification == CBN_EDITCHANGE) return completion_->Update();
   if (id == form_->Id("Item") && notification == CBN_SELCHANGE) return completion_->Close();
   if (id == CompletionId && notification == LBN_SELCHANGE) return static_cast<void>(completion_->Accept());
+  if ((id == form_->Id("Item") && notification == CBN_KILLFOCUS) || (id == CompletionId && notification == LBN_KILLFOCUS)) {
+    PostMessageW(window_, FocusSettled, 0, 0);
+    return;
+  }
   // Enter and Esc only choose or dismiss a suggestion.
   if (id == IDOK) return static_cast<void>(completion_->Accept());
   if (id == IDCANCEL) return completion_->Close();
@@ -229,15 +244,14 @@ void Editor::ShowPocket(int16_t value) {
   while (SendMessageW(pocket, CB_GETCOUNT, 0, 0) > KnownPockets) {
     SendMessageW(pocket, CB_DELETESTRING, KnownPockets, 0);
   }
-  if (value >= KnownPockets) AddString(pocket, UnknownPocketEntry(value));
+  if (value >= KnownPockets) AddEntry(pocket, UnknownPocketEntry(value), value);
   const int entry = value < 0 ? -1 : std::min<int>(value, KnownPockets);
   SendMessageW(pocket, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
 }
 
 int16_t Editor::SelectedPocket() const {
   HWND pocket = Control("Pocket");
-  const auto entry = static_cast<int>(SendMessageW(pocket, CB_GETCURSEL, 0, 0));
-  if (entry < KnownPockets) return static_cast<int16_t>(entry);
-  // The extra entry stands for the byte it shows.
-  return static_cast<int16_t>(std::stoi(WindowText(pocket).substr(1, 2), nullptr, 16));
+  const auto entry = SendMessageW(pocket, CB_GETCURSEL, 0, 0);
+  if (entry == CB_ERR) return -1;
+  return static_cast<int16_t>(SendMessageW(pocket, CB_GETITEMDATA, static_cast<WPARAM>(entry), 0));
 }

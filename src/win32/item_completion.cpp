@@ -50,3 +50,8 @@ bool ItemCompletion::Accept() {
 }
 
 void ItemCompletion::Close() { ShowWindow(list_, SW_HIDE); }
+
+void ItemCompletion::CloseUnlessFocused() {
+  HWND focus = GetFocus();
+  if (focus != list_ && focus != chooser_ && !IsChild(chooser_, focus)) Close();
+}

@@ -14,6 +14,8 @@ class ItemCompletion {
   // Chooses the highlighted suggestion, or the first; false when none is shown.
   bool Accept();
   void Close();
+  // Closes the suggestions unless the chooser or they hold the focus.
+  void CloseUnlessFocused();
   bool IsFrom(HWND control) const { return control == list_; }
 
  private:

@@ -123,6 +123,19 @@ TEST_F(EditorWindowTest, LoadingItemZeroIsRefusedAndItemsPastThePointersLockTheA
   EXPECT_FALSE(WindowText(Control("Price")).empty());
 }
 
+TEST_F(EditorWindowTest, LoadThenSaveLeavesAnUnknownPocketByteAlone) {
+  const auto path = dir_.Path("odd.gbc");
+  RomBuilder(RomBuilder::TwoMiB, 9).WithEdition(EditionTable[0]).WithRecord(EditionTable[0], 7, {1, 2, 3, 4, 5, 0xA5, 6})
+      .WriteTo(path);
+  const auto before = ReadFileBytes(path);
+  Open(path);
+  Load(7);
+  EXPECT_EQ(WindowText(Control("Pocket")), "(A5)");
+  Menu("Save");
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_EQ(ReadFileBytes(path), before);
+}
+
 TEST_F(EditorWindowTest, TabVisitsTheFieldsInTheDesignsOrder) {
   Open(Rom(EditionTable[0]));
   Load(1);
