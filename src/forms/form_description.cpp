@@ -15,3 +15,13 @@ bool TakesFocus(ControlKind kind) {
   return kind == ControlKind::TextBox || kind == ControlKind::TypingList || kind == ControlKind::ChoiceList ||
          kind == ControlKind::Button;
 }
+
+std::vector<const ControlDescription*> TabOrder(const FormDescription& form) {
+  std::vector<const ControlDescription*> order;
+  order.reserve(form.controls.size());
+  for (const ControlDescription& control : form.controls) {
+    if (TakesFocus(control.kind)) order.push_back(&control);
+  }
+  std::sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
+  return order;
+}

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 // The design of a window as data: what each front end builds its controls
 // from. Positions and sizes are in twips (1440 an inch), measured from the
@@ -67,3 +68,6 @@ const ControlDescription& FindControl(const FormDescription& form, std::string_v
 
 // Whether the user can give the control the focus when its frame is enabled.
 bool TakesFocus(ControlKind kind);
+
+// The controls that take the focus, in the design's tab order.
+std::vector<const ControlDescription*> TabOrder(const FormDescription& form);

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
 
 #include "ui/qt_text.h"
 #include "ui/twips.h"
@@ -86,12 +85,9 @@ QWidget* FormControls::create(const ControlDescription& control, QWidget* contai
 }
 
 std::vector<QWidget*> FormControls::tabOrder() const {
-  std::vector<const ControlDescription*> focusable;
-  for (const ControlDescription& control : form_.controls) {
-    if (TakesFocus(control.kind)) focusable.push_back(&control);
-  }
-  std::sort(focusable.begin(), focusable.end(), [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
+  const std::vector<const ControlDescription*> design = TabOrder(form_);
   std::vector<QWidget*> order;
-  for (const ControlDescription* control : focusable) order.push_back(controls_.at(control->name));
+  order.reserve(design.size());
+  for (const ControlDescription* control : design) order.push_back(controls_.at(control->name));
   return order;
 }

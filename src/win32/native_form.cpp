@@ -38,13 +38,6 @@ WindowKind KindOf(ControlKind kind) {
 
 bool IsList(ControlKind kind) { return kind == ControlKind::TypingList || kind == ControlKind::ChoiceList; }
 
-// Top to bottom: what takes the focus in tab order, then labels, then the
-// frames that the others are drawn over.
-int StackLayer(const ControlDescription& control) {
-  if (TakesFocus(control.kind)) return 0;
-  return control.kind == ControlKind::Frame ? 2 : 1;
-}
-
 }  // namespace
 
 NativeForm::NativeForm(const FormDescription& form, HWND window, int firstId) : form_(form), window_(window) {
@@ -71,18 +64,16 @@ NativeForm::~NativeForm() {
 }
 
 void NativeForm::StackInTabOrder() const {
-  std::vector<const Native*> order;
-  for (const Native& control : controls_) {
-    if (control.window != nullptr) order.push_back(&control);
+  // Top to bottom: what takes the focus, in tab order, then labels, then the
+  // frames that the others are drawn over.
+  std::vector<HWND> order;
+  for (const ControlDescription* control : TabOrder(form_)) order.push_back(Control(control->name));
+  for (const ControlKind kind : {ControlKind::Label, ControlKind::Frame}) {
+    for (const Native& control : controls_) {
+      if (control.design->kind == kind) order.push_back(control.window);
+    }
   }
-  std::stable_sort(order.begin(), order.end(), [](const Native* a, const Native* b) {
-    const int layerA = StackLayer(*a->design);
-    const int layerB = StackLayer(*b->design);
-    return layerA != layerB ? layerA < layerB : a->design->tabIndex < b->design->tabIndex;
-  });
-  for (const Native* control : order) {
-    SetWindowPos(control->window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
+  for (HWND control : order) SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 const NativeForm::Native& NativeForm::Find(std::string_view name) const {
