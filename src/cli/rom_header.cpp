@@ -40,7 +40,8 @@ uint8_t HeaderChecksum(const std::vector<uint8_t>& rom) {
 }  // namespace
 
 std::vector<uint8_t> ReadRomImage(const std::string& path) {
-  std::vector<uint8_t> rom = ReadWholeFile(path);
+  const std::string text = ReadTextFile(path);
+  std::vector<uint8_t> rom(text.begin(), text.end());
   if (rom.size() < HeaderEnd) {
     throw InvalidInput(Quoted(path) + " is too short to hold a cartridge header (" + std::to_string(rom.size()) +
                        " bytes).");
