@@ -27,8 +27,8 @@ RomSession::RomSession(const std::string& path) : path_(path) {
   if (!opened.enableFrames) {
     throw InvalidInput(Quoted(path_) + " is not a supported ROM (" + opened.label + ").");
   }
-  if (size < ItemDataEnd(TheEdition())) {
-    throw InvalidInput(Quoted(path_) + " is too short to hold the item tables of " + std::string(TheEdition().label) +
+  if (size < ItemDataEnd(RomEdition())) {
+    throw InvalidInput(Quoted(path_) + " is too short to hold the item tables of " + std::string(RomEdition().label) +
                        ".");
   }
 }
