@@ -3,30 +3,24 @@
 
 #include "cli/commands.h"
 #include "cli/file_access.h"
-#include "cli/rom_header.h"
-#include "rom_io/hex_functions.h"
-#include "rom_io/rom_file.h"
+#include "cli/rom_image.h"
+#include "rom_io/rom_patch.h"
 
 namespace {
 
-// Writes the two checksum bytes in place and nothing else; the file keeps
-// its length.
+// Writes the two checksum bytes and nothing else; the file keeps its length.
 ExitStatus RunFixChecksum(const std::string& path) {
-  const std::vector<uint8_t> rom = ReadRomImage(path);
-  const HeaderFacts header = ReadHeader(rom);
+  const HeaderFacts header = ScanRomFile(path);
+  RefuseNonGameBoyImage(path, header);
   if (header.globalStored == header.globalComputed) {
     std::cout << "The global checksum of " << Quoted(path) << " is already " << ChecksumText(header.globalStored)
               << ".\n";
     return ExitStatus::Success;
   }
-  if (!OpensForWriting(path)) {
-    throw FileError("Cannot write " + Quoted(path) + ": the file cannot be opened for writing.");
-  }
-  const std::string bigEndian = HexFunctions::ByteToHex(static_cast<uint8_t>(header.globalComputed >> 8)) +
-                                HexFunctions::ByteToHex(static_cast<uint8_t>(header.globalComputed & 0xFF));
-  if (HexFunctions::WriteHexBytes(path, static_cast<int32_t>(GlobalChecksumOffset), bigEndian) != 2) {
-    throw FileError("Cannot write the global checksum into " + Quoted(path) + "; it may now be half written.");
-  }
+  const BytePatch checksum{GlobalChecksumOffset,
+                           {static_cast<uint8_t>(header.globalComputed >> 8),
+                            static_cast<uint8_t>(header.globalComputed & 0xFF)}};
+  if (const std::error_code error = PatchFile(path, {checksum})) throw FileError(CannotMessage("write", path, error));
   std::cout << "The global checksum of " << Quoted(path) << " was " << ChecksumText(header.globalStored)
             << " and is now " << ChecksumText(header.globalComputed) << ".\n";
   return ExitStatus::Success;

@@ -2,8 +2,7 @@
 #include <memory>
 
 #include "cli/commands.h"
-#include "cli/rom_header.h"
-#include "cli/sha1.h"
+#include "cli/rom_image.h"
 #include "items/rom_item_editor.h"
 
 namespace {
@@ -15,16 +14,16 @@ std::string Checksums(Sum stored, Sum computed) {
 }
 
 ExitStatus RunInfo(const std::string& path) {
-  const std::vector<uint8_t> rom = ReadRomImage(path);
+  const HeaderFacts header = ScanRomFile(path);
   // The label comes from the core, exactly as the window shows it.
   RomItemEditor editor;
   const std::string label = editor.OpenRom(path).label;
-  const HeaderFacts header = ReadHeader(rom);
-  const auto dump = KnownDumpName(Sha1Hex(rom));
+  const auto dump = KnownDumpName(header.sha1);
 
   std::cout << "Edition          " << label << "\n"
-            << "Title            " << header.title << "\n"
-            << "Size             " << rom.size() << " bytes\n"
+            << "Title            " << header.Title() << "\n"
+            << "Game code        " << header.GameCode() << "\n"
+            << "Size             " << header.size << " bytes\n"
             << "Header checksum  " << Checksums(header.headerStored, header.headerComputed) << "\n"
             << "Global checksum  " << Checksums(header.globalStored, header.globalComputed) << "\n"
             << "Known dump       " << (dump ? std::string(*dump) + " (clean)" : "none") << "\n";

@@ -24,6 +24,7 @@ class CliTest : public ::testing::Test {
         .WithEdition(edition)
         .WithRecord(edition, 18, {0x2C, 0x01, 0x00, 0x14, 0x80, 0x01, 0x40})
         .WithAsmEntry(edition, 18, 0xC5, 0x6E)
+        .WithHeaderChecksum()
         .WriteTo(path);
     return path.string();
   }
@@ -222,6 +223,7 @@ TEST_F(CliTest, FixChecksumMakesInfoReportEqualChecksums) {
   EXPECT_EQ(info.status, 0);
   EXPECT_NE(info.out.find("Edition          Pokémon Gold Version\n"), std::string::npos);
   EXPECT_NE(info.out.find("Size             2097152 bytes\n"), std::string::npos);
+  EXPECT_NE(info.out.find("\nGame code        AAUE\n"), std::string::npos);
   EXPECT_NE(info.out.find("Known dump       none\n"), std::string::npos);
   EXPECT_NE(info.out.find("Global checksum  stored 0x"), std::string::npos);
   EXPECT_NE(info.out.find("(different)\nKnown"), std::string::npos) << info.out;
@@ -235,6 +237,16 @@ TEST_F(CliTest, FixChecksumMakesInfoReportEqualChecksums) {
   EXPECT_EQ(again.status, 0);
   EXPECT_NE(again.out.find("is already"), std::string::npos);
   EXPECT_EQ(ReadFileBytes(rom), after);
+}
+
+// A CSV file is long enough to hold a header's bytes, but is no ROM.
+TEST_F(CliTest, FixChecksumWritesIntoNothingButARomImage) {
+  ASSERT_EQ(Run({"export", Rom(), "-o", PathOf("items.csv")}).status, 0);
+  const auto text = ReadFileBytes(PathOf("items.csv"));
+  const auto run = Run({"fix-checksum", PathOf("items.csv")});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("is not a Game Boy ROM image"), std::string::npos) << run.err;
+  EXPECT_EQ(ReadFileBytes(PathOf("items.csv")), text);
 }
 
 TEST_F(CliTest, FilesThatCannotBeReadOrWritten) {

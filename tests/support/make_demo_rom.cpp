@@ -83,6 +83,6 @@ int main(int argc, char* argv[]) {
     if (HasAsmEntry(item))
       rom.WithAsmEntry(gold, item, static_cast<uint8_t>(address & 0xFF), static_cast<uint8_t>(address >> 8));
   }
-  rom.WriteTo(argv[1]);
+  rom.WithHeaderChecksum().WriteTo(argv[1]);
   return 0;
 }

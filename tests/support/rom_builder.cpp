@@ -1,5 +1,7 @@
 #include "rom_builder.h"
 
+#include "rom_io/rom_header.h"
+
 #include <atomic>
 #include <fstream>
 #include <random>
@@ -14,6 +16,8 @@ RomBuilder& RomBuilder::WithByte(size_t offset, uint8_t value) {
   if (offset < bytes_.size()) bytes_[offset] = value;
   return *this;
 }
+
+RomBuilder& RomBuilder::WithHeaderChecksum() { return WithByte(HeaderChecksumOffset, HeaderChecksum(bytes_)); }
 
 RomBuilder& RomBuilder::WithEditionByte(uint8_t value) { return WithByte(EditionByteOffset, value); }
 
