@@ -15,7 +15,7 @@ constexpr uint32_t kRecordSize = 76;
 
 // The open dialog's buffers are filled with spaces, so the dialog has room
 // for a path of 254 characters and its NUL.
-constexpr uint32_t kOpenBufferChars = 254;
+constexpr uint32_t kOpenBufferChars = clsCommonDialog::MaxOpenPathChars;
 // The save dialog's buffer is the proposed name padded with NULs to 128.
 constexpr uint32_t kSaveBufferChars = 128;
 
@@ -41,7 +41,11 @@ std::string clsCommonDialog::ShowOpen(intptr_t hwnd, const std::string& Title, c
   DialogRecord_.nMaxFileTitle = kOpenBufferChars + 1;
   DialogRecord_.lpstrInitialDir = InitDir.empty() ? LastFileName_ : InitDir;
 
-  if (platform_->GetOpenFileName(DialogRecord_) == 0) return "";
+  LastFailure_ = DialogFailure::None;
+  if (platform_->GetOpenFileName(DialogRecord_) == 0) {
+    LastFailure_ = platform_->LastFailure();
+    return "";
+  }
   std::string path = TrimSpaces(PlatformText(DialogRecord_.lpstrFile));
   if (!path.empty()) {
     LastFileName_ = path;
@@ -59,7 +63,11 @@ std::string clsCommonDialog::ShowSave(intptr_t hwnd, const std::string& Title, c
   DialogRecord_.lpstrInitialDir = InitDir;
   DialogRecord_.lpstrDefExt = ".gpl";
 
-  if (platform_->GetSaveFileName(DialogRecord_) == 0) return "";
+  LastFailure_ = DialogFailure::None;
+  if (platform_->GetSaveFileName(DialogRecord_) == 0) {
+    LastFailure_ = platform_->LastFailure();
+    return "";
+  }
   LastFilterIndex_ = static_cast<int32_t>(DialogRecord_.nFilterIndex);
   return PlatformText(DialogRecord_.lpstrFile);
 }

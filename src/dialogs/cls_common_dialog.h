@@ -29,6 +29,12 @@ class clsCommonDialog {
   std::string ShowSave(intptr_t hwnd, const std::string& Title, const std::string& FileName = "",
                        const std::string& InitDir = "", const std::string& Filter = "", int32_t flags = 6146);
 
+  // Why the last call produced no path although it was not cancelled;
+  // None after a cancel or a chosen path.
+  DialogFailure LastFailure() const { return LastFailure_; }
+  // The longest path that ShowOpen can return.
+  static constexpr unsigned MaxOpenPathChars = 254;
+
   // The 1-based filter pair selected when a dialog last produced a path.
   int32_t FilterIndex() const { return LastFilterIndex_; }
 
@@ -43,4 +49,5 @@ class clsCommonDialog {
   OpenFileNameRecord DialogRecord_;
   std::string LastFileName_;
   int32_t LastFilterIndex_ = 0;
+  DialogFailure LastFailure_ = DialogFailure::None;
 };

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "dialogs/dialog_failure.h"
 #include "dialogs/open_file_name_record.h"
 
 // The platform's open-file and save-file dialogs, as clsCommonDialog sees
@@ -15,4 +16,6 @@ class PlatformFileDialog {
   // Nonzero when the user chose a file; what the platform writes back goes into the record.
   virtual int32_t GetOpenFileName(OpenFileNameRecord& record) = 0;
   virtual int32_t GetSaveFileName(OpenFileNameRecord& record) = 0;
+  // Why the last call returned zero, when the user did not cancel it.
+  virtual DialogFailure LastFailure() const { return DialogFailure::None; }
 };

@@ -114,8 +114,22 @@ int32_t Show(OpenFileNameRecord& record, decltype(&::GetOpenFileNameA) dialog) {
   return chosen;
 }
 
+// A zero result with no extended error is a cancel.
+DialogFailure FailureOf(DWORD extendedError) {
+  if (extendedError == 0) return DialogFailure::None;
+  return extendedError == FNERR_BUFFERTOOSMALL ? DialogFailure::PathTooLong : DialogFailure::Other;
+}
+
 }  // namespace
 
-int32_t Win32FileDialog::GetOpenFileName(OpenFileNameRecord& record) { return Show(record, &::GetOpenFileNameA); }
+int32_t Win32FileDialog::GetOpenFileName(OpenFileNameRecord& record) {
+  const int32_t chosen = Show(record, &::GetOpenFileNameA);
+  failure_ = chosen != 0 ? DialogFailure::None : FailureOf(CommDlgExtendedError());
+  return chosen;
+}
 
-int32_t Win32FileDialog::GetSaveFileName(OpenFileNameRecord& record) { return Show(record, &::GetSaveFileNameA); }
+int32_t Win32FileDialog::GetSaveFileName(OpenFileNameRecord& record) {
+  const int32_t chosen = Show(record, &::GetSaveFileNameA);
+  failure_ = chosen != 0 ? DialogFailure::None : FailureOf(CommDlgExtendedError());
+  return chosen;
+}

@@ -10,4 +10,8 @@ class Win32FileDialog : public PlatformFileDialog {
  public:
   int32_t GetOpenFileName(OpenFileNameRecord& record) override;
   int32_t GetSaveFileName(OpenFileNameRecord& record) override;
+  DialogFailure LastFailure() const override { return failure_; }
+
+ private:
+  DialogFailure failure_ = DialogFailure::None;
 };

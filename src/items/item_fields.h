@@ -16,3 +16,10 @@ struct ItemFields {
 
   friend bool operator==(const ItemFields&, const ItemFields&) = default;
 };
+
+// The most characters a field's text can usefully hold: "-32768", two hex
+// digits for a byte, four for the pointer. Text boxes take no more, so a
+// paste cannot hide a long value behind a short box.
+inline constexpr int PriceMaxChars = 6;
+inline constexpr int ByteMaxChars = 2;
+inline constexpr int AsmMaxChars = 4;

@@ -8,7 +8,7 @@ const std::array<std::string_view, ItemCount> ItemNames{{
     "Moon Stone", "Antidote", "Burn heal", "Ice heal",  // 8
     "Awakening", "Paralyze heal", "Full Restore", "Max Potion",  // 12
     "Hyper Potion", "Super Potion", "Potion", "Escape Rope",  // 16
-    "Repel", "Max Ether", "Fire Stone", "Thunder Stone",  // 20
+    "Repel", "Max Elixer", "Fire Stone", "Thunder Stone",  // 20
     "Water Stone", "Teru-Sama", "HP Up", "Protein",  // 24
     "Iron", "Carbos", "Lucky Punch", "Calcium",  // 28
     "Rare Candy", "X Accuracy", "Leaf Stone", "Metal Powder",  // 32

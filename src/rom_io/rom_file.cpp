@@ -1,5 +1,7 @@
 #include "rom_io/rom_file.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <utility>
@@ -11,7 +13,36 @@ ByteWriter& InstalledWriter() {
   return writer;
 }
 
+class RomFileCategory : public std::error_category {
+ public:
+  const char* name() const noexcept override { return "rom file"; }
+  std::string message(int) const override { return "Not a regular file"; }
+};
+
+std::error_code NotARegularFile() {
+  static const RomFileCategory category;
+  return {1, category};
+}
+
+// Opening is the only sure test of the rights; only regular files are tried,
+// so that a FIFO cannot block.
+std::error_code OpenProblem(const std::string& path, const char* mode) {
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  if (error) return error;
+  if (!std::filesystem::is_regular_file(status)) return NotARegularFile();
+  errno = 0;
+  std::FILE* file = std::fopen(path.c_str(), mode);
+  if (file == nullptr) return {errno != 0 ? errno : EIO, std::generic_category()};
+  std::fclose(file);
+  return {};
+}
+
 }  // namespace
+
+std::error_code ReadProblem(const std::string& path) { return OpenProblem(path, "rb"); }
+
+std::error_code WriteProblem(const std::string& path) { return OpenProblem(path, "r+b"); }
 
 std::optional<int64_t> RegularFileSize(const std::string& path) {
   if (path.empty()) return std::nullopt;
@@ -22,11 +53,7 @@ std::optional<int64_t> RegularFileSize(const std::string& path) {
   return static_cast<int64_t>(size);
 }
 
-bool OpensForWriting(const std::string& path) {
-  if (!RegularFileSize(path)) return false;
-  std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-  return file.is_open();
-}
+bool OpensForWriting(const std::string& path) { return !WriteProblem(path); }
 
 bool WriteOneByteToDisk(const std::string& path, int64_t offset, uint8_t value) {
   const auto size = RegularFileSize(path);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <system_error>
 
 // File-level facts and the single-byte write under the hex routines. Only
 // regular files count: a FIFO, a device or a directory is never opened, so
@@ -15,6 +16,12 @@ std::optional<int64_t> RegularFileSize(const std::string& path);
 
 // Whether the regular file at `path` can be opened for reading and writing.
 bool OpensForWriting(const std::string& path);
+
+// Why the file at `path` cannot be opened for reading, or for reading and
+// writing: the operating system's reason, or "Not a regular file" for a
+// folder, a FIFO or a device. No error when it can.
+std::error_code ReadProblem(const std::string& path);
+std::error_code WriteProblem(const std::string& path);
 
 // Writes one byte in place with its own open and close. Fails, touching
 // nothing, when the offset lies outside the file or the file cannot be

@@ -59,8 +59,9 @@ QGroupBox* Editor::addFrame(const char* name, const char* caption, QRect geometr
   return frame;
 }
 
-QLineEdit* Editor::addTextBox(QGroupBox* frame, const char* name, int width) {
+QLineEdit* Editor::addTextBox(QGroupBox* frame, const char* name, int width, int maxChars) {
   auto* box = new QLineEdit(frame);
+  box->setMaxLength(maxChars);
   box->setObjectName(QString::fromLatin1(name));
   box->setAccessibleName(frame->title());
   box->setGeometry(TwipsRect(FieldLeft, FieldTop, width, 375));
@@ -103,18 +104,18 @@ void Editor::createControls() {
 }
 
 void Editor::createFieldFrames() {
-  how_ = addTextBox(addFrame("FrameType", "Type", TwipsRect(2640, 2640, 735, 735)), "How", 495);
+  how_ = addTextBox(addFrame("FrameType", "Type", TwipsRect(2640, 2640, 735, 735)), "How", 495, ByteMaxChars);
   pocket_ = addList(addFrame("FramePocket", "Pocket", TwipsRect(120, 2640, 1335, 735)), "Pocket", 1095);
   FillPocketList(*pocket_);
-  options_ = addTextBox(addFrame("FrameUse", "Use", TwipsRect(1680, 2640, 735, 735)), "Options", 495);
-  variable_ = addTextBox(addFrame("FrameVar", "Var.", TwipsRect(2640, 1800, 735, 735)), "Variable", 495);
-  effect_ = addTextBox(addFrame("FrameEffect", "Effect", TwipsRect(1680, 1800, 735, 735)), "Effect", 495);
-  price_ = addTextBox(addFrame("FramePrice", "Price", TwipsRect(120, 1800, 1335, 735)), "Price", 1095);
+  options_ = addTextBox(addFrame("FrameUse", "Use", TwipsRect(1680, 2640, 735, 735)), "Options", 495, ByteMaxChars);
+  variable_ = addTextBox(addFrame("FrameVar", "Var.", TwipsRect(2640, 1800, 735, 735)), "Variable", 495, ByteMaxChars);
+  effect_ = addTextBox(addFrame("FrameEffect", "Effect", TwipsRect(1680, 1800, 735, 735)), "Effect", 495, ByteMaxChars);
+  price_ = addTextBox(addFrame("FramePrice", "Price", TwipsRect(120, 1800, 1335, 735)), "Price", 1095, PriceMaxChars);
 }
 
 void Editor::createAsmFrame() {
   frameAsm_ = addFrame("FrameASM", "Advanced", TwipsRect(120, 3480, 2175, 735));
-  asm_ = addTextBox(frameAsm_, "ASM", 855);
+  asm_ = addTextBox(frameAsm_, "ASM", 855, AsmMaxChars);
   asm_->setAccessibleName(QStringLiteral("ASM Pointer"));
   QLabel* label1 = addLabel(frameAsm_, "Label1", "ASM Pointer", TwipsRect(1080, 240, 975, 255));
   // The designed width fits the font the window was drawn with; a wider
@@ -161,8 +162,16 @@ void Editor::onOpen() {
   clsCommonDialog dialog(dialogs_());
   const std::string path =
       dialog.ShowOpen(static_cast<intptr_t>(winId()), OpenTitle, std::string(), OpenFilter, OpenFlags);
+  // A failed dialog leaves things as a cancel does, but says why.
+  const std::string failure = DescribeDialogFailure(dialog.LastFailure(), clsCommonDialog::MaxOpenPathChars);
+  if (!failure.empty()) showMessage_(this, FromUtf8(failure));
+  openRom(path);
+}
+
+void Editor::openRom(const std::string& path) {
   const RomItemEditor::OpenResult result = rom_.OpenRom(path);
   witchita_->setText(FromUtf8(result.label));
+  if (!result.message.empty()) showMessage_(this, FromUtf8(result.message));
   if (!result.enableFrames) return;
   for (QGroupBox* frame : editingFrames_) frame->setEnabled(true);
 }

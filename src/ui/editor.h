@@ -44,11 +44,13 @@ class Editor : public QMainWindow {
   QGroupBox* addFrame(const char* name, const char* caption, QRect geometry);
   // Controls inside a frame. Text boxes and lists take the frame's caption as
   // their accessible name.
-  QLineEdit* addTextBox(QGroupBox* frame, const char* name, int width);
+  QLineEdit* addTextBox(QGroupBox* frame, const char* name, int width, int maxChars);
   QComboBox* addList(QGroupBox* frame, const char* name, int width);
   QLabel* addLabel(QGroupBox* frame, const char* name, const char* text, QRect geometry);
 
   void onOpen();
+  // Opens `path` as the Open command does with the path its dialog returned.
+  void openRom(const std::string& path);
   void onLoad();
   void onSave();
   void onAbout();

@@ -15,13 +15,14 @@ namespace {
 // not fit with its NUL fails the call, as on Windows: cut short, it would
 // name another file. So does one ending in a space, which clsCommonDialog
 // would trim into another file's name.
-bool WritePath(const QString& chosen, OpenFileNameRecord& record) {
+DialogFailure WritePath(const QString& chosen, OpenFileNameRecord& record) {
   const std::string path = QFile::encodeName(chosen).toStdString();
-  if (!record.lpstrFile || path.size() + 1 > record.nMaxFile || path.ends_with(' ')) return false;
+  if (!record.lpstrFile || path.size() + 1 > record.nMaxFile) return DialogFailure::PathTooLong;
+  if (path.ends_with(' ')) return DialogFailure::NameEndsInSpace;
   std::string& buffer = *record.lpstrFile;
   if (buffer.size() < path.size() + 1) buffer.resize(path.size() + 1);
   buffer.replace(0, path.size() + 1, path.c_str(), path.size() + 1);
-  return true;
+  return DialogFailure::None;
 }
 
 }  // namespace
@@ -33,9 +34,11 @@ int32_t QtFileDialog::GetSaveFileName(OpenFileNameRecord& record) { return Show(
 int QtFileDialog::RunDialog(QFileDialog& dialog) { return dialog.exec(); }
 
 int32_t QtFileDialog::Show(OpenFileNameRecord& record, bool save) {
+  failure_ = DialogFailure::None;
   RecordFileDialog dialog(record, save);
   if (RunDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return 0;
-  if (!WritePath(dialog.selectedFiles().first(), record)) return 0;
+  failure_ = WritePath(dialog.selectedFiles().first(), record);
+  if (failure_ != DialogFailure::None) return 0;
   record.nFilterIndex = dialog.SelectedPair();
   return 1;
 }

@@ -18,6 +18,7 @@ class QtFileDialog : public PlatformFileDialog {
  public:
   int32_t GetOpenFileName(OpenFileNameRecord& record) override;
   int32_t GetSaveFileName(OpenFileNameRecord& record) override;
+  DialogFailure LastFailure() const override { return failure_; }
 
  protected:
   // Shows the prepared dialog modally and returns its QDialog::DialogCode.
@@ -26,6 +27,8 @@ class QtFileDialog : public PlatformFileDialog {
 
  private:
   int32_t Show(OpenFileNameRecord& record, bool save);
+
+  DialogFailure failure_ = DialogFailure::None;
 };
 
 // The Windows dialogs on Windows, QtFileDialog everywhere else.

@@ -14,7 +14,7 @@ TEST(ItemArgument, NumbersAndNames) {
       {"1", 1},       {"255", 255},        {"018", 18},
       {"Potion", 18}, {"POTION", 18},      {"poké ball", 5},
       {"tm 50", 242}, {"King's Rock", 82}, {"nothing", 255} /* item 0 has no record, so only 255 is meant */,
-      {"POKÉ BALL", 5}, {"poke ball", 5},  {"Poké b", 5},
+      {"Max Elixer", 21}, {"Max Ether", 64},    {"POKÉ BALL", 5}, {"poke ball", 5},  {"Poké b", 5},
       {"clear bell", 70}, {"POKEDOLL", 37}, {"tm 5", 196} /* a whole name goes before the names it begins */,
   };
   for (const auto& c : cases) EXPECT_EQ(ParseItem(c.text), c.item) << c.text;
@@ -25,8 +25,8 @@ TEST(ItemArgument, RefusesWithTheNumbersOfARepeatedName) {
     const char* text;
     const char* message;
   } cases[] = {
-      {"Max Ether", "The name \"Max Ether\" stands at items 21, 64: give the item's number."},
       {"duplicate", "The name \"Duplicate\" stands at items 195, 220: give the item's number."},
+      {"max e", "\"max e\" begins several names: Max Elixer (21), Max Ether (64)."},
       {"0", "There is no item \"0\": give a number from 1 to 255 or an item's name."},
       {"256", "There is no item \"256\": give a number from 1 to 255 or an item's name."},
       {"", "There is no item \"\": give a number from 1 to 255 or an item's name."},

@@ -68,6 +68,15 @@ TEST_F(CommonDialogTest, OpenReturnsTheBufferUpToItsNulWithoutSurroundingSpaces)
   }
 }
 
+TEST_F(CommonDialogTest, FailuresOtherThanACancelAreKeptUntilTheNextCall) {
+  EXPECT_EQ(dialog.LastFailure(), DialogFailure::None);
+  platform->failure = DialogFailure::PathTooLong;
+  EXPECT_EQ(dialog.ShowOpen(kOwner, kOpenTitle), "");
+  EXPECT_EQ(dialog.LastFailure(), DialogFailure::PathTooLong);
+  EXPECT_EQ(OpenChoosing("/roms/gold.gbc", 1), "/roms/gold.gbc");
+  EXPECT_EQ(dialog.LastFailure(), DialogFailure::None);
+}
+
 TEST_F(CommonDialogTest, OpenStartsAtTheLastOpenedPathAndHandsTheFilterIndexOn) {
   ASSERT_EQ(OpenChoosing("/roms/gold.gbc", 2), "/roms/gold.gbc");
   EXPECT_EQ(dialog.FilterIndex(), 2);

@@ -141,15 +141,17 @@ void QtFileDialogTest::pathMustFitTheBuffer_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<uint32_t>("spare");
   QTest::addColumn<int32_t>("result");
-  QTest::newRow("fits with its NUL") << "gold.gbc" << 1u << 1;
-  QTest::newRow("no room for its NUL") << "gold.gbc" << 0u << 0;
-  QTest::newRow("ends in a space") << "gold.gbc " << 1u << 0;
+  QTest::addColumn<DialogFailure>("failure");
+  QTest::newRow("fits with its NUL") << "gold.gbc" << 1u << 1 << DialogFailure::None;
+  QTest::newRow("no room for its NUL") << "gold.gbc" << 0u << 0 << DialogFailure::PathTooLong;
+  QTest::newRow("ends in a space") << "gold.gbc " << 1u << 0 << DialogFailure::NameEndsInSpace;
 }
 
 void QtFileDialogTest::pathMustFitTheBuffer() {
   QFETCH(QString, name);
   QFETCH(uint32_t, spare);
   QFETCH(int32_t, result);
+  QFETCH(DialogFailure, failure);
   const QString rom = MakeFile(name);
   const std::string path = rom.toStdString();
   platform_->act = [&](QFileDialog& shown) { Choose(shown, rom); };
@@ -157,6 +159,7 @@ void QtFileDialogTest::pathMustFitTheBuffer() {
   const std::optional<std::string> before = record.lpstrFile;
   QCOMPARE(platform_->GetOpenFileName(record), result);
   QCOMPARE(record.lpstrFile, result ? std::optional(path + '\0') : before);
+  QCOMPARE(platform_->LastFailure(), failure);
 }
 
 void QtFileDialogTest::saveAddsTheExtensionAndAsksBeforeReplacing() {

@@ -18,9 +18,12 @@ class RecordingPlatformDialog : public PlatformFileDialog {
 
   std::vector<Call> calls;
   std::function<int32_t(OpenFileNameRecord&)> reply = [](OpenFileNameRecord&) { return 0; };
+  DialogFailure failure = DialogFailure::None;  // reported after a zero reply
 
   int32_t GetOpenFileName(OpenFileNameRecord& record) override { return Answer(false, record); }
   int32_t GetSaveFileName(OpenFileNameRecord& record) override { return Answer(true, record); }
+
+  DialogFailure LastFailure() const override { return failure; }
 
   const OpenFileNameRecord& Last() const { return calls.back().record; }
 

@@ -7,10 +7,10 @@
 
 #include "rom_builder.h"
 
-FuzzFile::FuzzFile() {
+FuzzFile::FuzzFile(std::string_view name) {
   const std::filesystem::path shm("/dev/shm");
   const auto folder = std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
-  path_ = (folder / ("kestrune-fuzz-" + std::to_string(getpid()) + ".gbc")).string();
+  path_ = (folder / ("kestrune-fuzz-" + std::to_string(getpid()) + "-" + std::string(name) + ".gbc")).string();
 }
 
 FuzzFile::~FuzzFile() {

@@ -3,13 +3,15 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One scratch file per fuzzing process, rewritten for every input. Kept in
 // shared memory where there is some, so the file system is not the limit.
 class FuzzFile {
  public:
-  FuzzFile();
+  // `name` tells apart the files of one process.
+  explicit FuzzFile(std::string_view name = "rom");
   ~FuzzFile();
   FuzzFile(const FuzzFile&) = delete;
   FuzzFile& operator=(const FuzzFile&) = delete;

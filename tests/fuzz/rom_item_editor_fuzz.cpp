@@ -1,11 +1,15 @@
-// Any file and any sequence of Open, Load and Save: nothing crashes, a Save
-// that does not succeed changes no byte, one that does changes only its
-// item's record and pointer entry, and the file's length never changes.
+// Any files and any sequence of Open (a supported ROM, another edition, a
+// cancel, an unsupported or unreadable file), Load, field edits, Save and
+// files replaced behind the editor's back: nothing crashes, no file changes
+// length, and a Save writes exactly what the fields showed into the item it
+// was loaded as, only in a file of the edition it was loaded from. Nothing
+// else in any file changes.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
 
 #include "fuzz_file.h"
+#include "items/item_encoding.h"
 #include "items/rom_item_editor.h"
 #include "rom_builder.h"
 
@@ -21,64 +25,132 @@ std::vector<uint8_t> MakeRom(FuzzedDataProvider& input) {
   return rom.Bytes();
 }
 
+std::string ConsumeText(FuzzedDataProvider& input) { return input.ConsumeRandomLengthString(8); }
+
+// What the window holds between commands: the fields it shows, and the
+// item and edition of the last Load that filled them.
+struct Window {
+  ItemFields shown;
+  int loadedItem = 0;
+  const Edition* loadedFrom = nullptr;
+};
+
+void Edit(Window& window, FuzzedDataProvider& input) {
+  switch (input.ConsumeIntegralInRange(0, 6)) {
+    case 0: window.shown.Price = ConsumeText(input); break;
+    case 1: window.shown.Effect = ConsumeText(input); break;
+    case 2: window.shown.Variable = ConsumeText(input); break;
+    case 3: window.shown.Options = ConsumeText(input); break;
+    case 4: window.shown.Pocket = input.ConsumeIntegral<int16_t>(); break;
+    case 5: window.shown.How = ConsumeText(input); break;
+    default: window.shown.ASM = ConsumeText(input);
+  }
+}
+
+void Load(Window& window, RomItemEditor& editor, int16_t index) {
+  const auto result = editor.LoadItem(index);
+  Require(result.fields.has_value() == result.message.empty(), "a Load either shows an item or says why not");
+  if (!result.fields) {
+    window.loadedFrom = nullptr;
+    return;
+  }
+  window.shown = *result.fields;
+  window.loadedItem = index;
+  window.loadedFrom = editor.OpenEdition();
+}
+
+// The item's bytes in the file are the encoded fields, at the item's place.
+bool HoldsTheFields(const std::vector<uint8_t>& bytes, const Window& window) {
+  const Edition& edition = *window.loadedFrom;
+  const bool withAsm = HasAsmEntry(window.loadedItem);
+  const auto encoded = EncodeItemFields(window.shown, withAsm);
+  if (!encoded.bytes) return false;
+  const ItemBytes& b = *encoded.bytes;
+  std::string expected = b.price + b.effect + b.variable + b.options + b.pocket + b.how;
+  std::string actual;
+  auto hex = [&](int64_t at) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    const uint8_t byte = bytes[static_cast<size_t>(at)];
+    actual += {kDigits[byte >> 4], kDigits[byte & 0x0F]};
+  };
+  const int64_t record = RecordAddress(edition.itemTableBase, window.loadedItem);
+  for (int64_t at = record; at < record + ItemRecordSize; ++at) hex(at);
+  if (withAsm) {
+    expected += b.asmPointer;
+    const int64_t entry = AsmEntryAddress(edition.asmTableBase, window.loadedItem);
+    for (int64_t at = entry; at < entry + AsmEntrySize; ++at) hex(at);
+  }
+  return actual == expected;
+}
+
 bool OnlyItemBytesChanged(const std::vector<uint8_t>& before, const std::vector<uint8_t>& after,
-                          const RomItemEditor& editor) {
-  const int item = std::stoi(editor.ItemIndexText());
-  const int64_t record = RecordAddress(editor.ItemTableBase(), item);
-  const int64_t entry = AsmEntryAddress(editor.AsmTableBase(), item);
+                          const Window& window) {
+  const int64_t record = RecordAddress(window.loadedFrom->itemTableBase, window.loadedItem);
+  const int64_t entry = AsmEntryAddress(window.loadedFrom->asmTableBase, window.loadedItem);
   for (size_t i = 0; i < before.size(); ++i) {
     if (before[i] == after[i]) continue;
     const auto at = static_cast<int64_t>(i);
     const bool inRecord = at >= record && at < record + ItemRecordSize;
-    const bool inEntry = HasAsmEntry(item) && at >= entry && at < entry + AsmEntrySize;
+    const bool inEntry = HasAsmEntry(window.loadedItem) && at >= entry && at < entry + AsmEntrySize;
     if (!inRecord && !inEntry) return false;
   }
   return true;
 }
 
-ItemFields ConsumeFields(FuzzedDataProvider& input) {
-  ItemFields fields;
-  for (std::string* text :
-       {&fields.Price, &fields.Effect, &fields.Variable, &fields.Options, &fields.How, &fields.ASM}) {
-    *text = input.ConsumeRandomLengthString(8);
+void Save(const std::array<const FuzzFile*, 2>& files, const Window& window, RomItemEditor& editor) {
+  const std::array before{files[0]->Bytes(), files[1]->Bytes()};
+  const SaveOutcome outcome = editor.SaveItem(window.shown);
+  const std::array after{files[0]->Bytes(), files[1]->Bytes()};
+  for (size_t i = 0; i < files.size(); ++i) {
+    Require(after[i].size() == before[i].size(), "a Save never changes a file's length");
   }
-  fields.Pocket = input.ConsumeIntegral<int16_t>();
-  return fields;
-}
-
-void Save(const FuzzFile& file, RomItemEditor& editor, FuzzedDataProvider& input) {
-  const auto before = file.Bytes();
-  const SaveOutcome outcome = editor.SaveItem(ConsumeFields(input));
-  const auto after = file.Bytes();
-  Require(after.size() == before.size(), "a Save never changes the file's length");
-  if (outcome.kind == SaveOutcome::Kind::Saved) {
-    Require(OnlyItemBytesChanged(before, after, editor), "a Save changes only its item's bytes");
-  } else {
+  if (outcome.kind != SaveOutcome::Kind::Saved) {
     Require(after == before, "a Save that does not succeed changes no byte");
     Require(!outcome.message.empty(), "a Save that does not succeed says why");
+    return;
+  }
+  Require(window.loadedFrom != nullptr && window.loadedFrom == editor.OpenEdition(),
+          "a Save writes only an item loaded from a file of the open edition");
+  for (size_t i = 0; i < files.size(); ++i) {
+    if (files[i]->Path() == editor.RomPath()) {
+      Require(OnlyItemBytesChanged(before[i], after[i], window), "a Save changes only its item's bytes");
+      Require(HoldsTheFields(after[i], window), "a Save writes what the fields showed");
+    } else {
+      Require(after[i] == before[i], "a Save changes no other file");
+    }
   }
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const FuzzFile file;
+  static const FuzzFile first("first");
+  static const FuzzFile second("second");
+  const std::array<const FuzzFile*, 2> files{&first, &second};
   FuzzedDataProvider input(data, size);
-  file.Reset(MakeRom(input));
+  for (const FuzzFile* file : files) file->Reset(MakeRom(input));
   RomItemEditor editor;
-  for (int step = 0; step < 8 && input.remaining_bytes() > 0; ++step) {
-    switch (input.ConsumeIntegralInRange(0, 3)) {
+  Window window;
+  for (int step = 0; step < 12 && input.remaining_bytes() > 0; ++step) {
+    switch (input.ConsumeIntegralInRange(0, 6)) {
       case 0:
-        editor.OpenRom(input.ConsumeBool() ? file.Path() : "");
+        editor.OpenRom(files[input.ConsumeIntegralInRange<size_t>(0, 1)]->Path());
         break;
       case 1:
-        editor.LoadItem(input.ConsumeIntegral<int16_t>());
+        editor.OpenRom(input.ConsumeBool() ? std::string() : first.Path() + ".missing");
         break;
       case 2:
-        editor.LoadItem(input.ConsumeIntegralInRange<int16_t>(-1, 256));
+        Load(window, editor, input.ConsumeIntegralInRange<int16_t>(-1, 256));
+        break;
+      case 3:
+        Edit(window, input);
+        break;
+      case 4:
+        // The file changes behind the editor's back: replaced or truncated.
+        files[input.ConsumeIntegralInRange<size_t>(0, 1)]->Reset(MakeRom(input));
         break;
       default:
-        Save(file, editor, input);
+        Save(files, window, editor);
     }
   }
   return 0;

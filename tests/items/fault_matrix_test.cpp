@@ -32,7 +32,8 @@ TEST_F(FailedSaveTest, MissingFileIsReportedAndNotCreated) {
   std::filesystem::remove(path_);
   const auto outcome = editor_.SaveItem(fields_);
   EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
-  EXPECT_EQ(outcome.message, "Cannot save to \"" + path_ + "\": the file cannot be opened for writing.");
+  EXPECT_EQ(outcome.problem, EditorProblem::CannotWrite);
+  EXPECT_EQ(outcome.cause, std::errc::no_such_file_or_directory);
   EXPECT_FALSE(std::filesystem::exists(path_));
 }
 
@@ -55,7 +56,7 @@ TEST_F(FailedSaveTest, TruncatedFileIsUnchanged) {
   const auto before = ReadFileBytes(path_);
   const auto outcome = editor_.SaveItem(fields_);
   EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
-  EXPECT_EQ(outcome.message, "Cannot save to \"" + path_ + "\": the file is too short to hold item 12.");
+  EXPECT_EQ(outcome.problem, EditorProblem::TooShort);
   EXPECT_EQ(ReadFileBytes(path_), before);
 }
 
@@ -64,8 +65,7 @@ TEST_F(FailedSaveTest, FileReplacedByAnotherEditionIsUnchanged) {
   const auto before = ReadFileBytes(path_);
   const auto outcome = editor_.SaveItem(fields_);
   EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
-  EXPECT_EQ(outcome.message,
-            "Cannot save to \"" + path_ + "\": it is no longer the Pokémon Gold Version file that was opened.");
+  EXPECT_EQ(outcome.problem, EditorProblem::Replaced);
   EXPECT_EQ(ReadFileBytes(path_), before);
 }
 
@@ -76,16 +76,57 @@ TEST_F(FailedSaveTest, WriteRefusedPartWayIsReportedWithWhatWasWritten) {
   });
   const auto outcome = editor_.SaveItem(fields_);
   EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
-  EXPECT_EQ(outcome.message, "Cannot save to \"" + path_ +
-                                 "\": only 3 of the item's 9 bytes were written; the item may now be partly changed.");
+  EXPECT_EQ(outcome.problem, EditorProblem::PartWritten);
+  EXPECT_NE(outcome.message.find("only 3 of the item's 9 bytes"), std::string::npos);
 }
 
 TEST_F(FailedSaveTest, FifoInPlaceOfTheFileNeitherBlocksNorIsWritten) {
   std::filesystem::remove(path_);
   ASSERT_EQ(mkfifo(path_.c_str(), 0600), 0);
   EXPECT_EQ(editor_.SaveItem(fields_).kind, SaveOutcome::Kind::Failed);
-  EXPECT_EQ(editor_.OpenRom(path_).label, "Unsupported Rom");
-  EXPECT_FALSE(editor_.LoadItem(1).fields->Price.empty());
+  const auto opened = editor_.OpenRom(path_);
+  EXPECT_EQ(opened.label, "Unsupported Rom");
+  EXPECT_EQ(opened.message, "Cannot read \"" + path_ + "\": Not a regular file.");
+}
+
+// A Load that cannot read the item's own bytes shows nothing, and the Save
+// after it writes nothing: the fields still hold another item's values.
+class FailedLoadTest : public FailedSaveTest {
+ protected:
+  void ExpectRefused(EditorProblem problem) {
+    const auto before = std::filesystem::exists(path_) ? ReadFileBytes(path_) : std::vector<uint8_t>();
+    const auto loaded = editor_.LoadItem(13);
+    EXPECT_FALSE(loaded.fields);
+    EXPECT_EQ(loaded.problem, problem);
+    const auto saved = editor_.SaveItem(fields_);
+    EXPECT_EQ(saved.problem, EditorProblem::NothingLoaded);
+    if (!before.empty()) {
+      EXPECT_EQ(ReadFileBytes(path_), before);
+    }
+  }
+};
+
+TEST_F(FailedLoadTest, DeletedFileIsNamedWithTheSystemsReason) {
+  std::filesystem::remove(path_);
+  ExpectRefused(EditorProblem::CannotRead);
+  EXPECT_EQ(editor_.LoadItem(13).message, "Cannot read \"" + path_ + "\": No such file or directory.");
+}
+
+TEST_F(FailedLoadTest, TruncatedFile) {
+  std::filesystem::resize_file(path_, 0x6000);
+  ExpectRefused(EditorProblem::TooShort);
+}
+
+TEST_F(FailedLoadTest, FileReplacedByAnotherEdition) {
+  RomBuilder(RomBuilder::TwoMiB, 99).WithEdition(EditionTable[2]).WriteTo(path_);
+  ExpectRefused(EditorProblem::Replaced);
+}
+
+TEST_F(FailedLoadTest, NoSupportedRomOpen) {
+  for (const std::string& path : {std::string(), dir_.Path("missing.gbc").string()}) {
+    editor_.OpenRom(path);
+    ExpectRefused(EditorProblem::NoRomOpen);
+  }
 }
 
 struct OddFile {
@@ -104,10 +145,10 @@ std::vector<uint8_t> GoldHeaderOnly(size_t size) {
 
 class OddFileTest : public ::testing::TestWithParam<OddFile> {};
 
-// Short files open and load without a crash. A Save of an item whose bytes
-// do not all lie in the file fails before its first byte; item 255's record
-// ends inside 32 KiB and has no pointer, so it saves what was loaded.
-TEST_P(OddFileTest, OpensLoadsAndRefusesToSave) {
+// Short files open without a crash. Only an item whose bytes all lie in the
+// file loads: item 255's record ends inside 32 KiB and has no pointer, so it
+// loads and saves what was loaded, leaving the file as it was.
+TEST_P(OddFileTest, LoadsAndSavesOnlyWhatTheFileHolds) {
   TempDir dir;
   const auto path = dir.Path("rom.gbc").string();
   WriteFileBytes(path, GetParam().bytes);
@@ -115,9 +156,10 @@ TEST_P(OddFileTest, OpensLoadsAndRefusesToSave) {
   EXPECT_EQ(editor.OpenRom(path).label, GetParam().label);
   for (int16_t item : {int16_t{1}, int16_t{179}, int16_t{255}}) {
     const auto loaded = editor.LoadItem(item);
-    ASSERT_TRUE(loaded.fields);
     const bool fits = GetParam().bytes.size() >= 0x8000 && !HasAsmEntry(item);
-    EXPECT_EQ(editor.SaveItem(*loaded.fields).saved(), fits) << item;
+    EXPECT_EQ(loaded.fields.has_value(), fits) << item;
+    const ItemFields fields = loaded.fields.value_or(ItemFields{"1", "1", "1", "1", 1, "1", "1"});
+    EXPECT_EQ(editor.SaveItem(fields).saved(), fits) << item;
   }
   EXPECT_EQ(ReadFileBytes(path), GetParam().bytes);
 }

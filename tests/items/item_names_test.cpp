@@ -12,7 +12,8 @@ TEST(ItemNames, RepeatedNamesStandWhereTheGamesHaveThem) {
   EXPECT_EQ(ItemNames[255], "Nothing");
   EXPECT_EQ(ItemNames[195], "Duplicate");
   EXPECT_EQ(ItemNames[220], "Duplicate");
-  EXPECT_EQ(ItemNames[21], "Max Ether");
+  // Max Elixer and Max Ether are two items; each name finds its own.
+  EXPECT_EQ(ItemNames[21], "Max Elixer");
   EXPECT_EQ(ItemNames[64], "Max Ether");
   EXPECT_EQ(ItemNames[5], "Poké Ball");
   EXPECT_EQ(ItemNames[191], "TM 1");

@@ -156,16 +156,18 @@ TEST_F(RomItemEditorTest, SaveOfNegativeAndLargePrices) {
   }
 }
 
+// Item 180 is the first without a pointer: the two bytes just past the
+// table belong to something else.
 TEST_F(RomItemEditorTest, SaveAboveTheTableLeavesThePointerBytesAlone) {
   const auto path = GoldRom();
   editor_.OpenRom(path);
-  editor_.LoadItem(200);
+  editor_.LoadItem(180);
   const auto before = ReadFileBytes(path);
   ASSERT_TRUE(editor_.SaveItem({"1", "1", "1", "1", 1, "1", "not even hex"}).saved());
   const auto changed = DifferingOffsets(before, ReadFileBytes(path));
   for (size_t offset : changed) {
-    EXPECT_GE(offset, static_cast<size_t>(RecordAddress(Gold.itemTableBase, 200)));
-    EXPECT_LT(offset, static_cast<size_t>(RecordAddress(Gold.itemTableBase, 201)));
+    EXPECT_GE(offset, static_cast<size_t>(RecordAddress(Gold.itemTableBase, 180)));
+    EXPECT_LT(offset, static_cast<size_t>(RecordAddress(Gold.itemTableBase, 181)));
   }
 }
 
@@ -222,16 +224,25 @@ TEST_F(RomItemEditorTest, SaveWithNothingToWriteIsRefused) {
   EXPECT_EQ(ReadFileBytes(path), before);
 }
 
-TEST_F(RomItemEditorTest, SaveAfterOpeningAnotherRomWritesAtItsOffsets) {
+// Items can be copied between two ROMs of one edition, never across editions:
+// a pointer is an address in one edition's code.
+TEST_F(RomItemEditorTest, SaveAfterOpeningAnotherRomNeedsItsEdition) {
   editor_.OpenRom(GoldRom());
   editor_.LoadItem(1);
+  const ItemFields fields{"258", "01", "02", "03", 4, "05", "0607"};
   const auto silver = Write(RomBuilder().WithEdition(Silver), "silver.gbc");
+  const auto before = ReadFileBytes(silver);
   editor_.OpenRom(silver);
-  ASSERT_TRUE(editor_.SaveItem({"258", "01", "02", "03", 4, "05", "0607"}).saved());
-  const auto bytes = ReadFileBytes(silver);
-  EXPECT_EQ(bytes[static_cast<size_t>(Silver.itemTableBase)], 0x02);
-  EXPECT_EQ(bytes[static_cast<size_t>(Silver.itemTableBase) + 1], 0x01);
-  EXPECT_EQ(bytes[static_cast<size_t>(Silver.asmTableBase)], 0x06);
+  const auto refused = editor_.SaveItem(fields);
+  EXPECT_EQ(refused.problem, EditorProblem::OtherEdition);
+  EXPECT_EQ(ReadFileBytes(silver), before);
+
+  const auto otherGold = Write(RomBuilder(RomBuilder::TwoMiB, 7).WithEdition(Gold), "copy.gbc");
+  editor_.OpenRom(otherGold);
+  ASSERT_TRUE(editor_.SaveItem(fields).saved());
+  const auto bytes = ReadFileBytes(otherGold);
+  EXPECT_EQ(bytes[static_cast<size_t>(Gold.itemTableBase)], 0x02);
+  EXPECT_EQ(bytes[static_cast<size_t>(Gold.asmTableBase)], 0x06);
 }
 
 }  // namespace

@@ -83,6 +83,10 @@ class EditorTest : public QObject {
   void refusedSaveWritesNothing();
   void failedSaveNamesTheFile_data();
   void failedSaveNamesTheFile();
+  void failedOpenSaysWhy();
+  void loadWithoutARomIsRefusedAndSaveThenToo();
+  void saveIntoAnotherEditionIsRefused();
+  void textBoxesHoldNoMoreThanTheirField();
   void itemChooser_data();
   void itemChooser();
   void tabOrder_data();
@@ -308,14 +312,14 @@ void EditorTest::refusedSaveWritesNothing_data() {
                                       << "12a" << false << "Price:";
   QTest::newRow("effect not hex") << 5 << "Effect"
                                   << "G1" << false << "Effect:";
-  QTest::newRow("var three digits") << 5 << "Variable"
-                                    << "1FF" << false << "Var.:";
+  QTest::newRow("var not hex") << 5 << "Variable"
+                               << "g" << false << "Var.:";
   QTest::newRow("use not hex") << 5 << "Options"
                                << "x" << false << "Use:";
   QTest::newRow("type not hex") << 5 << "How"
                                 << "-1" << false << "Type:";
-  QTest::newRow("ASM five digits") << 5 << "ASM"
-                                   << "12345" << false << "ASM Pointer:";
+  QTest::newRow("ASM not hex") << 5 << "ASM"
+                               << "12x4" << false << "ASM Pointer:";
   QTest::newRow("unsupported file opened since") << 5 << ""
                                                  << "" << true << "Cannot save";
 }
@@ -347,8 +351,8 @@ void EditorTest::refusedSaveWritesNothing() {
 void EditorTest::failedSaveNamesTheFile_data() {
   QTest::addColumn<QString>("fault");
   QTest::addColumn<QString>("reason");
-  QTest::newRow("deleted") << "deleted" << "the file cannot be opened for writing.";
-  QTest::newRow("a folder in its place") << "folder" << "the file cannot be opened for writing.";
+  QTest::newRow("deleted") << "deleted" << "No such file or directory.";
+  QTest::newRow("a folder in its place") << "folder" << "Not a regular file.";
   QTest::newRow("truncated") << "truncated" << "the file is too short to hold item 5.";
   QTest::newRow("replaced by another edition") << "replaced" << "it is no longer the Pokémon Gold Version file";
   QTest::newRow("disk refuses part-way") << "part-way" << "only 4 of the item's 9 bytes were written";
@@ -388,6 +392,65 @@ void EditorTest::failedSaveNamesTheFile() {
   QVERIFY2(h.messages.front().contains(reason), qPrintable(h.messages.front()));
   QCOMPARE(std::filesystem::is_regular_file(path), isFile);
   if (isFile && fault != "part-way") QVERIFY(ReadFileBytes(path) == before);
+}
+
+// A cancel stays silent; a dialog that fails or a file that cannot be read
+// says why, and leaves things as a cancel does.
+void EditorTest::failedOpenSaysWhy() {
+  Harness h;
+  h.dialogs.failure = DialogFailure::PathTooLong;
+  h.open({});
+  QCOMPARE(h.label(), "Unsupported Rom");
+  QCOMPARE(h.messages, QStringList{"The path of the chosen file is longer than 254 characters; move the ROM to a "
+                                   "shorter path."});
+  h.messages.clear();
+  h.open(h.dir.Root());
+  QCOMPARE(h.messages, QStringList{"Cannot read \"" + QString::fromStdString(h.dir.Root().string()) +
+                                   "\": Not a regular file."});
+}
+
+// Cancel an Open, press Load, open the ROM again and save: nothing the user
+// did not load may reach the file.
+void EditorTest::loadWithoutARomIsRefusedAndSaveThenToo() {
+  Harness h;
+  const auto path = h.write(GoldRom());
+  const auto before = ReadFileBytes(path);
+  h.open(path);
+  h.load(1);
+  const ItemFields loaded = h.shown();
+  h.open({});
+  h.load(2);
+  QCOMPARE(h.messages, QStringList{"Open a Pokémon Gold, Silver or Crystal ROM before loading an item."});
+  QCOMPARE(h.shown(), loaded);
+  h.open(path);
+  h.type("Price", "1");
+  h.menu("Save");
+  QCOMPARE(h.messages.back(), "Load an item before saving.");
+  QVERIFY(ReadFileBytes(path) == before);
+}
+
+void EditorTest::saveIntoAnotherEditionIsRefused() {
+  Harness h;
+  h.open(h.write(GoldRom(), "gold.gbc"));
+  h.load(1);
+  const auto crystal = h.write(RomBuilder().WithEdition(EditionTable[2]), "crystal.gbc");
+  const auto before = ReadFileBytes(crystal);
+  h.open(crystal);
+  h.menu("Save");
+  QCOMPARE(h.messages.size(), 1);
+  QVERIFY2(h.messages.front().contains("Pokémon Crystal Version"), qPrintable(h.messages.front()));
+  QVERIFY(ReadFileBytes(crystal) == before);
+}
+
+void EditorTest::textBoxesHoldNoMoreThanTheirField() {
+  Harness h;
+  h.open(h.write(GoldRom()));
+  const QString pasted(30000, u'1');
+  for (const auto& [name, most] : {std::pair{"Price", 6}, {"Options", 2}, {"ASM", 4}}) {
+    h.field(name)->clear();
+    h.field(name)->insert(pasted);
+    QCOMPARE(h.field(name)->text().size(), most);
+  }
 }
 
 void EditorTest::itemChooser_data() {

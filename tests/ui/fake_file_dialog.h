@@ -12,6 +12,7 @@
 // was asked. Each Open builds a fresh dialog object; they all share this.
 struct DialogScript {
   std::deque<std::string> answers;  // chosen paths, in order; "" cancels
+  DialogFailure failure = DialogFailure::None;  // why an empty answer was no cancel
   std::vector<OpenFileNameRecord> requests;
 };
 
@@ -23,10 +24,12 @@ class FakeFileDialog : public PlatformFileDialog {
 
   int32_t GetOpenFileName(OpenFileNameRecord& record) override {
     script_.requests.push_back(record);
+    failure_ = script_.failure;
     if (script_.answers.empty()) return 0;
     const std::string path = script_.answers.front();
     script_.answers.pop_front();
     if (path.empty()) return 0;
+    failure_ = DialogFailure::None;
     std::string buffer = record.lpstrFile.value_or("");
     buffer.replace(0, std::min(buffer.size(), path.size() + 1), path + '\0');
     record.lpstrFile = buffer;
@@ -35,9 +38,11 @@ class FakeFileDialog : public PlatformFileDialog {
   }
 
   int32_t GetSaveFileName(OpenFileNameRecord&) override { return 0; }
+  DialogFailure LastFailure() const override { return failure_; }
 
  private:
   DialogScript& script_;
+  DialogFailure failure_ = DialogFailure::None;
 };
 
 inline Editor::DialogSource ScriptedDialogs(DialogScript& script) {

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <system_error>
+
+// Why the item editor refused or could not finish a command. Tests check the
+// reason; DescribeProblem words it, in the one place where messages live.
+enum class EditorProblem {
+  None,
+  // Load
+  ItemZero,
+  NoItemChosen,
+  NoRomOpen,
+  // Save
+  NothingLoaded,
+  Unsupported,
+  OtherEdition,
+  BadField,
+  // The file, on Open, Load or Save
+  CannotRead,
+  CannotWrite,
+  TooShort,
+  Replaced,
+  PartWritten,
+};
+
+// Problems with the file itself rather than with what the user asked.
+constexpr bool IsFileProblem(EditorProblem problem) {
+  return problem == EditorProblem::CannotRead || problem == EditorProblem::CannotWrite ||
+         problem == EditorProblem::TooShort || problem == EditorProblem::Replaced ||
+         problem == EditorProblem::PartWritten;
+}
+
+// What a message may need to name. `cause` is the operating system's reason
+// for a file problem, when it gave one.
+struct ProblemDetails {
+  std::string path;
+  std::error_code cause;
+  int item = 0;
+  std::string_view loadedEdition;  // the edition the item was loaded from
+  std::string_view openEdition;    // the edition of the open file
+  std::string field;               // the field rule that a BadField broke
+  int written = 0, expected = 0;   // bytes of a PartWritten Save
+  bool saving = false;             // whether a Save met the file problem
+};
+
+std::string DescribeProblem(EditorProblem problem, const ProblemDetails& details);

@@ -1,0 +1,49 @@
+#include "items/editor_problem.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The one place where the editor's messages are worded.
+TEST(EditorProblem, Wording) {
+  ProblemDetails details;
+  details.path = "rom.gbc";
+  details.item = 1;
+  details.loadedEdition = "Pokémon Gold Version";
+  details.openEdition = "Pokémon Crystal Version";
+  details.field = "Price: enter a whole number from -32768 to 65535.";
+  details.written = 3;
+  details.expected = 9;
+  ProblemDetails saving = details;
+  saving.saving = true;
+  ProblemDetails denied = details;
+  denied.cause = std::make_error_code(std::errc::permission_denied);
+
+  const struct {
+    EditorProblem problem;
+    const ProblemDetails& details;
+    const char* message;
+  } cases[] = {
+      {EditorProblem::None, details, ""},
+      {EditorProblem::ItemZero, details, "Cannot load Item 0"},
+      {EditorProblem::NoItemChosen, details, "Choose an item to load."},
+      {EditorProblem::NoRomOpen, details, "Open a Pokémon Gold, Silver or Crystal ROM before loading an item."},
+      {EditorProblem::NothingLoaded, details, "Load an item before saving."},
+      {EditorProblem::Unsupported, details, "Cannot save: the open file is not a supported ROM."},
+      {EditorProblem::OtherEdition, details,
+       "Cannot save: Master Ball was loaded from Pokémon Gold Version, but the open ROM is Pokémon Crystal Version. "
+       "Load the item from this ROM first."},
+      {EditorProblem::BadField, details, "Price: enter a whole number from -32768 to 65535."},
+      {EditorProblem::CannotRead, denied, "Cannot read \"rom.gbc\": Permission denied."},
+      {EditorProblem::CannotRead, details, "Cannot read \"rom.gbc\": the file cannot be read."},
+      {EditorProblem::CannotWrite, saving, "Cannot save to \"rom.gbc\": the file cannot be opened for writing."},
+      {EditorProblem::TooShort, saving, "Cannot save to \"rom.gbc\": the file is too short to hold item 1."},
+      {EditorProblem::Replaced, details,
+       "Cannot read \"rom.gbc\": it is no longer the Pokémon Crystal Version file that was opened."},
+      {EditorProblem::PartWritten, saving,
+       "Cannot save to \"rom.gbc\": only 3 of the item's 9 bytes were written; the item may now be partly changed."},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DescribeProblem(c.problem, c.details), c.message);
+}
+
+}  // namespace
