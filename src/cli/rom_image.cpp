@@ -2,6 +2,7 @@
 
 #include "cli/cli_error.h"
 #include "cli/file_access.h"
+#include "items/rom_item_editor.h"
 
 HeaderFacts ScanRomFile(const std::string& path) {
   ReadableFileSize(path);
@@ -29,4 +30,12 @@ void RefuseNonGameBoyImage(const std::string& path, const HeaderFacts& facts) {
                          ChecksumText(facts.headerStored) + ", but its header bytes give " +
                          ChecksumText(facts.headerComputed) + ".");
   }
+}
+
+StadiumBlocks StadiumBlocksOf(const std::string& path) {
+  RomItemEditor editor;
+  editor.OpenRom(path);
+  const Edition* edition = editor.OpenEdition();
+  if (edition == nullptr) return StadiumBlocks::None;
+  return edition->stadiumBaseBlock ? StadiumBlocks::WithBase : StadiumBlocks::N64Only;
 }

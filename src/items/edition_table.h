@@ -28,13 +28,15 @@ struct Edition {
   std::array<std::string_view, 2> gameCodes;
   int32_t itemTableBase;
   int32_t asmTableBase;
+  // Crystal's checksum blocks for the Stadium game hold bank flags too.
+  bool stadiumBaseBlock;
 };
 
 // Tried in this order.
 inline constexpr std::array<Edition, 3> EditionTable{{
-    {"47", "Pokémon Gold Version", "gold", {"AAUE", ""}, 0x68A0, 0xE7C0},
-    {"53", "Pokémon Silver Version", "silver", {"AAXE", ""}, 0x6866, 0xE7BE},
-    {"41", "Pokémon Crystal Version", "crystal", {"BYTE", "BYTU"}, 0x67C1, 0xE73C},
+    {"47", "Pokémon Gold Version", "gold", {"AAUE", ""}, 0x68A0, 0xE7C0, false},
+    {"53", "Pokémon Silver Version", "silver", {"AAXE", ""}, 0x6866, 0xE7BE, false},
+    {"41", "Pokémon Crystal Version", "crystal", {"BYTE", "BYTU"}, 0x67C1, 0xE73C, true},
 }};
 
 inline constexpr std::string_view UnsupportedRomLabel = "Unsupported Rom";

@@ -9,6 +9,7 @@
 #include "cli_runner.h"
 #include "items/edition_table.h"
 #include "rom_builder.h"
+#include "rom_io/stadium_checksums.h"
 
 namespace {
 
@@ -216,27 +217,36 @@ TEST_F(CliTest, DiffListsEveryDifferingFieldItemByItem) {
   for (std::string line; std::getline(lines, line);) EXPECT_NE(line.find(" asm "), std::string::npos) << line;
 }
 
-TEST_F(CliTest, FixChecksumMakesInfoReportEqualChecksums) {
+TEST_F(CliTest, FixChecksumMakesInfoReportCurrentChecksums) {
   const auto rom = Rom();
   const auto before = ReadFileBytes(rom);
   const auto info = Run({"info", rom});
   EXPECT_EQ(info.status, 0);
-  EXPECT_NE(info.out.find("Edition          Pokémon Gold Version\n"), std::string::npos);
-  EXPECT_NE(info.out.find("Size             2097152 bytes\n"), std::string::npos);
-  EXPECT_NE(info.out.find("\nGame code        AAUE\n"), std::string::npos);
-  EXPECT_NE(info.out.find("Known dump       none\n"), std::string::npos);
-  EXPECT_NE(info.out.find("Global checksum  stored 0x"), std::string::npos);
-  EXPECT_NE(info.out.find("(different)\nKnown"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("Edition            Pokémon Gold Version\n"), std::string::npos);
+  EXPECT_NE(info.out.find("\nGame code          AAUE\nSize               2097152 bytes\n"), std::string::npos);
+  EXPECT_NE(info.out.find("\nGlobal checksum    stored 0x"), std::string::npos);
+  EXPECT_NE(info.out.find("(different)\nStadium checksums  stale (256 half-banks; run fix-checksum)\nKnown dump         none\n"),
+            std::string::npos)
+      << info.out;
 
-  EXPECT_EQ(Run({"fix-checksum", rom}).status, 0);
-  EXPECT_NE(Run({"info", rom}).out.find("(equal)\nKnown"), std::string::npos);
+  const auto fixed = Run({"fix-checksum", rom});
+  EXPECT_EQ(fixed.status, 0);
+  EXPECT_NE(fixed.out.find("; Stadium checksums of 256 half-banks refreshed.\n"), std::string::npos) << fixed.out;
+  EXPECT_NE(Run({"info", rom}).out.find("(equal)\nStadium checksums  current\n"), std::string::npos);
   const auto after = ReadFileBytes(rom);
-  EXPECT_EQ(DifferingOffsets(before, after), (std::vector<size_t>{0x14E, 0x14F}));
+  for (size_t offset : DifferingOffsets(before, after)) {
+    EXPECT_TRUE(offset == 0x14E || offset == 0x14F || offset >= N64BlockOffset) << offset;
+  }
 
   const auto again = Run({"fix-checksum", rom});
   EXPECT_EQ(again.status, 0);
-  EXPECT_NE(again.out.find("is already"), std::string::npos);
+  EXPECT_NE(again.out.find("is already current"), std::string::npos);
   EXPECT_EQ(ReadFileBytes(rom), after);
+
+  // The item table lies in half-bank 3; the last half-bank holds the sums.
+  ASSERT_EQ(Run({"set", rom, "18", "--price", "1"}).status, 0);
+  EXPECT_NE(Run({"info", rom}).out.find("Stadium checksums  stale (2 half-banks; run fix-checksum)\n"),
+            std::string::npos);
 }
 
 // A CSV file is long enough to hold a header's bytes, but is no ROM.
@@ -291,7 +301,7 @@ TEST_F(CliTest, ReadOnlyRomIsAFileError) {
 TEST_F(CliTest, RomsWithoutItemTablesAreRefused) {
   const auto unsupported = PathOf("other.gbc");
   RomBuilder().WithEditionByte(0x61).WriteTo(unsupported);
-  EXPECT_NE(Run({"info", unsupported}).out.find("Edition          Unsupported Rom\n"), std::string::npos);
+  EXPECT_NE(Run({"info", unsupported}).out.find("Edition            Unsupported Rom\n"), std::string::npos);
   const auto show = Run({"show", unsupported, "1"});
   EXPECT_EQ(show.status, 2);
   EXPECT_EQ(show.err, "\"" + unsupported + "\" is not a supported ROM (Unsupported Rom).\n");

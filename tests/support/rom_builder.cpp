@@ -17,6 +17,11 @@ RomBuilder& RomBuilder::WithByte(size_t offset, uint8_t value) {
   return *this;
 }
 
+RomBuilder& RomBuilder::WithCountingBytes(uint32_t modulus) {
+  for (size_t at = 0; at < bytes_.size(); ++at) bytes_[at] = static_cast<uint8_t>(at % modulus);
+  return *this;
+}
+
 RomBuilder& RomBuilder::WithHeaderChecksum() { return WithByte(HeaderChecksumOffset, HeaderChecksum(bytes_)); }
 
 RomBuilder& RomBuilder::WithEditionByte(uint8_t value) { return WithByte(EditionByteOffset, value); }
