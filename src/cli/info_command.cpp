@@ -4,8 +4,8 @@
 #include "cli/commands.h"
 #include "cli/file_access.h"
 #include "cli/rom_image.h"
-#include "rom_io/checksum_fix.h"
 #include "items/rom_item_editor.h"
+#include "rom_io/checksum_fix.h"
 
 namespace {
 
@@ -24,8 +24,8 @@ std::string StadiumLine(const std::string& path, const HeaderFacts& header) {
   if (check.error) throw FileError(CannotMessage("read", path, check.error));
   const int halves = check.refresh.halfBanksChanged;
   const std::string state = !check.refresh.blocksChanged ? "current"
-                            : halves == 0               ? "stale (run fix-checksum)"
-                                                        : "stale (" + std::to_string(halves) +
+                            : halves == 0                ? "stale (run fix-checksum)"
+                                                         : "stale (" + std::to_string(halves) +
                                                 (halves == 1 ? " half-bank" : " half-banks") + "; run fix-checksum)";
   return Line("Stadium checksums", state);
 }
@@ -47,15 +47,15 @@ ExitStatus RunInfo(const std::string& path) {
             << Line("Size", std::to_string(header.size) + " bytes")
             << Line("Header checksum", Checksums(header.headerStored, header.headerComputed))
             << Line("Global checksum", Checksums(header.globalStored, header.globalComputed))
-            << StadiumLine(path, header)
-            << Line("Known dump", dump ? std::string(*dump) + " (clean)" : "none");
+            << StadiumLine(path, header) << Line("Known dump", dump ? std::string(*dump) + " (clean)" : "none");
   return ExitStatus::Success;
 }
 
 }  // namespace
 
 void AddInfoCommand(CLI::App& app, CommandRun& run) {
-  auto* command = app.add_subcommand("info", "Show the ROM's edition, header title, size and checksums, Stadium blocks included");
+  auto* command =
+      app.add_subcommand("info", "Show the ROM's edition, header title, size and checksums, Stadium blocks included");
   auto path = std::make_shared<std::string>();
   command->add_option("ROM", *path, "ROM image")->required();
   command->callback([&run, path] { run = [path] { return RunInfo(*path); }; });

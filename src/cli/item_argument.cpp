@@ -88,9 +88,9 @@ int ParseItem(std::string_view text) {
     throw InvalidInput("The name \"" + std::string(NameOf(matches[0])) + "\" stands at items " +
                        Join(matches, [](int item) { return std::to_string(item); }) + ": give the item's number.");
   }
-  throw InvalidInput("\"" + std::string(text) + "\" begins several names: " +
-                     Join(matches, [](int item) { return std::string(NameOf(item)) + " (" + std::to_string(item) + ")"; }) +
-                     ".");
+  throw InvalidInput(
+      "\"" + std::string(text) + "\" begins several names: " +
+      Join(matches, [](int item) { return std::string(NameOf(item)) + " (" + std::to_string(item) + ")"; }) + ".");
 }
 
 std::optional<int16_t> ParsePocket(std::string_view text) {

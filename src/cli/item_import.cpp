@@ -93,7 +93,8 @@ class RowCollector {
   void ReadEdition(ImportRow& row, const std::string& name) {
     if (name.empty()) return;
     row.edition = EditionNamed(name);
-    if (!row.edition) Problem(row.where + ", edition", "there is no edition \"" + name + "\"; give " + EditionChoices() + ".");
+    if (!row.edition)
+      Problem(row.where + ", edition", "there is no edition \"" + name + "\"; give " + EditionChoices() + ".");
   }
   void CheckNoPointer(const ImportRow& row, const std::string& text) {
     if (!text.empty()) Problem(row.where + ", asm", DescribeItem(row.item) + " has no ASM pointer; leave it empty.");

@@ -24,7 +24,6 @@ class RomSession {
   const Edition& RomEdition() const { return *editor_.OpenEdition(); }
 
  private:
-
   std::string path_;
   RomItemEditor editor_;
 };

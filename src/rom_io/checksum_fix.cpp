@@ -19,15 +19,15 @@ BytePatch PatchOf(const std::vector<uint8_t>& rom, size_t offset, size_t end) {
 
 }  // namespace
 
-ChecksumFix FixChecksums(const std::string& path, const HeaderFacts& facts, StadiumBlocks blocks,
-                         ChecksumWrite write) {
+ChecksumFix FixChecksums(const std::string& path, const HeaderFacts& facts, StadiumBlocks blocks, ChecksumWrite write) {
   if (facts.size != StadiumRomSize) blocks = StadiumBlocks::None;
   ChecksumFix fix;
   std::vector<BytePatch> patches;
   if (blocks == StadiumBlocks::None) {
     fix.refresh = {facts.globalStored, facts.globalComputed, 0, false};
-    patches.push_back({GlobalChecksumOffset,
-                       {static_cast<uint8_t>(facts.globalComputed >> 8), static_cast<uint8_t>(facts.globalComputed & 0xFF)}});
+    patches.push_back(
+        {GlobalChecksumOffset,
+         {static_cast<uint8_t>(facts.globalComputed >> 8), static_cast<uint8_t>(facts.globalComputed & 0xFF)}});
   } else {
     std::vector<uint8_t> rom(StadiumRomSize);
     if ((fix.error = ReadWholeFile(path, rom))) return fix;

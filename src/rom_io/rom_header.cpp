@@ -20,7 +20,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kKnownDum
     {"a0fc810f1d4e124434f7be2c989ab5b5892ddf36", "Crystal (Australia)"},
 }};
 
-constexpr size_t kPieceSize = 64 * 1024;
+constexpr size_t kPieceSize = size_t{64} * 1024;
 
 std::string Printable(const std::vector<uint8_t>& header, size_t offset, size_t length) {
   size_t end = offset + length;
@@ -28,7 +28,8 @@ std::string Printable(const std::vector<uint8_t>& header, size_t offset, size_t 
   std::string text;
   for (size_t at = offset; at < end; ++at) {
     const uint8_t byte = header[at];
-    text += byte >= 0x20 && byte < 0x7F ? std::string(1, static_cast<char>(byte)) : "\\x" + HexFunctions::ByteToHex(byte);
+    text +=
+        byte >= 0x20 && byte < 0x7F ? std::string(1, static_cast<char>(byte)) : "\\x" + HexFunctions::ByteToHex(byte);
   }
   return text;
 }
@@ -51,8 +52,8 @@ class FactGatherer {
     facts_.globalStored =
         static_cast<uint16_t>(facts_.header[GlobalChecksumOffset] << 8 | facts_.header[GlobalChecksumOffset + 1]);
     // The checksum leaves out its own two bytes.
-    facts_.globalComputed = static_cast<uint16_t>(sum_ - facts_.header[GlobalChecksumOffset] -
-                                                  facts_.header[GlobalChecksumOffset + 1]);
+    facts_.globalComputed =
+        static_cast<uint16_t>(sum_ - facts_.header[GlobalChecksumOffset] - facts_.header[GlobalChecksumOffset + 1]);
     facts_.sha1 = sha1_.HexDigest();
     return std::move(facts_);
   }

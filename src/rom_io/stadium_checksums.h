@@ -21,8 +21,8 @@ enum class StadiumBlocks { None, N64Only, WithBase };
 // What bringing the checksums up to date changes.
 struct ChecksumRefresh {
   uint16_t globalBefore = 0, globalAfter = 0;
-  int halfBanksChanged = 0;     // entries of the N64PS3 block's sum table
-  bool blocksChanged = false;   // any byte of the Stadium blocks
+  int halfBanksChanged = 0;    // entries of the N64PS3 block's sum table
+  bool blocksChanged = false;  // any byte of the Stadium blocks
 
   bool Changed() const { return globalBefore != globalAfter || blocksChanged; }
 };

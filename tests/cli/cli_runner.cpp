@@ -32,7 +32,8 @@ CliRun RunCli(const std::vector<std::string>& arguments, const std::filesystem::
   const auto errPath = scratch / "stderr.txt";
   std::string command = ShellQuoted(KESTRUNE_CLI_PATH);
   for (const std::string& argument : arguments) command += " " + ShellQuoted(argument);
-  command += (out.empty() ? " >" : " >>") + ShellQuoted(outPath.string()) + " 2>" + ShellQuoted(errPath.string()) + " </dev/null";
+  command += (out.empty() ? " >" : " >>") + ShellQuoted(outPath.string()) + " 2>" + ShellQuoted(errPath.string()) +
+             " </dev/null";
   const int raw = std::system(command.c_str());
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out.empty() ? ReadText(outPath) : "", ReadText(errPath)};
 }

@@ -84,9 +84,10 @@ TEST_F(CliTest, JsonExportImportsBackUnchangedAndCarriesEdits) {
   const auto bytes = ReadFileBytes(rom);
   const auto exported = Run({"export", rom, "--format", "json"});
   ASSERT_EQ(exported.status, 0);
-  EXPECT_NE(exported.out.find("\n{\"index\":18,\"name\":\"Potion\",\"price\":300,\"effect\":\"00\",\"variable\":\"14\","
-                              "\"options\":\"80\",\"pocket\":1,\"how\":\"40\",\"asm\":\"C56E\",\"edition\":\"gold\"},\n"),
-            std::string::npos);
+  EXPECT_NE(
+      exported.out.find("\n{\"index\":18,\"name\":\"Potion\",\"price\":300,\"effect\":\"00\",\"variable\":\"14\","
+                        "\"options\":\"80\",\"pocket\":1,\"how\":\"40\",\"asm\":\"C56E\",\"edition\":\"gold\"},\n"),
+      std::string::npos);
   EXPECT_NE(exported.out.find("\"asm\":null,\"edition\":\"gold\"}\n]\n"), std::string::npos);
   WriteText(PathOf("items.json"), exported.out);
   const auto same = Run({"import", rom, PathOf("items.json")});
@@ -225,7 +226,8 @@ TEST_F(CliTest, FixChecksumMakesInfoReportCurrentChecksums) {
   EXPECT_NE(info.out.find("Edition            Pokémon Gold Version\n"), std::string::npos);
   EXPECT_NE(info.out.find("\nGame code          AAUE\nSize               2097152 bytes\n"), std::string::npos);
   EXPECT_NE(info.out.find("\nGlobal checksum    stored 0x"), std::string::npos);
-  EXPECT_NE(info.out.find("(different)\nStadium checksums  stale (256 half-banks; run fix-checksum)\nKnown dump         none\n"),
+  EXPECT_NE(info.out.find(
+                "(different)\nStadium checksums  stale (256 half-banks; run fix-checksum)\nKnown dump         none\n"),
             std::string::npos)
       << info.out;
 

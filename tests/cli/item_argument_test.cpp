@@ -11,11 +11,23 @@ TEST(ItemArgument, NumbersAndNames) {
     const char* text;
     int item;
   } cases[] = {
-      {"1", 1},       {"255", 255},        {"018", 18},
-      {"Potion", 18}, {"POTION", 18},      {"poké ball", 5},
-      {"tm 50", 242}, {"King's Rock", 82}, {"nothing", 255} /* item 0 has no record, so only 255 is meant */,
-      {"Max Elixer", 21}, {"Max Ether", 64},    {"POKÉ BALL", 5}, {"poke ball", 5},  {"Poké b", 5},
-      {"clear bell", 70}, {"POKEDOLL", 37}, {"tm 5", 196} /* a whole name goes before the names it begins */,
+      {"1", 1},
+      {"255", 255},
+      {"018", 18},
+      {"Potion", 18},
+      {"POTION", 18},
+      {"poké ball", 5},
+      {"tm 50", 242},
+      {"King's Rock", 82},
+      {"nothing", 255} /* item 0 has no record, so only 255 is meant */,
+      {"Max Elixer", 21},
+      {"Max Ether", 64},
+      {"POKÉ BALL", 5},
+      {"poke ball", 5},
+      {"Poké b", 5},
+      {"clear bell", 70},
+      {"POKEDOLL", 37},
+      {"tm 5", 196} /* a whole name goes before the names it begins */,
   };
   for (const auto& c : cases) EXPECT_EQ(ParseItem(c.text), c.item) << c.text;
 }
@@ -31,8 +43,9 @@ TEST(ItemArgument, RefusesWithTheNumbersOfARepeatedName) {
       {"256", "There is no item \"256\": give a number from 1 to 255 or an item's name."},
       {"", "There is no item \"\": give a number from 1 to 255 or an item's name."},
       {"poké", "\"poké\" begins several names: Poké Ball (5), pokeDoll (37)."},
-      {"teru", "The name \"Teru-Sama\" stands at items 6, 25, 45, 50, 56, 90, 100, 120, 135, 136, 137, 141, 142, 145, "
-               "147, 148, 149, 153, 154, 155, 162, 171, 176, 179, 190, 250, 251, 252, 253, 254: give the item's number."},
+      {"teru",
+       "The name \"Teru-Sama\" stands at items 6, 25, 45, 50, 56, 90, 100, 120, 135, 136, 137, 141, 142, 145, "
+       "147, 148, 149, 153, 154, 155, 162, 171, 176, 179, 190, 250, 251, 252, 253, 254: give the item's number."},
   };
   for (const auto& c : cases) {
     try {

@@ -55,8 +55,7 @@ TEST(ItemImport, ReadsBackWhatEitherExportWrote) {
 TEST(ItemImport, TakesOnlyTheColumnsAndRowsGiven) {
   // An empty cell keeps its field, as a missing column or a null does.
   const std::string csv = "pocket,index,price,effect,edition\nkey,18,,,\n3,5,,,\n";
-  const std::string json =
-      R"([{"pocket": "key", "index": 18}, {"index": 5, "pocket": 3, "asm": null, "price": null}])";
+  const std::string json = R"([{"pocket": "key", "index": 18}, {"index": 5, "pocket": 3, "asm": null, "price": null}])";
   for (const std::string& text : {csv, json}) {
     const ImportFile file = ParseImport(text, "items");
     ASSERT_TRUE(file.problems.empty()) << file.problems.front();
@@ -110,7 +109,8 @@ TEST(ItemImport, NamesEveryBadRowAndColumn) {
         "\"f\" entry 4: index \"256\" is not an item number from 1 to 255."}},
       {R"([{"index": 1}, {"index": 2, "price": 1, "price": 2}])",
        {"\"f\" entry 2: the key \"price\" stands twice in one object."}},
-      {"index,edition\n1,Gold\n", {"\"f\" line 2, edition: there is no edition \"Gold\"; give gold, silver or crystal."}},
+      {"index,edition\n1,Gold\n",
+       {"\"f\" line 2, edition: there is no edition \"Gold\"; give gold, silver or crystal."}},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseImport(c.text, "f").problems, c.problems) << c.text;
 }
@@ -119,9 +119,10 @@ TEST(ItemImport, RowsOfAnotherEditionAreRefusedOrLoseTheirPointer) {
   const Edition& gold = EditionTable[0];
   const std::string text = "index,price,asm,edition\n1,5,1234,gold\n2,6,1234,crystal\n3,7,1234,\n";
   ImportFile refused = ParseImport(text, "f");
-  EXPECT_EQ(MatchEditions(refused, "f", gold, false),
-            std::vector<std::string>{"\"f\" line 3: item 2 (Ultra Ball) comes from Pokémon Crystal Version, the ROM is "
-                                     "Pokémon Gold Version; give --across-editions to import it without its ASM pointer."});
+  EXPECT_EQ(
+      MatchEditions(refused, "f", gold, false),
+      std::vector<std::string>{"\"f\" line 3: item 2 (Ultra Ball) comes from Pokémon Crystal Version, the ROM is "
+                               "Pokémon Gold Version; give --across-editions to import it without its ASM pointer."});
 
   ImportFile across = ParseImport(text, "f");
   EXPECT_TRUE(MatchEditions(across, "f", gold, true).empty());

@@ -47,7 +47,8 @@ TEST(FileReplacement, ReplacesTheFileALinkNamesAndKeepsTheLink) {
 
 TEST(FileReplacement, CreatesANewFileAndNamesTheReasonItCannot) {
   TempDir dir;
-  EXPECT_FALSE(ReplaceFile(dir.Path("new.csv"), false, [](const auto& temporary) { return WriteBytes(temporary, {7}); }));
+  EXPECT_FALSE(
+      ReplaceFile(dir.Path("new.csv"), false, [](const auto& temporary) { return WriteBytes(temporary, {7}); }));
   EXPECT_EQ(ReadFileBytes(dir.Path("new.csv")), std::vector<uint8_t>{7});
   const auto missing = ReplaceFile(dir.Path("no/folder.csv"), false, [](const auto&) { return std::error_code{}; });
   EXPECT_EQ(missing, std::errc::no_such_file_or_directory);

@@ -31,7 +31,8 @@ TEST(Sha1, PiecesOfAnySizeGiveTheDigestOfTheWhole) {
   for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 7);
   for (size_t piece : {size_t{1}, size_t{63}, size_t{64}, size_t{65}, size_t{999}}) {
     Sha1 sha1;
-    for (size_t at = 0; at < bytes.size(); at += piece) sha1.Update(bytes.data() + at, std::min(piece, bytes.size() - at));
+    for (size_t at = 0; at < bytes.size(); at += piece)
+      sha1.Update(bytes.data() + at, std::min(piece, bytes.size() - at));
     EXPECT_EQ(sha1.HexDigest(), Sha1Hex(bytes)) << piece;
   }
 }

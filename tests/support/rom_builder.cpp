@@ -63,8 +63,7 @@ TempDir::~TempDir() {
   for (auto it = std::filesystem::recursive_directory_iterator(root_, ignored);
        it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
     std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add | std::filesystem::perm_options::nofollow,
-                                 ignored);
+                                 std::filesystem::perm_options::add | std::filesystem::perm_options::nofollow, ignored);
   }
   std::filesystem::remove_all(root_, ignored);
 }
