@@ -41,6 +41,14 @@ std::error_code FillTemporary(const fs::path& target, const fs::path& temporary,
   return error;
 }
 
+// Renaming would replace a file that the user may not write.
+std::error_code CheckWritable(const fs::path& path) {
+  std::FILE* file = std::fopen(path.c_str(), "r+b");
+  if (file == nullptr) return LastFileError();
+  std::fclose(file);
+  return {};
+}
+
 }  // namespace
 
 std::error_code LastFileError() {
@@ -50,12 +58,15 @@ std::error_code LastFileError() {
 
 std::error_code ReplaceFile(const fs::path& target, bool startFromCopy, const FileFiller& fill) {
   std::error_code error;
-  // A path that names nothing yet is no link and no error.
+  // Links followed; a path that names nothing yet is no error.
+  const fs::file_status status = fs::status(target, error);
+  if (fs::exists(status) && !fs::is_regular_file(status)) return fill(target);
+  if (fs::exists(status)) {
+    if (const std::error_code denied = CheckWritable(target)) return denied;
+  }
   const bool link = fs::is_symlink(fs::symlink_status(target, error));
   const fs::path resolved = link ? fs::canonical(target, error) : target;
   if (link && error) return error;
-  const fs::file_status status = fs::status(resolved, error);
-  if (fs::exists(status) && !fs::is_regular_file(status)) return fill(resolved);
 
   fs::path temporary;
   if (const std::error_code created = CreateTemporary(resolved, temporary)) return created;

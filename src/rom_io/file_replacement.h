@@ -15,8 +15,10 @@ using FileFiller = std::function<std::error_code(const std::filesystem::path& te
 // `target` may not exist yet; a symbolic link is followed, so the file it
 // names is replaced and the link stays. With `startFromCopy`, the temporary
 // file starts as a copy of the target (permissions too); otherwise it starts
-// empty. A target that exists but is no regular file (a device, a FIFO) is
-// written straight through instead, as nothing can be renamed over it.
+// empty. A target that exists but is no regular file (a device, a FIFO,
+// standard output) is written straight through instead, as nothing can be
+// renamed over it. A file that cannot be opened for writing is refused with
+// the system's reason, so that a read-only file stays as it is.
 std::error_code ReplaceFile(const std::filesystem::path& target, bool startFromCopy, const FileFiller& fill);
 
 // The reason behind the last failed C or stream call on a file.

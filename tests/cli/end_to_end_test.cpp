@@ -295,7 +295,7 @@ TEST_F(CliTest, ReadOnlyRomIsAFileError) {
   std::filesystem::permissions(rom, std::filesystem::perms::owner_read);
   const auto set = Run({"set", rom, "18", "--price", "1"});
   EXPECT_EQ(set.status, 3);
-  EXPECT_EQ(set.err, "Cannot save to \"" + rom + "\": the file cannot be opened for writing.\n");
+  EXPECT_EQ(set.err, "Cannot save to \"" + rom + "\": Permission denied.\n");
   EXPECT_EQ(Run({"fix-checksum", rom}).status, 3);
   EXPECT_EQ(Run({"show", rom, "18"}).status, 0);
 }

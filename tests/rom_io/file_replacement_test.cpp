@@ -1,6 +1,7 @@
 #include "rom_io/file_replacement.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "rom_builder.h"
 
@@ -52,6 +53,17 @@ TEST(FileReplacement, CreatesANewFileAndNamesTheReasonItCannot) {
   EXPECT_EQ(ReadFileBytes(dir.Path("new.csv")), std::vector<uint8_t>{7});
   const auto missing = ReplaceFile(dir.Path("no/folder.csv"), false, [](const auto&) { return std::error_code{}; });
   EXPECT_EQ(missing, std::errc::no_such_file_or_directory);
+}
+
+TEST(FileReplacement, AReadOnlyFileStaysAsItIs) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes to read-only files";
+  TempDir dir;
+  const auto target = dir.Path("out.csv");
+  WriteFileBytes(target, {1});
+  std::filesystem::permissions(target, std::filesystem::perms::owner_read);
+  EXPECT_EQ(ReplaceFile(target, false, [](const auto& temporary) { return WriteBytes(temporary, {2}); }),
+            std::errc::permission_denied);
+  EXPECT_EQ(ReadFileBytes(target), std::vector<uint8_t>{1});
 }
 
 }  // namespace
