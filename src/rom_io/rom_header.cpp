@@ -1,6 +1,7 @@
 #include "rom_io/rom_header.h"
 
 #include <array>
+#include <cassert>
 #include <fstream>
 #include <utility>
 
@@ -85,6 +86,7 @@ RomScan ScanRom(const std::string& path) {
 }
 
 HeaderFacts ReadHeader(const std::vector<uint8_t>& rom) {
+  assert(rom.size() >= HeaderEnd);
   FactGatherer gatherer;
   gatherer.Add(rom.data(), rom.size());
   return *gatherer.Facts();
