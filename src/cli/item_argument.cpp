@@ -17,6 +17,8 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
   });
 }
 
+constexpr std::ptrdiff_t kCandidatesShown = 6;
+
 // The base letters of U+00C0 to U+00FF, lower case; '-' keeps the character as it is.
 constexpr std::string_view kLatin1Letters = "aaaaaaaceeeeiiiidnooooo-ouuuuy-saaaaaaaceeeeiiiidnooooo-ouuuuy-y";
 static_assert(kLatin1Letters.size() == 0x40);
@@ -88,9 +90,14 @@ int ParseItem(std::string_view text) {
     throw InvalidInput("The name \"" + std::string(NameOf(matches[0])) + "\" stands at items " +
                        Join(matches, [](int item) { return std::to_string(item); }) + ": give the item's number.");
   }
+  // A short beginning fits dozens of names; a few show what to type.
+  const std::vector<int> shown(matches.begin(),
+                               matches.begin() + std::min<std::ptrdiff_t>(kCandidatesShown, std::ssize(matches)));
+  const size_t more = matches.size() - shown.size();
   throw InvalidInput(
       "\"" + std::string(text) + "\" begins several names: " +
-      Join(matches, [](int item) { return std::string(NameOf(item)) + " (" + std::to_string(item) + ")"; }) + ".");
+      Join(shown, [](int item) { return std::string(NameOf(item)) + " (" + std::to_string(item) + ")"; }) +
+      (more > 0 ? " and " + std::to_string(more) + " more" : "") + ".");
 }
 
 std::optional<int16_t> ParsePocket(std::string_view text) {

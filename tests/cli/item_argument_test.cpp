@@ -43,6 +43,9 @@ TEST(ItemArgument, RefusesWithTheNumbersOfARepeatedName) {
       {"256", "There is no item \"256\": give a number from 1 to 255 or an item's name."},
       {"", "There is no item \"\": give a number from 1 to 255 or an item's name."},
       {"poké", "\"poké\" begins several names: Poké Ball (5), pokeDoll (37)."},
+      {"hm",
+       "\"hm\" begins several names: HM 1 (243), HM 2 (244), HM 3 (245), HM 4 (246), HM 5 (247), HM 6 (248) and "
+       "1 more."},
       {"teru",
        "The name \"Teru-Sama\" stands at items 6, 25, 45, 50, 56, 90, 100, 120, 135, 136, 137, 141, 142, 145, "
        "147, 148, 149, 153, 154, 155, 162, 171, 176, 179, 190, 250, 251, 252, 253, 254: give the item's number."},
