@@ -66,6 +66,16 @@ std::string Join(const Range& range, ToText toText) {
   return text;
 }
 
+// "Poké Ball (5), pokeDoll (37)"; a short beginning fits dozens of names,
+// and a few show what to type.
+std::string Candidates(const std::vector<int>& items) {
+  const std::vector<int> shown(items.begin(),
+                               items.begin() + std::min<std::ptrdiff_t>(kCandidatesShown, std::ssize(items)));
+  const size_t more = items.size() - shown.size();
+  return Join(shown, [](int item) { return std::string(NameOf(item)) + " (" + std::to_string(item) + ")"; }) +
+         (more > 0 ? " and " + std::to_string(more) + " more" : "");
+}
+
 }  // namespace
 
 std::optional<int> ParseDecimal(std::string_view text, int low, int high) {
@@ -90,14 +100,7 @@ int ParseItem(std::string_view text) {
     throw InvalidInput("The name \"" + std::string(NameOf(matches[0])) + "\" stands at items " +
                        Join(matches, [](int item) { return std::to_string(item); }) + ": give the item's number.");
   }
-  // A short beginning fits dozens of names; a few show what to type.
-  const std::vector<int> shown(matches.begin(),
-                               matches.begin() + std::min<std::ptrdiff_t>(kCandidatesShown, std::ssize(matches)));
-  const size_t more = matches.size() - shown.size();
-  throw InvalidInput(
-      "\"" + std::string(text) + "\" begins several names: " +
-      Join(shown, [](int item) { return std::string(NameOf(item)) + " (" + std::to_string(item) + ")"; }) +
-      (more > 0 ? " and " + std::to_string(more) + " more" : "") + ".");
+  throw InvalidInput("\"" + std::string(text) + "\" begins several names: " + Candidates(matches) + ".");
 }
 
 std::optional<int16_t> ParsePocket(std::string_view text) {
