@@ -13,12 +13,14 @@ std::string Utf8Text(const std::filesystem::path& path) {
   return {text.begin(), text.end()};
 }
 
-std::FILE* OpenCFile(const std::string& utf8, const char* mode) {
+std::FILE* OpenCFile(const std::filesystem::path& path, const char* mode) {
 #ifdef _WIN32
   // The narrow form would go through the code page; the wide one takes any name.
   const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
-  return _wfopen(FilePath(utf8).c_str(), wideMode.c_str());
+  return _wfopen(path.c_str(), wideMode.c_str());
 #else
-  return std::fopen(utf8.c_str(), mode);
+  return std::fopen(path.c_str(), mode);
 #endif
 }
+
+std::FILE* OpenCFile(const std::string& utf8, const char* mode) { return OpenCFile(FilePath(utf8), mode); }

@@ -16,5 +16,7 @@ std::filesystem::path FilePath(const std::string& utf8);
 // A path as UTF-8 text, the inverse of FilePath.
 std::string Utf8Text(const std::filesystem::path& path);
 
-// std::fopen for a UTF-8 path; errno says why it failed.
+// std::fopen for a path, or for UTF-8 text naming one; errno says why it
+// failed.
+std::FILE* OpenCFile(const std::filesystem::path& path, const char* mode);
 std::FILE* OpenCFile(const std::string& utf8, const char* mode);

@@ -16,10 +16,10 @@ std::string ShellQuoted(const std::string& text) {
 }  // namespace
 
 int RunProgram(const std::vector<std::string>& command, const std::filesystem::path& out,
-               const std::filesystem::path& err) {
+               const std::filesystem::path& err, bool appendOut) {
   std::string line;
   for (const std::string& word : command) line += ShellQuoted(word) + " ";
-  line += ">" + ShellQuoted(out.string()) + " 2>" + ShellQuoted(err.string()) + " </dev/null";
+  line += (appendOut ? ">>" : ">") + ShellQuoted(out.string()) + " 2>" + ShellQuoted(err.string()) + " </dev/null";
   const int raw = std::system(line.c_str());
   return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }

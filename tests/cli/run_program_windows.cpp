@@ -28,23 +28,24 @@ HANDLE Inheritable(HANDLE handle) {
   return handle;
 }
 
-HANDLE CreateOutput(const std::filesystem::path& path) {
-  return Inheritable(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+HANDLE CreateOutput(const std::filesystem::path& path, bool append) {
+  HANDLE file = CreateFileW(path.c_str(), append ? FILE_APPEND_DATA : GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return Inheritable(file);
 }
 
 }  // namespace
 
 int RunProgram(const std::vector<std::string>& command, const std::filesystem::path& out,
-               const std::filesystem::path& err) {
+               const std::filesystem::path& err, bool appendOut) {
   std::wstring line;
   for (const std::string& word : command) line += Quoted(FilePath(word).wstring()) + L" ";
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = Inheritable(CreateFileW(L"NUL", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-  startup.hStdOutput = CreateOutput(out);
-  startup.hStdError = CreateOutput(err);
+  startup.hStdOutput = CreateOutput(out, appendOut);
+  startup.hStdError = CreateOutput(err, false);
   PROCESS_INFORMATION process{};
   int status = -1;
   if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
