@@ -1,5 +1,9 @@
 #include "rom_io/file_path.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 std::filesystem::path FilePath(const std::string& utf8) {
   try {
     return {std::u8string(utf8.begin(), utf8.end())};
@@ -24,3 +28,31 @@ std::FILE* OpenCFile(const std::filesystem::path& path, const char* mode) {
 }
 
 std::FILE* OpenCFile(const std::string& utf8, const char* mode) { return OpenCFile(FilePath(utf8), mode); }
+
+#ifdef _WIN32
+
+namespace {
+
+std::error_code LastSystemError() { return {static_cast<int>(GetLastError()), std::system_category()}; }
+
+}  // namespace
+
+void CopyOver(const std::filesystem::path& from, const std::filesystem::path& to, std::error_code& error) {
+  error = CopyFileW(from.c_str(), to.c_str(), FALSE) ? std::error_code{} : LastSystemError();
+}
+
+void RenameOver(const std::filesystem::path& from, const std::filesystem::path& to, std::error_code& error) {
+  error = MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) ? std::error_code{} : LastSystemError();
+}
+
+#else
+
+void CopyOver(const std::filesystem::path& from, const std::filesystem::path& to, std::error_code& error) {
+  std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
+}
+
+void RenameOver(const std::filesystem::path& from, const std::filesystem::path& to, std::error_code& error) {
+  std::filesystem::rename(from, to, error);
+}
+
+#endif

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 // Paths travel through the program as UTF-8 text. The file system gets them
 // as std::filesystem::path built from UTF-8, so that on Windows they reach
@@ -20,3 +21,9 @@ std::string Utf8Text(const std::filesystem::path& path);
 // failed.
 std::FILE* OpenCFile(const std::filesystem::path& path, const char* mode);
 std::FILE* OpenCFile(const std::string& utf8, const char* mode);
+
+// Copies `from` over the file `to`, which exists, and renames `from` over
+// `to`, each in one step. The standard library's forms of both refuse an
+// existing target on Windows.
+void CopyOver(const std::filesystem::path& from, const std::filesystem::path& to, std::error_code& error);
+void RenameOver(const std::filesystem::path& from, const std::filesystem::path& to, std::error_code& error);

@@ -33,13 +33,13 @@ std::error_code FillTemporary(const fs::path& target, const fs::path& temporary,
                               const FileFiller& fill) {
   std::error_code error;
   if (startFromCopy) {
-    fs::copy_file(target, temporary, fs::copy_options::overwrite_existing, error);
+    CopyOver(target, temporary, error);
   } else if (fs::exists(target, error)) {
     // A replaced file keeps who may read and write it.
     fs::permissions(temporary, fs::status(target, error).permissions(), error);
   }
   if (!error) error = fill(temporary);
-  if (!error) fs::rename(temporary, target, error);
+  if (!error) RenameOver(temporary, target, error);
   return error;
 }
 

@@ -274,6 +274,8 @@ TEST_F(CliTest, FilesThatCannotBeReadOrWritten) {
   EXPECT_EQ(noFolder.status, 3);
   EXPECT_EQ(noFolder.err, "Cannot write \"" + PathOf("no/such/folder.csv") + "\": No such file or directory.\n");
   EXPECT_EQ(Run({"show", missing, "1"}).err, "Cannot read \"" + missing + "\": No such file or directory.\n");
+  // A device that is always full, where the system has one.
+  if (!std::filesystem::exists("/dev/full")) return;
   const auto full = Run({"export", rom}, "/dev/full");
   EXPECT_EQ(full.status, 3);
   EXPECT_EQ(full.err, "Cannot write to standard output: No space left on device.\n");

@@ -11,9 +11,12 @@ TEST(FileAccess, AnOutputThatIsAnInputIsRefusedUnderAnyName) {
   TempDir dir;
   const auto rom = dir.Path("rom.gbc");
   WriteFileBytes(rom, {1, 2});
-  std::filesystem::create_symlink(rom, dir.Path("soft.gbc"));
   std::filesystem::create_hard_link(rom, dir.Path("hard.gbc"));
-  for (const char* name : {"rom.gbc", "soft.gbc", "hard.gbc", "./rom.gbc"}) {
+  std::vector<std::string> names{"rom.gbc", "hard.gbc", "./rom.gbc"};
+  std::error_code noLinks;
+  std::filesystem::create_symlink(rom, dir.Path("soft.gbc"), noLinks);
+  if (!noLinks) names.emplace_back("soft.gbc");  // where the system has symbolic links
+  for (const std::string& name : names) {
     try {
       RefuseOutputOverInput((dir.Root() / name).string(), rom.string());
       ADD_FAILURE() << name;

@@ -1,9 +1,9 @@
 #include "rom_io/file_replacement.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "rom_builder.h"
+#include "rom_io/rom_file.h"
 
 namespace {
 
@@ -35,7 +35,9 @@ TEST(FileReplacement, ReplacesTheFileALinkNamesAndKeepsTheLink) {
   TempDir dir;
   const auto target = dir.Path("rom.gbc");
   WriteFileBytes(target, {1, 2, 3});
-  std::filesystem::create_symlink(target, dir.Path("link.gbc"));
+  std::error_code noLinks;
+  std::filesystem::create_symlink(target, dir.Path("link.gbc"), noLinks);
+  if (noLinks) GTEST_SKIP() << "no symbolic links here: " << noLinks.message();
   const auto error = ReplaceFile(dir.Path("link.gbc"), true, [](const std::filesystem::path& temporary) {
     EXPECT_EQ(ReadFileBytes(temporary), (std::vector<uint8_t>{1, 2, 3}));
     return WriteBytes(temporary, {4, 5});
@@ -56,11 +58,11 @@ TEST(FileReplacement, CreatesANewFileAndNamesTheReasonItCannot) {
 }
 
 TEST(FileReplacement, AReadOnlyFileStaysAsItIs) {
-  if (geteuid() == 0) GTEST_SKIP() << "root writes to read-only files";
   TempDir dir;
   const auto target = dir.Path("out.csv");
   WriteFileBytes(target, {1});
   std::filesystem::permissions(target, std::filesystem::perms::owner_read);
+  if (OpensForWriting(target.string())) GTEST_SKIP() << "running with rights that ignore file modes";
   EXPECT_EQ(ReplaceFile(target, false, [](const auto& temporary) { return WriteBytes(temporary, {2}); }),
             std::errc::permission_denied);
   EXPECT_EQ(ReadFileBytes(target), std::vector<uint8_t>{1});
