@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "forms/editor_form.h"
 #include "harness.h"
 #include "items/edition_table.h"
 #include "items/item_meaning.h"
@@ -21,7 +22,7 @@ namespace {
 const Edition& Gold = EditionTable[0];
 
 // The eight frames that start disabled, in the order Open enables them.
-const QStringList EditingFrames = {"FrameItem",   "FramePrice", "FrameEffect", "FrameVar",
+const QStringList FramesOpenEnables = {"FrameItem",   "FramePrice", "FrameEffect", "FrameVar",
                                    "FramePocket", "FrameUse",   "FrameType",   "FrameASM"};
 
 RomBuilder GoldRom(uint32_t seed = 7) { return RomBuilder(RomBuilder::TwoMiB, seed).WithEdition(Gold); }
@@ -47,7 +48,7 @@ QString FocusName() {
 class EnableRecorder : public QObject {
  public:
   explicit EnableRecorder(const Harness& harness) {
-    for (const QString& name : EditingFrames) harness.frame(name.toLatin1().constData())->installEventFilter(this);
+    for (const QString& name : FramesOpenEnables) harness.frame(name.toLatin1().constData())->installEventFilter(this);
   }
   QStringList enabled;
 
@@ -87,6 +88,7 @@ class EditorTest : public QObject {
 
  private slots:
   void startsWithOnlyTheMenuUsable();
+  void isBuiltFromItsDesign();
   void open_data();
   void open();
   void failedOpenKeepsTheFramesOfAnEarlierOne();
@@ -117,12 +119,27 @@ class EditorTest : public QObject {
   void dropTakesOneLocalFileOnly();
 };
 
+// Every control of the shared design, where it says and as it says; the
+// "ASM Pointer" caption alone may grow to fit the font.
+void EditorTest::isBuiltFromItsDesign() {
+  Harness h;
+  for (const ControlDescription& control : EditorForm().controls) {
+    auto* widget = h.find<QWidget>(std::string(control.name).c_str());
+    QVERIFY2(widget != nullptr, control.name.data());
+    const TwipsBox& r = control.rect;
+    const QRect designed = TwipsRect(r.left, r.top, r.width, r.height);
+    QCOMPARE(widget->pos(), designed.topLeft());
+    if (control.name != "Label1") QCOMPARE(widget->size(), designed.size());
+    QCOMPARE(widget->isEnabledTo(widget->parentWidget()), control.enabledAtStart);  // its own flag
+  }
+}
+
 void EditorTest::startsWithOnlyTheMenuUsable() {
   Harness h;
   QCOMPARE(h.editor.windowTitle(), "Kestrune");
   QCOMPARE(h.label(), "None");
   QVERIFY(h.frame("Frame9")->isEnabled());
-  for (const QString& name : EditingFrames) QVERIFY2(!h.frame(name.toLatin1())->isEnabled(), qPrintable(name));
+  for (const QString& name : FramesOpenEnables) QVERIFY2(!h.frame(name.toLatin1())->isEnabled(), qPrintable(name));
   for (const char* entry : {"Open", "Save", "Exit", "About"}) QVERIFY(h.find<QAction>(entry)->isEnabled());
   QCOMPARE(h.shown(), ItemFields{});
 
@@ -180,7 +197,7 @@ void EditorTest::open() {
 
   QCOMPARE(h.label(), label);
   const bool recognised = label != "Unsupported Rom";
-  QCOMPARE(recorder.enabled, recognised ? EditingFrames : QStringList());
+  QCOMPARE(recorder.enabled, recognised ? FramesOpenEnables : QStringList());
   QVERIFY(h.messages.isEmpty());
 
   QCOMPARE(h.dialogs.requests.size(), 1u);
@@ -197,7 +214,7 @@ void EditorTest::failedOpenKeepsTheFramesOfAnEarlierOne() {
   h.open(gold);
   h.open(h.write(RomBuilder().WithEditionByte(0x00), "other.gbc"));
   QCOMPARE(h.label(), "Unsupported Rom");
-  for (const QString& name : EditingFrames) QVERIFY(h.frame(name.toLatin1())->isEnabled());
+  for (const QString& name : FramesOpenEnables) QVERIFY(h.frame(name.toLatin1())->isEnabled());
   // Each Open asks a dialog of its own, which knows no earlier path to start from.
   QCOMPARE(h.dialogs.requests.size(), 2u);
   QCOMPARE(h.dialogs.requests.back().lpstrInitialDir.value_or("?"), "");
@@ -647,7 +664,7 @@ void EditorTest::openFileAndDropDoWhatOpenDoes() {
   }
 
   QCOMPARE(h.label(), viaOpen.label());
-  for (const QString& name : EditingFrames) {
+  for (const QString& name : FramesOpenEnables) {
     QCOMPARE(h.frame(name.toLatin1())->isEnabled(), viaOpen.frame(name.toLatin1())->isEnabled());
   }
   const QString viaOpenRoot = QString::fromStdString(viaOpen.dir.Root().string());
