@@ -31,6 +31,11 @@ void AnswerDialog(const std::string& title, const std::string& path, std::atomic
 }
 
 std::string ChooseInRealDialog(const std::string& path) {
+  // A window closed by an earlier test may have asked the thread to quit,
+  // which would end the dialog's own message loop at once.
+  MSG quit;
+  while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
   clsCommonDialog dialog(std::make_shared<Win32FileDialog>());
   const std::string title(OpenDialogTitle);
   std::atomic<bool> answered = false;
