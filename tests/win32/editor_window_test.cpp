@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
 #include <filesystem>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@
 #include "rom_builder.h"
 #include "rom_io/file_path.h"
 #include "win32/editor_window.h"
+#include "win32/message_box.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -192,6 +195,40 @@ TEST_F(EditorWindowTest, AboutIsOneOwnerlessWindowBesideTheEditor) {
   EXPECT_NE(editor_.AboutWindow(), about);
   SendMessageW(editor_.AboutWindow(), WM_COMMAND, IDOK, 0);  // Enter or OK
   EXPECT_EQ(editor_.AboutWindow(), nullptr);
+}
+
+// What a second thread finds in the box that ShowMessage shows.
+struct BoxSeen {
+  std::string text;
+  int buttons = 0;
+  bool okOnly = false;
+};
+
+void CloseBox(BoxSeen& seen, std::atomic<bool>& done) {
+  for (int attempt = 0; attempt < 200 && !done; ++attempt, Sleep(50)) {
+    HWND box = FindWindowW(L"#32770", L"Kestrune");
+    if (box == nullptr || !IsWindowVisible(box)) continue;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+      wchar_t className[16] = {};
+      GetClassNameW(child, className, 16);
+      if (std::wstring(className) == L"Button") ++seen.buttons;
+      if (std::wstring(className) == L"Static" && !WindowText(child).empty()) seen.text = WindowText(child);
+    }
+    seen.okOnly = seen.buttons == 1 && GetDlgItem(box, IDOK) != nullptr;
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return;
+  }
+}
+
+TEST(PlainMessage, HasTheProgramsTitleAndOnlyOk) {
+  BoxSeen seen;
+  std::atomic<bool> done = false;
+  std::thread user(CloseBox, std::ref(seen), std::ref(done));
+  ShowMessage(nullptr, "Cannot load Item 0");
+  done = true;
+  user.join();
+  EXPECT_EQ(seen.text, "Cannot load Item 0");
+  EXPECT_TRUE(seen.okOnly) << seen.buttons;
 }
 
 }  // namespace
