@@ -13,6 +13,7 @@
 #include "fake_file_dialog.h"
 #include "forms/editor_form.h"
 #include "items/edition_table.h"
+#include "quit_requests.h"
 #include "rom_builder.h"
 #include "rom_io/file_path.h"
 #include "win32/editor_window.h"
@@ -223,6 +224,7 @@ void CloseBox(BoxSeen& seen, std::atomic<bool>& done) {
 TEST(PlainMessage, HasTheProgramsTitleAndOnlyOk) {
   BoxSeen seen;
   std::atomic<bool> done = false;
+  ForgetQuitRequests();
   std::thread user(CloseBox, std::ref(seen), std::ref(done));
   ShowMessage(nullptr, "Cannot load Item 0");
   done = true;

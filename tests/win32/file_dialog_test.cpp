@@ -9,6 +9,7 @@
 #include "dialogs/cls_common_dialog.h"
 #include "dialogs/win32_file_dialog.h"
 #include "forms/editor_form.h"
+#include "quit_requests.h"
 #include "rom_builder.h"
 #include "rom_io/file_path.h"
 
@@ -31,11 +32,7 @@ void AnswerDialog(const std::string& title, const std::string& path, std::atomic
 }
 
 std::string ChooseInRealDialog(const std::string& path) {
-  // A window closed by an earlier test may have asked the thread to quit,
-  // which would end the dialog's own message loop at once.
-  MSG quit;
-  while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-  }
+  ForgetQuitRequests();
   clsCommonDialog dialog(std::make_shared<Win32FileDialog>());
   const std::string title(OpenDialogTitle);
   std::atomic<bool> answered = false;
