@@ -27,12 +27,13 @@ void BM_LoadItem(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadItem);
 
-void BM_LoadItemFloor(benchmark::State& state) {
+void BM_LoadItemFloor(benchmark::State& state, FileFloor::TypeCheck check) {
   const BenchRom rom;
   const std::string path = rom.Path();
-  for (auto _ : state) benchmark::DoNotOptimize(FileFloor::LoadItem(path, BenchRom::TheEdition(), BenchItem));
+  for (auto _ : state) benchmark::DoNotOptimize(FileFloor::LoadItem(path, BenchRom::TheEdition(), BenchItem, check));
 }
-BENCHMARK(BM_LoadItemFloor);
+BENCHMARK_CAPTURE(BM_LoadItemFloor, plain, FileFloor::TypeCheck::None);
+BENCHMARK_CAPTURE(BM_LoadItemFloor, type_checked, FileFloor::TypeCheck::BeforeEachOpen);
 
 void BM_SaveItem(benchmark::State& state) {
   const BenchRom rom;
@@ -43,11 +44,12 @@ void BM_SaveItem(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveItem);
 
-void BM_SaveItemFloor(benchmark::State& state) {
+void BM_SaveItemFloor(benchmark::State& state, FileFloor::TypeCheck check) {
   const BenchRom rom;
   const std::string path = rom.Path();
-  for (auto _ : state) benchmark::DoNotOptimize(FileFloor::SaveItem(path, BenchRom::TheEdition(), BenchItem));
+  for (auto _ : state) benchmark::DoNotOptimize(FileFloor::SaveItem(path, BenchRom::TheEdition(), BenchItem, check));
 }
-BENCHMARK(BM_SaveItemFloor);
+BENCHMARK_CAPTURE(BM_SaveItemFloor, plain, FileFloor::TypeCheck::None);
+BENCHMARK_CAPTURE(BM_SaveItemFloor, type_checked, FileFloor::TypeCheck::BeforeEachOpen);
 
 }  // namespace
