@@ -2,7 +2,7 @@
 # runs every test. Both install what is missing first.
 PRESET ?= debug
 
-.PHONY: deps build run test asan release bench bench-smoke clean
+.PHONY: deps build run test asan release package bench bench-smoke clean
 
 deps:
 	./scripts/install-deps
@@ -22,6 +22,12 @@ asan:
 
 release:
 	$(MAKE) build PRESET=release
+
+# The .deb, from a release build of the programs alone: build/package/*.deb
+package: deps
+	cmake --preset package
+	cmake --build --preset package
+	cpack --preset package
 
 # Every benchmark, with the ratios to their floors; docs/PERFORMANCE.md says
 # what the numbers mean.

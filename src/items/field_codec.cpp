@@ -59,6 +59,8 @@ std::optional<std::string> PriceToHex(std::string_view text) {
 
 std::optional<std::string> ByteToHex(std::string_view text) { return PaddedHex(text, 2); }
 
+uint8_t ByteFromHex(const std::string& hex) { return static_cast<uint8_t>(HexValue(hex)); }
+
 std::optional<std::string> AsmToHex(std::string_view text) { return PaddedHex(text, 4); }
 
 int16_t PocketFromHex(const std::string& hex) { return static_cast<int16_t>(HexValue(hex)); }

@@ -20,6 +20,9 @@ std::optional<std::string> PriceToHex(std::string_view text);
 // Empty stores 00. Result: two upper-case digits.
 std::optional<std::string> ByteToHex(std::string_view text);
 
+// The value of two hex digits as ByteToHex gives them.
+uint8_t ByteFromHex(const std::string& hex);
+
 // Empty, or one to four hex digits, kept in the order typed (file order).
 std::optional<std::string> AsmToHex(std::string_view text);
 

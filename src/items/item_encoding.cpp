@@ -2,12 +2,6 @@
 
 #include "items/field_codec.h"
 
-namespace {
-
-constexpr const char* kByteRule = ": enter one or two hexadecimal digits (00 to FF), or leave it empty.";
-
-}  // namespace
-
 EncodedItem EncodeItemFields(const ItemFields& fields, bool withAsm) {
   ItemBytes bytes;
   auto price = FieldCodec::PriceToHex(fields.Price);
@@ -24,7 +18,7 @@ EncodedItem EncodeItemFields(const ItemFields& fields, bool withAsm) {
                     {fields.How, bytes.how, "Type"}};
   for (const auto& field : byteFields) {
     auto hex = FieldCodec::ByteToHex(field.text);
-    if (!hex) return {std::nullopt, std::string(field.caption) + kByteRule};
+    if (!hex) return {std::nullopt, ByteFieldProblem(field.caption)};
     field.hex = *hex;
   }
   bytes.pocket = FieldCodec::PocketToHex(fields.Pocket);
@@ -35,4 +29,8 @@ EncodedItem EncodeItemFields(const ItemFields& fields, bool withAsm) {
     bytes.asmPointer = *asmHex;
   }
   return {bytes, {}};
+}
+
+std::string ByteFieldProblem(std::string_view caption) {
+  return std::string(caption) + ": enter one or two hexadecimal digits (00 to FF), or leave it empty.";
 }

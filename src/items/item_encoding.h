@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "items/item_fields.h"
 
@@ -21,3 +22,6 @@ struct EncodedItem {
   std::string problem;
 };
 EncodedItem EncodeItemFields(const ItemFields& fields, bool withAsm);
+
+// Why a one-byte field's text cannot be stored, under the field's caption.
+std::string ByteFieldProblem(std::string_view caption);

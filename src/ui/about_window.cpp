@@ -61,10 +61,7 @@ void frmAbout::createControls() {
 
   // An etched separator: a grey line with a white one just below it.
   AddLine(this, 1, {90, 2445}, 5654, 1, QColor(128, 128, 128));
-  AddLabel(this, "lblDescription",
-           QStringLiteral("Allows editing of all item properties in Pokémon Gold, Silver, and Crystal versions, "
-                          "including ASM pointers for each item for advanced users."),
-           TwipsRect(1050, 1125, 3885, 1170), true);
+  AddLabel(this, "lblDescription", QStringLiteral(KESTRUNE_DESCRIPTION), TwipsRect(1050, 1125, 3885, 1170), true);
   AddLabel(this, "lblTitle", QStringLiteral("Kestrune"), TwipsRect(1050, 240, 3885, 480), true);
   AddLine(this, 0, {105, 2460}, 5654, 2, Qt::white);
   AddLabel(this, "lblVersion", QStringLiteral("Version " KESTRUNE_ABOUT_VERSION), TwipsRect(1050, 780, 3885, 225),

@@ -3,20 +3,27 @@
 #include <algorithm>
 
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 
 #include "dialogs/cls_common_dialog.h"
+#include "items/item_meaning.h"
 #include "ui/about_window.h"
 #include "ui/app_icon.h"
+#include "ui/field_tooltips.h"
 #include "ui/item_list.h"
 #include "ui/message_box.h"
 #include "ui/pocket_list.h"
 #include "ui/qt_file_dialog.h"
+#include "ui/rom_drop.h"
 #include "ui/twips.h"
 
 namespace {
@@ -48,6 +55,7 @@ Editor::Editor(DialogSource dialogs, MessageSink showMessage)
   createControls();
   createMenus();
   orderTabs();
+  setAcceptDrops(true);
   // The client area below the menu bar has the designed size, and the user cannot change it.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -105,9 +113,12 @@ void Editor::createControls() {
 
 void Editor::createFieldFrames() {
   how_ = addTextBox(addFrame("FrameType", "Type", TwipsRect(2640, 2640, 735, 735)), "How", 495, ByteMaxChars);
+  ExplainTextBox(*how_, DescribeType);
   pocket_ = addList(addFrame("FramePocket", "Pocket", TwipsRect(120, 2640, 1335, 735)), "Pocket", 1095);
   FillPocketList(*pocket_);
+  ExplainPocketList(*pocket_);
   options_ = addTextBox(addFrame("FrameUse", "Use", TwipsRect(1680, 2640, 735, 735)), "Options", 495, ByteMaxChars);
+  ExplainTextBox(*options_, DescribeUse);
   variable_ = addTextBox(addFrame("FrameVar", "Var.", TwipsRect(2640, 1800, 735, 735)), "Variable", 495, ByteMaxChars);
   effect_ = addTextBox(addFrame("FrameEffect", "Effect", TwipsRect(1680, 1800, 735, 735)), "Effect", 495, ByteMaxChars);
   price_ = addTextBox(addFrame("FramePrice", "Price", TwipsRect(120, 1800, 1335, 735)), "Price", 1095, PriceMaxChars);
@@ -174,6 +185,19 @@ void Editor::openRom(const std::string& path) {
   if (!result.message.empty()) showMessage_(this, FromUtf8(result.message));
   if (!result.enableFrames) return;
   for (QGroupBox* frame : editingFrames_) frame->setEnabled(true);
+}
+
+void Editor::openFile(const QString& path) { openRom(QFile::encodeName(path).toStdString()); }
+
+void Editor::dragEnterEvent(QDragEnterEvent* event) {
+  if (DroppedFile(*event->mimeData())) event->acceptProposedAction();
+}
+
+void Editor::dropEvent(QDropEvent* event) {
+  const std::optional<QString> path = DroppedFile(*event->mimeData());
+  if (!path) return;
+  event->acceptProposedAction();
+  openFile(*path);
 }
 
 void Editor::onLoad() {

@@ -31,6 +31,14 @@ class Editor : public QMainWindow {
 
   explicit Editor(DialogSource dialogs = DefaultDialogs(), MessageSink showMessage = DefaultMessages());
 
+  // Opens the ROM at `path` as the Open command opens the file its dialog
+  // returned: the ROM given at start and a file dropped on the window.
+  void openFile(const QString& path);
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
  private:
   static DialogSource DefaultDialogs();
   static MessageSink DefaultMessages();

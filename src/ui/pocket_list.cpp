@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 
+#include "items/item_meaning.h"
 #include "items/item_names.h"
 #include "rom_io/hex_functions.h"
 
@@ -27,7 +28,7 @@ void ShowPocket(QComboBox& list, int16_t value) {
   if (value >= KnownPockets) {
     // The list is too narrow for more than the byte itself; the tooltip says what it is.
     list.addItem(QStringLiteral("(%1)").arg(HexByte(value)), value);
-    list.setItemData(KnownPockets, QStringLiteral("Unknown pocket %1").arg(HexByte(value)), Qt::ToolTipRole);
+    list.setItemData(KnownPockets, QString::fromStdString(DescribePocket(value)), Qt::ToolTipRole);
   }
   list.setCurrentIndex(value < 0 ? -1 : list.findData(value));
 }

@@ -2,12 +2,15 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCompleter>
+#include <QDropEvent>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTest>
 #include <QTimer>
 
 #include "harness.h"
 #include "items/edition_table.h"
+#include "items/item_meaning.h"
 #include "items/item_names.h"
 #include "rom_io/rom_file.h"
 #include "ui/message_box.h"
@@ -57,6 +60,20 @@ class EnableRecorder : public QObject {
   }
 };
 
+// Drags `urls` onto the window and drops them there, as the file manager
+// does; whether the window took the drop.
+bool Drop(Editor& editor, const QList<QUrl>& urls) {
+  QMimeData data;
+  data.setUrls(urls);
+  const QPointF where(Twips(1000), Twips(1000));
+  QDragEnterEvent enter(where.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&editor, &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent drop(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&editor, &drop);
+  return drop.isAccepted();
+}
+
 std::vector<size_t> Offsets(int32_t start, int32_t count) {
   std::vector<size_t> offsets;
   for (int32_t i = 0; i < count; ++i) offsets.push_back(static_cast<size_t>(start + i));
@@ -78,6 +95,7 @@ class EditorTest : public QObject {
   void loadThenSaveLeavesTheFileAlone_data();
   void loadThenSaveLeavesTheFileAlone();
   void saveWritesTheEditedFields();
+  void tooltipsFollowTheValues();
   void saveWritesTheItemOfTheLastLoad();
   void refusedSaveWritesNothing_data();
   void refusedSaveWritesNothing();
@@ -94,6 +112,9 @@ class EditorTest : public QObject {
   void keyboard();
   void messageBoxIsPlain();
   void demoRomOpens();
+  void openFileAndDropDoWhatOpenDoes_data();
+  void openFileAndDropDoWhatOpenDoes();
+  void dropTakesOneLocalFileOnly();
 };
 
 void EditorTest::startsWithOnlyTheMenuUsable() {
@@ -271,6 +292,25 @@ void EditorTest::saveWritesTheEditedFields() {
   for (const size_t offset : DifferingOffsets(original, saved)) {
     QVERIFY((offset >= record && offset < record + 7) || offset == pointer || offset == pointer + 1);
   }
+}
+
+// The wording is the core's; the window only has to keep it current.
+void EditorTest::tooltipsFollowTheValues() {
+  Harness h;
+  h.open(h.write(GoldRom().WithRecord(Gold, 12, {0x10, 0x00, 0x00, 0x00, 0x40, 7, 0x06})));
+  h.load(12);
+  auto* pocket = h.find<QComboBox>("Pocket");
+  QCOMPARE(h.field("Options")->toolTip(), "40: can't select");
+  QCOMPARE(h.field("How")->toolTip(), "06: field menu 0 (no use), battle menu 6 (close)");
+  QCOMPARE(pocket->toolTip(), QString::fromStdString(DescribePocket(7)));
+
+  h.type("Options", "8");
+  h.type("How", "z");
+  pocket->setCurrentIndex(2);
+  QCOMPARE(h.field("Options")->toolTip(),
+           "08: no flags\nUse bits 0 to 5 are never used by the games, yet some are set.");
+  QCOMPARE(h.field("How")->toolTip(), QString::fromStdString(DescribeType("z")));
+  QCOMPARE(pocket->toolTip(), "02: Key");
 }
 
 void EditorTest::saveWritesTheItemOfTheLastLoad() {
@@ -575,6 +615,55 @@ void EditorTest::demoRomOpens() {
   h.load(1);
   QVERIFY(h.messages.isEmpty());
   QCOMPARE(h.find<QComboBox>("Pocket")->currentText(), "Ball");
+}
+
+void EditorTest::openFileAndDropDoWhatOpenDoes_data() {
+  QTest::addColumn<bool>("drop");  // false: the start argument's openFile
+  QTest::addColumn<QString>("file");
+  for (const bool drop : {false, true}) {
+    const char* how = drop ? "drop" : "start";
+    QTest::newRow(qPrintable(QString("%1 Gold").arg(how))) << drop << "gold.gbc";
+    QTest::newRow(qPrintable(QString("%1 unsupported").arg(how))) << drop << "other.gbc";
+    QTest::newRow(qPrintable(QString("%1 missing").arg(how))) << drop << "missing.gbc";
+  }
+}
+
+// The same label, frames and messages as an Open of the same path.
+void EditorTest::openFileAndDropDoWhatOpenDoes() {
+  QFETCH(bool, drop);
+  QFETCH(QString, file);
+  Harness viaOpen;
+  Harness h;
+  for (const Harness* harness : {&viaOpen, &h}) {
+    harness->write(GoldRom(), "gold.gbc");
+    harness->write(RomBuilder().WithEditionByte(0x47).WithGameCode("AAUJ"), "other.gbc");
+  }
+  viaOpen.open(viaOpen.dir.Path(file.toStdString()));
+  const QString path = QString::fromStdString(h.dir.Path(file.toStdString()).string());
+  if (drop) {
+    QVERIFY(Drop(h.editor, {QUrl::fromLocalFile(path)}));
+  } else {
+    h.editor.openFile(path);
+  }
+
+  QCOMPARE(h.label(), viaOpen.label());
+  for (const QString& name : EditingFrames) {
+    QCOMPARE(h.frame(name.toLatin1())->isEnabled(), viaOpen.frame(name.toLatin1())->isEnabled());
+  }
+  const QString viaOpenRoot = QString::fromStdString(viaOpen.dir.Root().string());
+  QCOMPARE(h.messages.join('\n'),
+           viaOpen.messages.join('\n').replace(viaOpenRoot, QString::fromStdString(h.dir.Root().string())));
+  QVERIFY(h.dialogs.requests.empty());
+}
+
+void EditorTest::dropTakesOneLocalFileOnly() {
+  Harness h;
+  const QUrl gold = QUrl::fromLocalFile(QString::fromStdString(h.write(GoldRom()).string()));
+  QVERIFY(!Drop(h.editor, {gold, gold}));
+  QVERIFY(!Drop(h.editor, {QUrl("https://example.org/rom.gbc")}));
+  QVERIFY(!Drop(h.editor, {}));
+  QCOMPARE(h.label(), "None");
+  QVERIFY(h.messages.isEmpty());
 }
 
 int RunEditorTests(int argc, char* argv[]) {

@@ -1,0 +1,21 @@
+#include "ui/field_tooltips.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "items/item_meaning.h"
+#include "ui/pocket_list.h"
+
+void ExplainTextBox(QLineEdit& box, DescribeText describe) {
+  const auto explain = [&box, describe](const QString& text) {
+    box.setToolTip(QString::fromStdString(describe(text.toStdString())));
+  };
+  QObject::connect(&box, &QLineEdit::textChanged, &box, explain);
+  explain(box.text());
+}
+
+void ExplainPocketList(QComboBox& list) {
+  const auto explain = [&list] { list.setToolTip(QString::fromStdString(DescribePocket(SelectedPocket(list)))); };
+  QObject::connect(&list, &QComboBox::currentIndexChanged, &list, explain);
+  explain();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class QComboBox;
+class QLineEdit;
+
+// Keeps a field's tooltip saying what its current value means to the games,
+// in the core's words, whether the user typed it or a Load put it there.
+using DescribeText = std::string (*)(std::string_view text);
+void ExplainTextBox(QLineEdit& box, DescribeText describe);
+// For the pocket list, by the pocket value of its selected entry.
+void ExplainPocketList(QComboBox& list);
