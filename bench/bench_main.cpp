@@ -17,5 +17,5 @@ int main(int argc, char** argv) {
   });
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  return 0;
+  return reporter.AnyFailed() ? 1 : 0;
 }

@@ -23,6 +23,7 @@ void BM_LoadItem(benchmark::State& state) {
   const BenchRom rom;
   RomItemEditor editor;
   editor.OpenRom(rom.Path());
+  if (!editor.LoadItem(BenchItem).fields) return state.SkipWithError("Load was refused");
   for (auto _ : state) benchmark::DoNotOptimize(editor.LoadItem(BenchItem));
 }
 BENCHMARK(BM_LoadItem);
@@ -39,7 +40,9 @@ void BM_SaveItem(benchmark::State& state) {
   const BenchRom rom;
   RomItemEditor editor;
   editor.OpenRom(rom.Path());
-  const ItemFields fields = *editor.LoadItem(BenchItem).fields;
+  const auto loaded = editor.LoadItem(BenchItem).fields;
+  if (!loaded || !editor.SaveItem(*loaded).saved()) return state.SkipWithError("Load or Save was refused");
+  const ItemFields fields = *loaded;
   for (auto _ : state) benchmark::DoNotOptimize(editor.SaveItem(fields));
 }
 BENCHMARK(BM_SaveItem);

@@ -31,7 +31,10 @@ std::string Readable(double seconds) {
 void TargetReporter::ReportRuns(const std::vector<Run>& runs) {
   ConsoleReporter::ReportRuns(runs);
   for (const Run& run : runs) {
-    if (run.error_occurred) continue;
+    if (run.error_occurred) {
+      anyFailed_ = true;
+      continue;
+    }
     const std::string& name = run.run_name.function_name;
     if (run.run_type == Run::RT_Iteration) runSeconds_[name].push_back(Seconds(run));
     if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") medianSeconds_[name] = Seconds(run);

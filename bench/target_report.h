@@ -25,6 +25,8 @@ class TargetReporter : public benchmark::ConsoleReporter {
 
   void ReportRuns(const std::vector<Run>& runs) override;
   void Finalize() override;
+  // Whether a benchmark stopped with an error, so that its numbers mean nothing.
+  bool AnyFailed() const { return anyFailed_; }
 
  private:
   std::optional<double> MedianSeconds(const std::string& benchmark) const;
@@ -33,4 +35,5 @@ class TargetReporter : public benchmark::ConsoleReporter {
   std::vector<BenchTarget> targets_;
   std::map<std::string, std::vector<double>> runSeconds_;
   std::map<std::string, double> medianSeconds_;
+  bool anyFailed_ = false;
 };
