@@ -5,14 +5,10 @@
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 // Reads records one character at a time, so that quoted fields may span lines.
 class CsvReader {
  public:
-  CsvReader(std::string_view text, const std::string& fileName) : text_(text), fileName_(fileName) {
-    if (text_.substr(0, kByteOrderMark.size()) == kByteOrderMark) text_.remove_prefix(kByteOrderMark.size());
-  }
+  CsvReader(std::string_view text, const std::string& fileName) : text_(text), fileName_(fileName) {}
 
   std::vector<CsvRecord> Records() {
     std::vector<CsvRecord> records;
@@ -53,16 +49,17 @@ class CsvReader {
       if (at_ >= text_.size()) Fail(startLine, "a quoted field is never closed");
       const char c = text_[at_++];
       if (c == '"' && !Take('"')) return field;
-      if (c == '\n') ++line_;
+      // "\r\n" ends one line, as "\r" or "\n" alone does.
+      if (c == '\n' || (c == '\r' && (at_ >= text_.size() || Peek() != '\n'))) ++line_;
       field += c;
     }
   }
 
-  // Consumes a line ending or the end of the text.
+  // Consumes a line ending, "\n", "\r\n" or "\r" alone, or the end of the text.
   bool EndOfLine() {
     if (at_ >= text_.size()) return true;
-    Take('\r');
-    if (!Take('\n')) return false;
+    const bool carriageReturn = Take('\r');
+    if (!Take('\n') && !carriageReturn) return false;
     ++line_;
     return true;
   }

@@ -5,7 +5,7 @@
 #include <vector>
 
 // Comma-separated values with RFC 4180 quoting. Lines end in "\n" when
-// written; "\r\n" is read as well.
+// written; "\r\n" and "\r" alone are read as well.
 
 // One field, quoted when it holds a comma, a quote or a line break.
 std::string CsvField(std::string_view text);
@@ -17,7 +17,6 @@ struct CsvRecord {
   std::vector<std::string> fields;
 };
 
-// Every record of `text`, blank lines left out. A UTF-8 byte order mark at
-// the start is skipped. Throws a CliError (invalid input) naming the line of
+// Every record of `text`, blank lines left out. Throws a CliError (invalid input) naming the line of
 // a malformed quote.
 std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& fileName);

@@ -21,9 +21,11 @@ std::vector<ItemRow> AllItems(RomSession& session) {
 }
 
 ExitStatus RunExport(const ExportOptions& options) {
+  if (!options.output.empty()) RefuseOutputOverInput(options.output, options.rom);
   RomSession session(options.rom);
   const std::vector<ItemRow> rows = AllItems(session);
-  const std::string text = options.format == "json" ? ExportJson(rows) : ExportCsv(rows);
+  const std::string text =
+      options.format == "json" ? ExportJson(rows, session.RomEdition()) : ExportCsv(rows, session.RomEdition());
   if (options.output.empty()) {
     std::cout << text;
   } else {

@@ -1,44 +1,89 @@
 #include "cli/file_access.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 
 #include "cli/cli_error.h"
-#include "rom_io/rom_file.h"
+#include "rom_io/file_replacement.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool StandardOutputIs(const std::string& path) {
+  struct stat out {};
+  struct stat file {};
+  return fstat(STDOUT_FILENO, &out) == 0 && stat(path.c_str(), &file) == 0 && S_ISREG(out.st_mode) &&
+         out.st_dev == file.st_dev && out.st_ino == file.st_ino;
+}
+
+std::error_code WriteAll(const fs::path& path, const std::string& text) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return LastFileError();
+  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
+  const std::error_code error = written ? std::error_code{} : LastFileError();
+  if (std::fclose(file) != 0 && !error) return LastFileError();
+  return error;
+}
+
+}  // namespace
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
-int64_t ReadableFileSize(const std::string& path) {
-  // Only regular files: a FIFO or a device would block or never end.
-  const auto size = RegularFileSize(path);
-  if (!size) {
-    std::error_code ignored;
-    const bool exists = std::filesystem::exists(path, ignored);
-    throw FileError("Cannot read " + Quoted(path) + (exists ? ": it is not a file." : ": there is no such file."));
-  }
-  if (!std::ifstream(path, std::ios::binary).is_open()) {
-    throw FileError("Cannot read " + Quoted(path) + ": the file cannot be opened.");
-  }
-  return *size;
+std::string CannotMessage(const std::string& verb, const std::string& path, std::error_code reason) {
+  return "Cannot " + verb + " " + Quoted(path) + ": " + reason.message() + ".";
 }
 
-std::vector<uint8_t> ReadWholeFile(const std::string& path) {
-  const std::string text = ReadTextFile(path);
-  return {text.begin(), text.end()};
+int64_t ReadableFileSize(const std::string& path) {
+  std::error_code error;
+  // Only regular files: a FIFO or a device would block or never end.
+  const fs::file_status status = fs::status(path, error);
+  if (error) throw FileError(CannotMessage("read", path, error));
+  if (!fs::is_regular_file(status)) throw FileError("Cannot read " + Quoted(path) + ": it is not a file.");
+  const auto size = fs::file_size(path, error);
+  if (error) throw FileError(CannotMessage("read", path, error));
+  if (!std::ifstream(path, std::ios::binary).is_open()) throw FileError(CannotMessage("read", path, LastFileError()));
+  if (StandardOutputIs(path)) {
+    throw InvalidInput("Standard output goes into " + Quoted(path) + ", which is read: choose another output.");
+  }
+  return static_cast<int64_t>(size);
 }
 
 std::string ReadTextFile(const std::string& path) {
   ReadableFileSize(path);
   std::ifstream file(path, std::ios::binary);
   std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  if (file.bad()) throw FileError("Cannot read " + Quoted(path) + ".");
+  if (file.bad()) throw FileError(CannotMessage("read", path, LastFileError()));
   return text;
 }
 
 void WriteTextFile(const std::string& path, const std::string& text) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file << text;
-  file.close();
-  if (file.fail()) throw FileError("Cannot write " + Quoted(path) + ".");
+  const std::error_code error =
+      ReplaceFile(path, false, [&text](const fs::path& temporary) { return WriteAll(temporary, text); });
+  if (error) throw FileError(CannotMessage("write", path, error));
+}
+
+void RefuseOutputOverInput(const std::string& output, const std::string& input) {
+  std::error_code error;
+  if (fs::equivalent(output, input, error)) {
+    throw InvalidInput("The output " + Quoted(output) + " is the input " + Quoted(input) +
+                       ": choose another output file.");
+  }
+}
+
+void WatchStandardOutput() { std::cout.exceptions(std::ios::badbit | std::ios::failbit); }
+
+void FlushStandardOutput() {
+  std::cout.flush();
+  if (std::fflush(stdout) != 0) throw StandardOutputError();
+}
+
+CliError StandardOutputError() {
+  return FileError("Cannot write to standard output: " + LastFileError().message() + ".");
 }

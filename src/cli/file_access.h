@@ -2,17 +2,35 @@
 
 #include <cstdint>
 #include <string>
+#include <system_error>
 #include <vector>
+
+#include "cli/cli_error.h"
 
 // Whole-file reads and writes for the tool's own inputs and outputs; ROM
 // items go through the core. Each throws a CliError (file error) naming the
-// file when it cannot do its job.
+// file and the operating system's reason when it cannot do its job.
 
-// The size of a regular file that can be opened for reading.
+// The size of a regular file that can be opened for reading. Refuses
+// (invalid input) a file that standard output is also writing into, so that
+// "> ROM" or ">> ROM" cannot replace or extend what is being read.
 int64_t ReadableFileSize(const std::string& path);
-std::vector<uint8_t> ReadWholeFile(const std::string& path);
 std::string ReadTextFile(const std::string& path);
-// Creates or replaces `path` with `text`.
+// Creates or replaces `path` with `text` as a whole: what was there stays
+// until the new text is complete.
 void WriteTextFile(const std::string& path, const std::string& text);
+// Refuses (invalid input) an output that is one of the inputs, also when a
+// symbolic or hard link names it.
+void RefuseOutputOverInput(const std::string& output, const std::string& input);
+// Makes a write that standard output loses throw std::ios_base::failure at
+// once, while the system's reason is still known.
+void WatchStandardOutput();
+// Writes out what standard output still holds; throws a file error when
+// that fails.
+void FlushStandardOutput();
+// The file error for a write to standard output that failed just now.
+CliError StandardOutputError();
 // `"path"`, the way every message names a file.
 std::string Quoted(const std::string& path);
+// "Cannot read "path": No such file or directory."
+std::string CannotMessage(const std::string& verb, const std::string& path, std::error_code reason);

@@ -3,39 +3,46 @@
 
 #include "cli/commands.h"
 #include "cli/file_access.h"
-#include "cli/rom_header.h"
-#include "rom_io/hex_functions.h"
-#include "rom_io/rom_file.h"
+#include "cli/rom_image.h"
+#include "rom_io/checksum_fix.h"
 
 namespace {
 
-// Writes the two checksum bytes in place and nothing else; the file keeps
-// its length.
+// "global checksum 0xC904 -> 0x56C7; Stadium checksums of 3 half-banks refreshed"
+std::string DescribeRefresh(const ChecksumRefresh& refresh) {
+  std::string text;
+  if (refresh.globalBefore != refresh.globalAfter) {
+    text = "global checksum " + ChecksumText(refresh.globalBefore) + " -> " + ChecksumText(refresh.globalAfter);
+  }
+  if (refresh.blocksChanged) {
+    const int halves = refresh.halfBanksChanged;
+    text += (text.empty() ? "" : "; ") + std::string("Stadium checksums") +
+            (halves > 0 ? " of " + std::to_string(halves) + (halves == 1 ? " half-bank" : " half-banks") : "") +
+            " refreshed";
+  }
+  return text;
+}
+
+// Writes the checksum bytes and nothing else; the file keeps its length.
 ExitStatus RunFixChecksum(const std::string& path) {
-  const std::vector<uint8_t> rom = ReadRomImage(path);
-  const HeaderFacts header = ReadHeader(rom);
-  if (header.globalStored == header.globalComputed) {
-    std::cout << "The global checksum of " << Quoted(path) << " is already " << ChecksumText(header.globalStored)
-              << ".\n";
-    return ExitStatus::Success;
+  const HeaderFacts header = ScanRomFile(path);
+  RefuseNonGameBoyImage(path, header);
+  const ChecksumFix fix = FixChecksums(path, header, StadiumBlocksOf(path));
+  if (fix.error) throw FileError(CannotMessage("write", path, fix.error));
+  if (!fix.refresh.Changed()) {
+    std::cout << "Every checksum of " << Quoted(path) << " is already current (global checksum "
+              << ChecksumText(fix.refresh.globalAfter) << ").\n";
+  } else {
+    std::cout << Quoted(path) << ": " << DescribeRefresh(fix.refresh) << ".\n";
   }
-  if (!OpensForWriting(path)) {
-    throw FileError("Cannot write " + Quoted(path) + ": the file cannot be opened for writing.");
-  }
-  const std::string bigEndian = HexFunctions::ByteToHex(static_cast<uint8_t>(header.globalComputed >> 8)) +
-                                HexFunctions::ByteToHex(static_cast<uint8_t>(header.globalComputed & 0xFF));
-  if (HexFunctions::WriteHexBytes(path, static_cast<int32_t>(GlobalChecksumOffset), bigEndian) != 2) {
-    throw FileError("Cannot write the global checksum into " + Quoted(path) + "; it may now be half written.");
-  }
-  std::cout << "The global checksum of " << Quoted(path) << " was " << ChecksumText(header.globalStored)
-            << " and is now " << ChecksumText(header.globalComputed) << ".\n";
   return ExitStatus::Success;
 }
 
 }  // namespace
 
 void AddFixChecksumCommand(CLI::App& app, CommandRun& run) {
-  auto* command = app.add_subcommand("fix-checksum", "Recompute the global checksum and write it into the header");
+  auto* command = app.add_subcommand(
+      "fix-checksum", "Recompute the Stadium checksum blocks of a 2 MiB ROM and the global checksum, and write them");
   auto path = std::make_shared<std::string>();
   command->add_option("ROM", *path, "ROM image")->required();
   command->callback([&run, path] { run = [path] { return RunFixChecksum(*path); }; });

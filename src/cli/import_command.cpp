@@ -12,6 +12,7 @@ struct ImportOptions {
   std::string rom;
   std::string file;
   bool dryRun = false;
+  bool acrossEditions = false;
 };
 
 struct PlannedSave {
@@ -32,13 +33,18 @@ std::optional<PlannedSave> PlanRow(RomSession& session, const ImportRow& row) {
   return PlannedSave{row.item, fields, std::move(changes)};
 }
 
+void RefuseProblems(const std::vector<std::string>& problems, const std::string& rom) {
+  if (problems.empty()) return;
+  for (const std::string& problem : problems) std::cerr << problem << "\n";
+  throw InvalidInput("Nothing was written to " + Quoted(rom) + ".");
+}
+
 ExitStatus RunImport(const ImportOptions& options) {
-  const ImportFile file = ParseImport(ReadTextFile(options.file), options.file);
-  if (!file.problems.empty()) {
-    for (const std::string& problem : file.problems) std::cerr << problem << "\n";
-    throw InvalidInput("Nothing was written to " + Quoted(options.rom) + ".");
-  }
+  RefuseOutputOverInput(options.rom, options.file);
+  ImportFile file = ParseImport(ReadTextFile(options.file), options.file);
+  RefuseProblems(file.problems, options.rom);
   RomSession session(options.rom);
+  RefuseProblems(MatchEditions(file, options.file, session.RomEdition(), options.acrossEditions), options.rom);
   std::vector<PlannedSave> plan;
   for (const ImportRow& row : file.rows) {
     if (auto save = PlanRow(session, row)) plan.push_back(std::move(*save));
@@ -64,5 +70,7 @@ void AddImportCommand(CLI::App& app, CommandRun& run) {
   command->add_option("ROM", options->rom, "ROM image")->required();
   command->add_option("FILE", options->file, "CSV or JSON file")->required();
   command->add_flag("--dry-run", options->dryRun, "show what would change and write nothing");
+  command->add_flag("--across-editions", options->acrossEditions,
+                    "import rows exported from another edition, all fields but the ASM pointer");
   command->callback([&run, options] { run = [options] { return RunImport(*options); }; });
 }

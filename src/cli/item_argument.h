@@ -7,9 +7,11 @@
 
 // How items and pockets are named on the command line and in import files.
 
-// A number from 1 to 255, or an item's name in any case. Throws a CliError
-// (invalid input) for anything else; a name that stands at several items is
-// refused with their numbers.
+// A number from 1 to 255, or an item's name in any case and with or without
+// accents; the beginning of a name is enough when it fits one item. Throws a
+// CliError (invalid input) for anything else: a name that stands at several
+// items is refused with their numbers, an ambiguous beginning with the names
+// it fits.
 int ParseItem(std::string_view text);
 
 // A number from 0 to 255, or a pocket's name ("Key", "tm/hm") in any case.

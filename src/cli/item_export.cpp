@@ -18,25 +18,28 @@ nlohmann::ordered_json JsonValue(int item, Field field, const std::string& text)
 
 }  // namespace
 
-std::string ExportCsv(const std::vector<ItemRow>& rows) {
+std::string ExportCsv(const std::vector<ItemRow>& rows, const Edition& edition) {
   std::vector<std::string> header{"index", "name"};
   for (Field field : AllFields) header.emplace_back(FieldKey(field));
+  header.emplace_back(EditionKey);
   std::string text = CsvLine(header);
   for (const ItemRow& row : rows) {
     std::vector<std::string> fields{std::to_string(row.item), NameOf(row.item)};
     fields.insert(fields.end(), row.values.texts.begin(), row.values.texts.end());
+    fields.emplace_back(edition.name);
     text += CsvLine(fields);
   }
   return text;
 }
 
-std::string ExportJson(const std::vector<ItemRow>& rows) {
+std::string ExportJson(const std::vector<ItemRow>& rows, const Edition& edition) {
   std::string text = "[\n";
   for (size_t i = 0; i < rows.size(); ++i) {
     nlohmann::ordered_json object{{"index", rows[i].item}, {"name", NameOf(rows[i].item)}};
     for (Field field : AllFields) {
       object[std::string(FieldKey(field))] = JsonValue(rows[i].item, field, rows[i].values[field]);
     }
+    object[std::string(EditionKey)] = edition.name;
     text += object.dump() + (i + 1 < rows.size() ? ",\n" : "\n");
   }
   return text + "]\n";

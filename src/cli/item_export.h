@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/item_values.h"
+#include "items/edition_table.h"
 
 // The export of all items, in a form that stays the same from run to run so
 // that two exports compare line by line: one item per line, columns in the
@@ -14,7 +15,8 @@ struct ItemRow {
   ItemValues values;
 };
 
-// index,name,price,effect,variable,options,pocket,how,asm
-std::string ExportCsv(const std::vector<ItemRow>& rows);
+// index,name,price,effect,variable,options,pocket,how,asm,edition; every
+// row names the edition it was read from, as pointers hold only there.
+std::string ExportCsv(const std::vector<ItemRow>& rows, const Edition& edition);
 // Price and pocket as numbers, the others as strings, asm null above 179.
-std::string ExportJson(const std::vector<ItemRow>& rows);
+std::string ExportJson(const std::vector<ItemRow>& rows, const Edition& edition);

@@ -1,6 +1,7 @@
 #include "cli/item_import.h"
 
 #include <algorithm>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <set>
 
@@ -15,7 +16,7 @@
 namespace {
 
 // The columns an import file may name: the index, the name or a field.
-enum class Column { Index, Name, Value };
+enum class Column { Index, Name, Value, Edition };
 struct ColumnKey {
   Column kind;
   Field field = Field::Price;
@@ -24,8 +25,17 @@ struct ColumnKey {
 std::optional<ColumnKey> ColumnFromKey(std::string_view key) {
   if (key == "index") return ColumnKey{Column::Index};
   if (key == "name") return ColumnKey{Column::Name};
+  if (key == EditionKey) return ColumnKey{Column::Edition};
   if (const auto field = FieldFromKey(key)) return ColumnKey{Column::Value, *field};
   return std::nullopt;
+}
+
+std::string EditionChoices() {
+  std::string choices;
+  for (size_t i = 0; i < EditionTable.size(); ++i) {
+    choices += (i == 0 ? "" : i + 1 == EditionTable.size() ? " or " : ", ") + std::string(EditionTable[i].name);
+  }
+  return choices;
 }
 
 // Gathers the rows and every problem found, so that one run reports them all.
@@ -55,7 +65,9 @@ class RowCollector {
   void Cell(Column column, Field field, const std::string& text) {
     ImportRow& row = file_.rows.back();
     if (column == Column::Name) return CheckName(row, text);
-    if (column != Column::Value) return;
+    if (column == Column::Edition) return ReadEdition(row, text);
+    // An empty cell keeps the field, as a missing column does.
+    if (column != Column::Value || text.empty()) return;
     if (field == Field::Asm && !HasAsmEntry(row.item)) return CheckNoPointer(row, text);
     const std::string where = row.where + ", " + std::string(FieldKey(field));
     if (field == Field::Pocket) {
@@ -77,6 +89,12 @@ class RowCollector {
     if (!name.empty() && name != expected) {
       Problem(row.where, "name \"" + name + "\" is not the name of " + DescribeItem(row.item) + ".");
     }
+  }
+  void ReadEdition(ImportRow& row, const std::string& name) {
+    if (name.empty()) return;
+    row.edition = EditionNamed(name);
+    if (!row.edition)
+      Problem(row.where + ", edition", "there is no edition \"" + name + "\"; give " + EditionChoices() + ".");
   }
   void CheckNoPointer(const ImportRow& row, const std::string& text) {
     if (!text.empty()) Problem(row.where + ", asm", DescribeItem(row.item) + " has no ASM pointer; leave it empty.");
@@ -154,10 +172,40 @@ void ReadJsonEntry(RowCollector& rows, const nlohmann::json& entry, const std::s
   }
 }
 
+// Watches the parser for a key that stands twice in one object, which the
+// parser itself would let the last one win.
+class DuplicateKeyFinder {
+ public:
+  bool operator()(int /*depth*/, nlohmann::json::parse_event_t event, const nlohmann::json& parsed) {
+    using Event = nlohmann::json::parse_event_t;
+    if (event == Event::object_start) {
+      if (keys_.empty()) ++entry_;
+      keys_.emplace_back();
+    } else if (event == Event::object_end) {
+      keys_.pop_back();
+    } else if (event == Event::key && !keys_.back().insert(parsed.get<std::string>()).second && !duplicate_) {
+      duplicate_ = "the key \"" + parsed.get<std::string>() + "\" stands twice in one object.";
+      where_ = entry_ > 0 ? "entry " + std::to_string(entry_) : "";
+    }
+    return true;
+  }
+
+  void Report(RowCollector& rows) const {
+    if (duplicate_) rows.Problem(where_, *duplicate_);
+  }
+
+ private:
+  std::vector<std::set<std::string>> keys_;
+  size_t entry_ = 0;
+  std::optional<std::string> duplicate_;
+  std::string where_;
+};
+
 ImportFile ParseJsonImport(const std::string& text, const std::string& fileName) {
   nlohmann::json document;
+  DuplicateKeyFinder duplicates;
   try {
-    document = nlohmann::json::parse(text);
+    document = nlohmann::json::parse(text, std::ref(duplicates));
   } catch (const nlohmann::json::parse_error& error) {
     throw InvalidInput(Quoted(fileName) + " is not valid JSON: the error is at byte " + std::to_string(error.byte) +
                        ".");
@@ -165,6 +213,8 @@ ImportFile ParseJsonImport(const std::string& text, const std::string& fileName)
     throw InvalidInput(Quoted(fileName) + " holds a number too large to read.");
   }
   RowCollector rows(fileName);
+  duplicates.Report(rows);
+  if (rows.HasProblems()) return rows.Take();
   if (!document.is_array()) {
     rows.Problem("", "the file must hold an array of items.");
     return rows.Take();
@@ -181,5 +231,24 @@ bool LooksLikeJson(const std::string& text) {
 }  // namespace
 
 ImportFile ParseImport(const std::string& text, const std::string& fileName) {
-  return LooksLikeJson(text) ? ParseJsonImport(text, fileName) : ParseCsvImport(text, fileName);
+  // Editors on some systems begin UTF-8 files with a byte order mark.
+  constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+  const std::string body = text.starts_with(byteOrderMark) ? text.substr(byteOrderMark.size()) : text;
+  return LooksLikeJson(body) ? ParseJsonImport(body, fileName) : ParseCsvImport(body, fileName);
+}
+
+std::vector<std::string> MatchEditions(ImportFile& file, const std::string& fileName, const Edition& romEdition,
+                                       bool acrossEditions) {
+  std::vector<std::string> problems;
+  for (ImportRow& row : file.rows) {
+    if (row.edition == nullptr || row.edition == &romEdition) continue;
+    if (acrossEditions) {
+      row.given[static_cast<size_t>(Field::Asm)].reset();
+      continue;
+    }
+    problems.push_back(Quoted(fileName) + " " + row.where + ": " + DescribeItem(row.item) + " comes from " +
+                       std::string(row.edition->label) + ", the ROM is " + std::string(romEdition.label) +
+                       "; give --across-editions to import it without its ASM pointer.");
+  }
+  return problems;
 }

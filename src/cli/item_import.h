@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/item_values.h"
+#include "items/edition_table.h"
 
 // Reads a file in the export's form, CSV or JSON (told apart by its first
 // character): the header names or keys decide the columns, and a file may
@@ -19,6 +20,7 @@ struct ImportRow {
   // The texts given for each field, each one the core accepts; a pocket's
   // is its decimal number.
   std::array<std::optional<std::string>, AllFields.size()> given;
+  const Edition* edition = nullptr;  // the edition it was exported from, when the file says
 };
 
 struct ImportFile {
@@ -27,3 +29,9 @@ struct ImportFile {
 };
 
 ImportFile ParseImport(const std::string& text, const std::string& fileName);
+
+// Refuses, one problem per row, the rows exported from an edition other than
+// `romEdition`. With `acrossEditions` they are kept but lose their pointers,
+// which are addresses in their own edition's code.
+std::vector<std::string> MatchEditions(ImportFile& file, const std::string& fileName, const Edition& romEdition,
+                                       bool acrossEditions);

@@ -21,6 +21,8 @@ inline constexpr std::array<Field, 7> AllFields{Field::Price,  Field::Effect, Fi
 // The column name: "price", "effect", ... "asm".
 std::string_view FieldKey(Field field);
 std::optional<Field> FieldFromKey(std::string_view key);
+// The column that names the edition an item was exported from.
+inline constexpr std::string_view EditionKey = "edition";
 
 struct ItemValues {
   std::array<std::string, AllFields.size()> texts;  // the pointer's is empty above item 179

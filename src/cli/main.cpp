@@ -1,12 +1,28 @@
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <exception>
 #include <iostream>
 
+#include "cli/command_suggestion.h"
 #include "cli/commands.h"
+#include "cli/file_access.h"
 
 namespace {
 
 int Status(ExitStatus status) { return static_cast<int>(status); }
+
+// Checked before parsing, so that a misspelt command gets a suggestion
+// rather than a list of unexpected arguments.
+void RefuseUnknownCommand(const CLI::App& app, int argc, char** argv) {
+  if (argc < 2 || argv[1][0] == '-') return;
+  std::vector<std::string> commands;
+  for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
+    commands.push_back(command->get_name());
+  }
+  if (std::find(commands.begin(), commands.end(), argv[1]) == commands.end()) {
+    throw InvalidInput(UnknownCommandMessage(argv[1], commands));
+  }
+}
 
 int Run(int argc, char** argv) {
   CLI::App app("Edits the item data of Pokémon Gold, Silver and Crystal ROM images.", "kestrune-cli");
@@ -21,6 +37,7 @@ int Run(int argc, char** argv) {
   AddDiffCommand(app, run);
   AddFixChecksumCommand(app, run);
 
+  RefuseUnknownCommand(app, argc, argv);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -28,7 +45,10 @@ int Run(int argc, char** argv) {
     const int helpStatus = app.exit(error);
     return error.get_exit_code() == 0 ? helpStatus : Status(ExitStatus::InvalidInput);
   }
-  return Status(run());
+  WatchStandardOutput();
+  const ExitStatus status = run();
+  FlushStandardOutput();
+  return Status(status);
 }
 
 }  // namespace
@@ -37,6 +57,13 @@ int main(int argc, char** argv) {
   try {
     return Run(argc, argv);
   } catch (const CliError& error) {
+    std::cerr << error.what() << "\n";
+    return Status(error.Status());
+  } catch (const std::ios_base::failure&) {
+    // The reason is read first, before anything else can change it.
+    const CliError error = StandardOutputError();
+    // The final flush at exit must not throw again.
+    std::cout.exceptions(std::ios::goodbit);
     std::cerr << error.what() << "\n";
     return Status(error.Status());
   } catch (const std::exception& error) {

@@ -27,15 +27,18 @@ RomSession::RomSession(const std::string& path) : path_(path) {
   if (!opened.enableFrames) {
     throw InvalidInput(Quoted(path_) + " is not a supported ROM (" + opened.label + ").");
   }
-  if (size < ItemDataEnd(TheEdition())) {
-    throw InvalidInput(Quoted(path_) + " is too short to hold the item tables of " + std::string(TheEdition().label) +
+  if (size < ItemDataEnd(RomEdition())) {
+    throw InvalidInput(Quoted(path_) + " is too short to hold the item tables of " + std::string(RomEdition().label) +
                        ".");
   }
 }
 
 ItemFields RomSession::Load(int item) {
   auto loaded = editor_.LoadItem(static_cast<int16_t>(item));
-  if (!loaded.fields) throw InvalidInput("Cannot load " + DescribeItem(item) + ": " + loaded.message);
+  if (!loaded.fields) {
+    const std::string message = "Cannot load " + DescribeItem(item) + ": " + loaded.message;
+    throw CliError(IsFileProblem(loaded.problem) ? ExitStatus::FileError : ExitStatus::InvalidInput, message);
+  }
   return *loaded.fields;
 }
 
@@ -49,7 +52,7 @@ void RomSession::Save(int item, const ItemFields& fields) {
   Load(item);
   const SaveOutcome outcome = editor_.SaveItem(fields);
   if (outcome.saved()) return;
-  // A failure's message already names the file; a refusal names the field.
-  if (outcome.kind == SaveOutcome::Kind::Failed) throw FileError(outcome.message);
+  // A file problem's message already names the file; a refusal names the field.
+  if (IsFileProblem(outcome.problem)) throw FileError(outcome.message);
   throw InvalidInput("Cannot save " + DescribeItem(item) + " in " + Quoted(path_) + ": " + outcome.message);
 }

@@ -21,10 +21,9 @@ class RomSession {
   ItemValues LoadValues(int item);
   // Writes `fields` into `item` through the core's checked Save.
   void Save(int item, const ItemFields& fields);
+  const Edition& RomEdition() const { return *editor_.OpenEdition(); }
 
  private:
-  const Edition& TheEdition() const { return *editor_.OpenEdition(); }
-
   std::string path_;
   RomItemEditor editor_;
 };

@@ -26,6 +26,13 @@ std::string PocketNumber(const std::string& text) {
 ExitStatus RunSet(const SetOptions& options) {
   const int item = ParseItem(options.item);
   if (options.given.empty()) throw InvalidInput("Give at least one field to set, such as --price 300.");
+  // An unset shell variable must not store 00.
+  for (const auto& [field, text] : options.given) {
+    if (text.empty()) {
+      throw InvalidInput("--" + std::string(FieldKey(field)) +
+                         " is given an empty value: give a value, or leave the option out to keep the field.");
+    }
+  }
   // The core leaves the pointer alone above item 179, so a value there would
   // be dropped without a word.
   if (options.given.count(Field::Asm) && !HasAsmEntry(item)) {
@@ -57,7 +64,9 @@ void AddSetCommand(CLI::App& app, CommandRun& run) {
   auto options = std::make_shared<SetOptions>();
   command->add_option("ROM", options->rom, "ROM image")->required();
   command->add_option("ITEM", options->item, "item number (1-255) or name")->required();
-  AddFieldOption(*command, *options, Field::Price, "N", "price, a whole number from 0 to 65535");
+  AddFieldOption(
+      *command, *options, Field::Price, "N",
+      "price, a whole number from -32768 to 65535; a negative value is stored as its 16-bit two's complement");
   AddFieldOption(*command, *options, Field::Effect, "HH", "effect byte, hex");
   AddFieldOption(*command, *options, Field::Variable, "HH", "variable byte, hex");
   AddFieldOption(*command, *options, Field::Options, "HH", "use byte (flags), hex");

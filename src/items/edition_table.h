@@ -22,18 +22,21 @@ inline constexpr int LastItemWithAsm = 179;
 struct Edition {
   std::string_view byte;   // two hex digits, compared as text
   std::string_view label;  // shown in the window's edition label
+  std::string_view name;   // short and lower-case, for files and command lines
   // Only these releases have their item tables at the offsets below; other
   // regions carry the same edition byte with the tables elsewhere.
   std::array<std::string_view, 2> gameCodes;
   int32_t itemTableBase;
   int32_t asmTableBase;
+  // Crystal's checksum blocks for the Stadium game hold bank flags too.
+  bool stadiumBaseBlock;
 };
 
 // Tried in this order.
 inline constexpr std::array<Edition, 3> EditionTable{{
-    {"47", "Pokémon Gold Version", {"AAUE", ""}, 0x68A0, 0xE7C0},
-    {"53", "Pokémon Silver Version", {"AAXE", ""}, 0x6866, 0xE7BE},
-    {"41", "Pokémon Crystal Version", {"BYTE", "BYTU"}, 0x67C1, 0xE73C},
+    {"47", "Pokémon Gold Version", "gold", {"AAUE", ""}, 0x68A0, 0xE7C0, false},
+    {"53", "Pokémon Silver Version", "silver", {"AAXE", ""}, 0x6866, 0xE7BE, false},
+    {"41", "Pokémon Crystal Version", "crystal", {"BYTE", "BYTU"}, 0x67C1, 0xE73C, true},
 }};
 
 inline constexpr std::string_view UnsupportedRomLabel = "Unsupported Rom";
@@ -46,6 +49,14 @@ constexpr const Edition* FindEdition(std::string_view versionByte, std::string_v
       if (!code.empty() && code == gameCode) return &edition;
     }
     return nullptr;
+  }
+  return nullptr;
+}
+
+// The edition with this short name, if any.
+constexpr const Edition* EditionNamed(std::string_view name) {
+  for (const Edition& edition : EditionTable) {
+    if (edition.name == name) return &edition;
   }
   return nullptr;
 }

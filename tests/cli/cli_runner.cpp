@@ -26,12 +26,14 @@ void WriteText(const std::filesystem::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
-CliRun RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& scratch) {
-  const auto outPath = scratch / "stdout.txt";
+CliRun RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& scratch,
+              const std::filesystem::path& out) {
+  const auto outPath = out.empty() ? scratch / "stdout.txt" : out;
   const auto errPath = scratch / "stderr.txt";
   std::string command = ShellQuoted(KESTRUNE_CLI_PATH);
   for (const std::string& argument : arguments) command += " " + ShellQuoted(argument);
-  command += " >" + ShellQuoted(outPath.string()) + " 2>" + ShellQuoted(errPath.string()) + " </dev/null";
+  command += (out.empty() ? " >" : " >>") + ShellQuoted(outPath.string()) + " 2>" + ShellQuoted(errPath.string()) +
+             " </dev/null";
   const int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadText(outPath), ReadText(errPath)};
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out.empty() ? ReadText(outPath) : "", ReadText(errPath)};
 }

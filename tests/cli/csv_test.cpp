@@ -45,14 +45,20 @@ TEST(Csv, WrittenRecordsReadBackTheSame) {
   EXPECT_EQ(Fields(ParseCsv(text, "items.csv")), expected);
 }
 
+// Whatever ends the lines, the records and the lines they start on are the same.
 TEST(Csv, RecordsKnowTheLineTheyStartOn) {
-  const auto records = ParseCsv("\xEF\xBB\xBFindex,name\r\n\r\n1,\"a\nb\"\n2,c\n\n3,d", "items.csv");
-  ASSERT_EQ(records.size(), 4u);
-  EXPECT_EQ(records[0].fields, (std::vector<std::string>{"index", "name"}));
-  EXPECT_EQ(records[1].line, 3u);
-  EXPECT_EQ(records[2].line, 5u);
-  EXPECT_EQ(records[3].line, 7u);
-  EXPECT_EQ(records[3].fields, (std::vector<std::string>{"3", "d"}));
+  for (const std::string ending : {"\n", "\r\n", "\r"}) {
+    std::string text = "index,name||1,\"a|b\"|2,c||3,d";
+    for (size_t at = text.find('|'); at != std::string::npos; at = text.find('|', at)) text.replace(at, 1, ending);
+    const auto records = ParseCsv(text, "items.csv");
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[0].fields, (std::vector<std::string>{"index", "name"}));
+    EXPECT_EQ(records[1].line, 3u);
+    EXPECT_EQ(records[1].fields, (std::vector<std::string>{"1", "a" + ending + "b"}));
+    EXPECT_EQ(records[2].line, 5u);
+    EXPECT_EQ(records[3].line, 7u);
+    EXPECT_EQ(records[3].fields, (std::vector<std::string>{"3", "d"}));
+  }
 }
 
 TEST(Csv, MalformedQuotesNameTheirLine) {

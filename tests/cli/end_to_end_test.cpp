@@ -4,10 +4,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "cli_runner.h"
 #include "items/edition_table.h"
 #include "rom_builder.h"
+#include "rom_io/stadium_checksums.h"
 
 namespace {
 
@@ -23,11 +25,14 @@ class CliTest : public ::testing::Test {
         .WithEdition(edition)
         .WithRecord(edition, 18, {0x2C, 0x01, 0x00, 0x14, 0x80, 0x01, 0x40})
         .WithAsmEntry(edition, 18, 0xC5, 0x6E)
+        .WithHeaderChecksum()
         .WriteTo(path);
     return path.string();
   }
   std::string PathOf(std::string_view name) const { return dir_.Path(name).string(); }
-  CliRun Run(const std::vector<std::string>& arguments) const { return RunCli(arguments, dir_.Root()); }
+  CliRun Run(const std::vector<std::string>& arguments, const std::filesystem::path& out = {}) const {
+    return RunCli(arguments, dir_.Root(), out);
+  }
 
   TempDir dir_;
 };
@@ -51,6 +56,7 @@ TEST_F(CliTest, VersionHelpAndBadUsage) {
   const std::vector<std::vector<std::string>> badUsage{
       {}, {"frobnicate"}, {"show", Rom()}, {"export", Rom(), "--format", "xml"}, {"set", Rom(), "18", "--colour", "1"}};
   for (const auto& arguments : badUsage) EXPECT_EQ(Run(arguments).status, 2) << arguments.size();
+  EXPECT_EQ(Run({"exprot", Rom()}).err, "There is no command \"exprot\"; did you mean \"export\"?\n");
 }
 
 TEST_F(CliTest, ExportEditImportExportShowsExactlyTheEdit) {
@@ -58,8 +64,9 @@ TEST_F(CliTest, ExportEditImportExportShowsExactlyTheEdit) {
     const auto rom = Rom(edition);
     ASSERT_EQ(Run({"export", rom, "-o", PathOf("before.csv")}).status, 0);
     const std::string before = ReadText(PathOf("before.csv"));
-    std::string edited = WithLine(before, "18,", "18,Potion,350,00,14,80,2,40,C56E");
-    edited = WithLine(edited, "200,", "200,TM 9,1,02,03,04,4,05,");
+    const std::string name(edition.name);
+    std::string edited = WithLine(before, "18,", "18,Potion,350,00,14,80,2,40,C56E," + name);
+    edited = WithLine(edited, "200,", "200,TM 9,1,02,03,04,4,05,," + name);
     WriteText(PathOf("edited.csv"), edited);
 
     const auto imported = Run({"import", rom, PathOf("edited.csv")});
@@ -77,10 +84,11 @@ TEST_F(CliTest, JsonExportImportsBackUnchangedAndCarriesEdits) {
   const auto bytes = ReadFileBytes(rom);
   const auto exported = Run({"export", rom, "--format", "json"});
   ASSERT_EQ(exported.status, 0);
-  EXPECT_NE(exported.out.find("\n{\"index\":18,\"name\":\"Potion\",\"price\":300,\"effect\":\"00\",\"variable\":\"14\","
-                              "\"options\":\"80\",\"pocket\":1,\"how\":\"40\",\"asm\":\"C56E\"},\n"),
-            std::string::npos);
-  EXPECT_NE(exported.out.find("\"asm\":null}\n]\n"), std::string::npos);
+  EXPECT_NE(
+      exported.out.find("\n{\"index\":18,\"name\":\"Potion\",\"price\":300,\"effect\":\"00\",\"variable\":\"14\","
+                        "\"options\":\"80\",\"pocket\":1,\"how\":\"40\",\"asm\":\"C56E\",\"edition\":\"gold\"},\n"),
+      std::string::npos);
+  EXPECT_NE(exported.out.find("\"asm\":null,\"edition\":\"gold\"}\n]\n"), std::string::npos);
   WriteText(PathOf("items.json"), exported.out);
   const auto same = Run({"import", rom, PathOf("items.json")});
   EXPECT_EQ(same.out, "0 fields in 0 items changed.\n");
@@ -90,7 +98,7 @@ TEST_F(CliTest, JsonExportImportsBackUnchangedAndCarriesEdits) {
   const auto edit = Run({"import", rom, PathOf("edit.json")});
   EXPECT_EQ(edit.status, 0) << edit.err;
   EXPECT_NE(edit.out.find("18 Potion how 40 -> 55\n"), std::string::npos);
-  EXPECT_NE(Run({"export", rom, "--format", "json"}).out.find("\"pocket\":1,\"how\":\"55\",\"asm\":\"C56E\"}"),
+  EXPECT_NE(Run({"export", rom, "--format", "json"}).out.find("\"pocket\":1,\"how\":\"55\",\"asm\":\"C56E\","),
             std::string::npos);
 }
 
@@ -140,6 +148,8 @@ TEST_F(CliTest, SetWithAnInvalidFieldIsRefusedAndWritesNothing) {
       {"18", "--asm", "PQ"},
       {"18", "--pocket", "256"},
       {"18", "--pocket", "Bag"},
+      {"18", "--asm", ""},
+      {"18", "--price", ""},
       {"180", "--asm", "0000"},
       {"18"},
       {"0", "--price", "1"},
@@ -191,37 +201,64 @@ TEST_F(CliTest, DiffListsEveryDifferingFieldItemByItem) {
   EXPECT_EQ(changed.status, 1);
   EXPECT_EQ(changed.out, "18 Potion price 300 -> 400\n18 Potion asm C56E -> C56F\n");
 
-  // A Crystal ROM given the Gold ROM's items compares equal, though its
-  // tables lie elsewhere.
+  // A Crystal ROM given the Gold ROM's items differs only in the pointers,
+  // which are addresses in each edition's own code; its tables lie elsewhere.
   const auto crystal = Rom(Crystal, "crystal.gbc", 9);
+  const auto crystalBytes = ReadFileBytes(crystal);
   EXPECT_EQ(Run({"diff", gold, crystal}).status, 1);
   ASSERT_EQ(Run({"export", gold, "-o", PathOf("gold.csv")}).status, 0);
-  ASSERT_EQ(Run({"import", crystal, PathOf("gold.csv")}).status, 0);
+  const auto refused = Run({"import", crystal, PathOf("gold.csv")});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("line 2: item 1 (Master Ball) comes from Pokémon Gold Version"), std::string::npos);
+  EXPECT_EQ(ReadFileBytes(crystal), crystalBytes);
+  ASSERT_EQ(Run({"import", crystal, PathOf("gold.csv"), "--across-editions"}).status, 0);
   const auto across = Run({"diff", gold, crystal});
-  EXPECT_EQ(across.status, 0);
-  EXPECT_EQ(across.out, "");
+  EXPECT_EQ(across.status, 1);
+  std::istringstream lines(across.out);
+  for (std::string line; std::getline(lines, line);) EXPECT_NE(line.find(" asm "), std::string::npos) << line;
 }
 
-TEST_F(CliTest, FixChecksumMakesInfoReportEqualChecksums) {
+TEST_F(CliTest, FixChecksumMakesInfoReportCurrentChecksums) {
   const auto rom = Rom();
   const auto before = ReadFileBytes(rom);
   const auto info = Run({"info", rom});
   EXPECT_EQ(info.status, 0);
-  EXPECT_NE(info.out.find("Edition          Pokémon Gold Version\n"), std::string::npos);
-  EXPECT_NE(info.out.find("Size             2097152 bytes\n"), std::string::npos);
-  EXPECT_NE(info.out.find("Known dump       none\n"), std::string::npos);
-  EXPECT_NE(info.out.find("Global checksum  stored 0x"), std::string::npos);
-  EXPECT_NE(info.out.find("(different)\nKnown"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("Edition            Pokémon Gold Version\n"), std::string::npos);
+  EXPECT_NE(info.out.find("\nGame code          AAUE\nSize               2097152 bytes\n"), std::string::npos);
+  EXPECT_NE(info.out.find("\nGlobal checksum    stored 0x"), std::string::npos);
+  EXPECT_NE(info.out.find(
+                "(different)\nStadium checksums  stale (256 half-banks; run fix-checksum)\nKnown dump         none\n"),
+            std::string::npos)
+      << info.out;
 
-  EXPECT_EQ(Run({"fix-checksum", rom}).status, 0);
-  EXPECT_NE(Run({"info", rom}).out.find("(equal)\nKnown"), std::string::npos);
+  const auto fixed = Run({"fix-checksum", rom});
+  EXPECT_EQ(fixed.status, 0);
+  EXPECT_NE(fixed.out.find("; Stadium checksums of 256 half-banks refreshed.\n"), std::string::npos) << fixed.out;
+  EXPECT_NE(Run({"info", rom}).out.find("(equal)\nStadium checksums  current\n"), std::string::npos);
   const auto after = ReadFileBytes(rom);
-  EXPECT_EQ(DifferingOffsets(before, after), (std::vector<size_t>{0x14E, 0x14F}));
+  for (size_t offset : DifferingOffsets(before, after)) {
+    EXPECT_TRUE(offset == 0x14E || offset == 0x14F || offset >= N64BlockOffset) << offset;
+  }
 
   const auto again = Run({"fix-checksum", rom});
   EXPECT_EQ(again.status, 0);
-  EXPECT_NE(again.out.find("is already"), std::string::npos);
+  EXPECT_NE(again.out.find("is already current"), std::string::npos);
   EXPECT_EQ(ReadFileBytes(rom), after);
+
+  // The item table lies in half-bank 3; the last half-bank holds the sums.
+  ASSERT_EQ(Run({"set", rom, "18", "--price", "1"}).status, 0);
+  EXPECT_NE(Run({"info", rom}).out.find("Stadium checksums  stale (2 half-banks; run fix-checksum)\n"),
+            std::string::npos);
+}
+
+// A CSV file is long enough to hold a header's bytes, but is no ROM.
+TEST_F(CliTest, FixChecksumWritesIntoNothingButARomImage) {
+  ASSERT_EQ(Run({"export", Rom(), "-o", PathOf("items.csv")}).status, 0);
+  const auto text = ReadFileBytes(PathOf("items.csv"));
+  const auto run = Run({"fix-checksum", PathOf("items.csv")});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("is not a Game Boy ROM image"), std::string::npos) << run.err;
+  EXPECT_EQ(ReadFileBytes(PathOf("items.csv")), text);
 }
 
 TEST_F(CliTest, FilesThatCannotBeReadOrWritten) {
@@ -235,8 +272,21 @@ TEST_F(CliTest, FilesThatCannotBeReadOrWritten) {
   EXPECT_EQ(Run({"info", dir_.Root().string()}).status, 3);
   const auto noFolder = Run({"export", rom, "-o", PathOf("no/such/folder.csv")});
   EXPECT_EQ(noFolder.status, 3);
-  EXPECT_EQ(noFolder.err, "Cannot write \"" + PathOf("no/such/folder.csv") + "\".\n");
-  EXPECT_EQ(Run({"show", missing, "1"}).err, "Cannot read \"" + missing + "\": there is no such file.\n");
+  EXPECT_EQ(noFolder.err, "Cannot write \"" + PathOf("no/such/folder.csv") + "\": No such file or directory.\n");
+  EXPECT_EQ(Run({"show", missing, "1"}).err, "Cannot read \"" + missing + "\": No such file or directory.\n");
+  const auto full = Run({"export", rom}, "/dev/full");
+  EXPECT_EQ(full.status, 3);
+  EXPECT_EQ(full.err, "Cannot write to standard output: No space left on device.\n");
+}
+
+TEST_F(CliTest, NoOutputMayBeAnInput) {
+  const auto rom = Rom();
+  const auto bytes = ReadFileBytes(rom);
+  std::filesystem::create_hard_link(rom, PathOf("hard.gbc"));
+  EXPECT_EQ(Run({"export", rom, "-o", PathOf("hard.gbc")}).status, 2);
+  EXPECT_EQ(Run({"import", rom, rom}).status, 2);
+  EXPECT_EQ(Run({"show", rom, "18"}, rom).status, 2);
+  EXPECT_EQ(ReadFileBytes(rom), bytes);
 }
 
 TEST_F(CliTest, ReadOnlyRomIsAFileError) {
@@ -245,7 +295,7 @@ TEST_F(CliTest, ReadOnlyRomIsAFileError) {
   std::filesystem::permissions(rom, std::filesystem::perms::owner_read);
   const auto set = Run({"set", rom, "18", "--price", "1"});
   EXPECT_EQ(set.status, 3);
-  EXPECT_EQ(set.err, "Cannot save to \"" + rom + "\": the file cannot be opened for writing.\n");
+  EXPECT_EQ(set.err, "Cannot save to \"" + rom + "\": Permission denied.\n");
   EXPECT_EQ(Run({"fix-checksum", rom}).status, 3);
   EXPECT_EQ(Run({"show", rom, "18"}).status, 0);
 }
@@ -253,7 +303,7 @@ TEST_F(CliTest, ReadOnlyRomIsAFileError) {
 TEST_F(CliTest, RomsWithoutItemTablesAreRefused) {
   const auto unsupported = PathOf("other.gbc");
   RomBuilder().WithEditionByte(0x61).WriteTo(unsupported);
-  EXPECT_NE(Run({"info", unsupported}).out.find("Edition          Unsupported Rom\n"), std::string::npos);
+  EXPECT_NE(Run({"info", unsupported}).out.find("Edition            Unsupported Rom\n"), std::string::npos);
   const auto show = Run({"show", unsupported, "1"});
   EXPECT_EQ(show.status, 2);
   EXPECT_EQ(show.err, "\"" + unsupported + "\" is not a supported ROM (Unsupported Rom).\n");

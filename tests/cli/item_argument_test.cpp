@@ -11,10 +11,23 @@ TEST(ItemArgument, NumbersAndNames) {
     const char* text;
     int item;
   } cases[] = {
-      {"1", 1},       {"255", 255},        {"018", 18},
-      {"Potion", 18}, {"POTION", 18},      {"poké ball", 5},
-      {"tm 50", 242}, {"King's Rock", 82}, {"nothing", 255} /* item 0 has no record, so only 255 is meant */,
-      {"Max Elixer", 21}, {"Max Ether", 64},
+      {"1", 1},
+      {"255", 255},
+      {"018", 18},
+      {"Potion", 18},
+      {"POTION", 18},
+      {"poké ball", 5},
+      {"tm 50", 242},
+      {"King's Rock", 82},
+      {"nothing", 255} /* item 0 has no record, so only 255 is meant */,
+      {"Max Elixer", 21},
+      {"Max Ether", 64},
+      {"POKÉ BALL", 5},
+      {"poke ball", 5},
+      {"Poké b", 5},
+      {"clear bell", 70},
+      {"POKEDOLL", 37},
+      {"tm 5", 196} /* a whole name goes before the names it begins */,
   };
   for (const auto& c : cases) EXPECT_EQ(ParseItem(c.text), c.item) << c.text;
 }
@@ -24,10 +37,18 @@ TEST(ItemArgument, RefusesWithTheNumbersOfARepeatedName) {
     const char* text;
     const char* message;
   } cases[] = {
-      {"duplicate", "The name \"duplicate\" stands at items 195, 220: give the item's number."},
+      {"duplicate", "The name \"Duplicate\" stands at items 195, 220: give the item's number."},
+      {"max e", "\"max e\" begins several names: Max Elixer (21), Max Ether (64)."},
       {"0", "There is no item \"0\": give a number from 1 to 255 or an item's name."},
       {"256", "There is no item \"256\": give a number from 1 to 255 or an item's name."},
       {"", "There is no item \"\": give a number from 1 to 255 or an item's name."},
+      {"poké", "\"poké\" begins several names: Poké Ball (5), pokeDoll (37)."},
+      {"hm",
+       "\"hm\" begins several names: HM 1 (243), HM 2 (244), HM 3 (245), HM 4 (246), HM 5 (247), HM 6 (248) and "
+       "1 more."},
+      {"teru",
+       "The name \"Teru-Sama\" stands at items 6, 25, 45, 50, 56, 90, 100, 120, 135, 136, 137, 141, 142, 145, "
+       "147, 148, 149, 153, 154, 155, 162, 171, 176, 179, 190, 250, 251, 252, 253, 254: give the item's number."},
   };
   for (const auto& c : cases) {
     try {

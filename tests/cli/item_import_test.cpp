@@ -34,28 +34,35 @@ Given AsGiven(int item, const ItemValues& values) {
   return given;
 }
 
+// Also after an editor has put a byte order mark in front.
 TEST(ItemImport, ReadsBackWhatEitherExportWrote) {
   const auto rows = MadeUpRows(3);
-  for (const std::string& text : {ExportCsv(rows), ExportJson(rows)}) {
-    const ImportFile file = ParseImport(text, "items");
-    EXPECT_TRUE(file.problems.empty()) << file.problems.front();
-    ASSERT_EQ(file.rows.size(), rows.size());
-    for (size_t i = 0; i < rows.size(); ++i) {
-      EXPECT_EQ(file.rows[i].item, rows[i].item);
-      EXPECT_EQ(file.rows[i].given, AsGiven(rows[i].item, rows[i].values)) << rows[i].item;
+  const Edition& silver = EditionTable[1];
+  for (const std::string& exported : {ExportCsv(rows, silver), ExportJson(rows, silver)}) {
+    for (const std::string& text : {exported, "\xEF\xBB\xBF" + exported}) {
+      const ImportFile file = ParseImport(text, "items");
+      EXPECT_TRUE(file.problems.empty()) << file.problems.front();
+      ASSERT_EQ(file.rows.size(), rows.size());
+      for (size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(file.rows[i].item, rows[i].item);
+        EXPECT_EQ(file.rows[i].given, AsGiven(rows[i].item, rows[i].values)) << rows[i].item;
+        EXPECT_EQ(file.rows[i].edition, &silver);
+      }
     }
   }
 }
 
 TEST(ItemImport, TakesOnlyTheColumnsAndRowsGiven) {
-  const std::string csv = "pocket,index\nkey,18\n3,5\n";
-  const std::string json = R"([{"pocket": "key", "index": 18}, {"index": 5, "pocket": 3, "asm": null}])";
+  // An empty cell keeps its field, as a missing column or a null does.
+  const std::string csv = "pocket,index,price,effect,edition\nkey,18,,,\n3,5,,,\n";
+  const std::string json = R"([{"pocket": "key", "index": 18}, {"index": 5, "pocket": 3, "asm": null, "price": null}])";
   for (const std::string& text : {csv, json}) {
     const ImportFile file = ParseImport(text, "items");
     ASSERT_TRUE(file.problems.empty()) << file.problems.front();
     ASSERT_EQ(file.rows.size(), 2u);
     EXPECT_EQ(file.rows[0].item, 18);
     EXPECT_EQ(file.rows[1].item, 5);
+    EXPECT_EQ(file.rows[0].edition, nullptr);
     Given pocketOnly;
     pocketOnly[static_cast<size_t>(Field::Pocket)] = "2";
     EXPECT_EQ(file.rows[0].given, pocketOnly);
@@ -100,8 +107,31 @@ TEST(ItemImport, NamesEveryBadRowAndColumn) {
         "\"f\" entry 1: there is no key \"size\".", "\"f\" entry 2: \"index\" must be an item number from 1 to 255.",
         "\"f\" entry 3: an entry must be an object.",
         "\"f\" entry 4: index \"256\" is not an item number from 1 to 255."}},
+      {R"([{"index": 1}, {"index": 2, "price": 1, "price": 2}])",
+       {"\"f\" entry 2: the key \"price\" stands twice in one object."}},
+      {"index,edition\n1,Gold\n",
+       {"\"f\" line 2, edition: there is no edition \"Gold\"; give gold, silver or crystal."}},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseImport(c.text, "f").problems, c.problems) << c.text;
+}
+
+TEST(ItemImport, RowsOfAnotherEditionAreRefusedOrLoseTheirPointer) {
+  const Edition& gold = EditionTable[0];
+  const std::string text = "index,price,asm,edition\n1,5,1234,gold\n2,6,1234,crystal\n3,7,1234,\n";
+  ImportFile refused = ParseImport(text, "f");
+  EXPECT_EQ(
+      MatchEditions(refused, "f", gold, false),
+      std::vector<std::string>{"\"f\" line 3: item 2 (Ultra Ball) comes from Pokémon Crystal Version, the ROM is "
+                               "Pokémon Gold Version; give --across-editions to import it without its ASM pointer."});
+
+  ImportFile across = ParseImport(text, "f");
+  EXPECT_TRUE(MatchEditions(across, "f", gold, true).empty());
+  const auto pointer = static_cast<size_t>(Field::Asm);
+  const auto price = static_cast<size_t>(Field::Price);
+  EXPECT_EQ(across.rows[0].given[pointer], "1234");
+  EXPECT_EQ(across.rows[1].given[pointer], std::nullopt);
+  EXPECT_EQ(across.rows[1].given[price], "6");
+  EXPECT_EQ(across.rows[2].given[pointer], "1234");
 }
 
 TEST(ItemImport, UnreadableFilesStopAtOnce) {

@@ -9,6 +9,7 @@
 #include "items/edition_table.h"
 #include "items/item_names.h"
 #include "rom_builder.h"
+#include "rom_io/stadium_checksums.h"
 
 namespace {
 
@@ -83,6 +84,9 @@ int main(int argc, char* argv[]) {
     if (HasAsmEntry(item))
       rom.WithAsmEntry(gold, item, static_cast<uint8_t>(address & 0xFF), static_cast<uint8_t>(address >> 8));
   }
-  rom.WriteTo(argv[1]);
+  // Every checksum current, as in a freshly built ROM.
+  std::vector<uint8_t> bytes = rom.WithHeaderChecksum().Bytes();
+  RefreshChecksums(bytes, StadiumBlocks::N64Only);
+  WriteFileBytes(argv[1], bytes);
   return 0;
 }

@@ -1,5 +1,7 @@
 #include "rom_builder.h"
 
+#include "rom_io/rom_header.h"
+
 #include <atomic>
 #include <fstream>
 #include <random>
@@ -14,6 +16,13 @@ RomBuilder& RomBuilder::WithByte(size_t offset, uint8_t value) {
   if (offset < bytes_.size()) bytes_[offset] = value;
   return *this;
 }
+
+RomBuilder& RomBuilder::WithCountingBytes(uint32_t modulus) {
+  for (size_t at = 0; at < bytes_.size(); ++at) bytes_[at] = static_cast<uint8_t>(at % modulus);
+  return *this;
+}
+
+RomBuilder& RomBuilder::WithHeaderChecksum() { return WithByte(HeaderChecksumOffset, HeaderChecksum(bytes_)); }
 
 RomBuilder& RomBuilder::WithEditionByte(uint8_t value) { return WithByte(EditionByteOffset, value); }
 
@@ -54,8 +63,7 @@ TempDir::~TempDir() {
   for (auto it = std::filesystem::recursive_directory_iterator(root_, ignored);
        it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
     std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add | std::filesystem::perm_options::nofollow,
-                                 ignored);
+                                 std::filesystem::perm_options::add | std::filesystem::perm_options::nofollow, ignored);
   }
   std::filesystem::remove_all(root_, ignored);
 }

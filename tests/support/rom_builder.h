@@ -24,6 +24,10 @@ class RomBuilder {
   RomBuilder& WithRecord(const Edition& edition, int item, const std::array<uint8_t, 7>& record);
   RomBuilder& WithAsmEntry(const Edition& edition, int item, uint8_t first, uint8_t second);
   RomBuilder& WithByte(size_t offset, uint8_t value);
+  // Every byte becomes its offset modulo `modulus`.
+  RomBuilder& WithCountingBytes(uint32_t modulus);
+  // Makes the header checksum at 0x14D fit the header as it now stands.
+  RomBuilder& WithHeaderChecksum();
 
   const std::vector<uint8_t>& Bytes() const { return bytes_; }
   void WriteTo(const std::filesystem::path& path) const;

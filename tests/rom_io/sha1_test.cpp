@@ -1,4 +1,4 @@
-#include "cli/sha1.h"
+#include "rom_io/sha1.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +24,17 @@ TEST(Sha1, LengthsAroundTheBlockEdges) {
       {120, "f34c1488385346a55709ba056ddd08280dd4c6d6"},
   };
   for (const auto& c : cases) EXPECT_EQ(Sha1Hex(std::vector<uint8_t>(c.length, 'a')), c.digest) << c.length;
+}
+
+TEST(Sha1, PiecesOfAnySizeGiveTheDigestOfTheWhole) {
+  std::vector<uint8_t> bytes(1000);
+  for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 7);
+  for (size_t piece : {size_t{1}, size_t{63}, size_t{64}, size_t{65}, size_t{999}}) {
+    Sha1 sha1;
+    for (size_t at = 0; at < bytes.size(); at += piece)
+      sha1.Update(bytes.data() + at, std::min(piece, bytes.size() - at));
+    EXPECT_EQ(sha1.HexDigest(), Sha1Hex(bytes)) << piece;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,25 @@
+#include "cli/rom_session.h"
+
+#include <gtest/gtest.h>
+
+#include "cli/cli_error.h"
+#include "rom_builder.h"
+
+namespace {
+
+// The pointer table of item 179 ends last; a file one byte shorter must not
+// be read as if it held the whole table.
+TEST(RomSession, RefusesAFileOneByteTooShortForTheLastPointer) {
+  TempDir dir;
+  for (const Edition& edition : EditionTable) {
+    const auto end = static_cast<size_t>(AsmEntryAddress(edition.asmTableBase, LastItemWithAsm) + AsmEntrySize);
+    const auto path = dir.Path(std::string(edition.name) + ".gbc");
+    RomBuilder(end - 1).WithEdition(edition).WriteTo(path);
+    EXPECT_THROW(RomSession{path.string()}, CliError) << edition.label;
+    RomBuilder(end).WithEdition(edition).WriteTo(path);
+    RomSession session(path.string());
+    EXPECT_EQ(session.Load(LastItemWithAsm).ASM.size(), 4u) << edition.label;
+  }
+}
+
+}  // namespace
