@@ -2,7 +2,7 @@
 # runs every test. Both install what is missing first.
 PRESET ?= debug
 
-.PHONY: deps build run test asan release package bench windows clean
+.PHONY: deps build run test asan release package bench bench-smoke windows clean
 
 deps:
 	./scripts/install-deps
@@ -29,9 +29,22 @@ package: deps
 	cmake --build --preset package
 	cpack --preset package
 
-bench:
-	$(MAKE) build PRESET=release
-	./build/release/bench/kestrune_bench
+# Every benchmark, with the ratios to their floors; docs/PERFORMANCE.md says
+# what the numbers mean.
+bench: deps
+	cmake --preset release
+	cmake --build --preset release --target kestrune_bench
+	./build/release/bench/kestrune_bench --benchmark_repetitions=9 \
+	  --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
+	./scripts/bench-startup
+
+# Each benchmark once, as briefly as it can run: shows that they build and
+# run, and judges no time.
+bench-smoke: deps
+	cmake --preset release
+	cmake --build --preset release --target kestrune_bench
+	./build/release/bench/kestrune_bench --benchmark_min_time=0
+	WARMUP=0 ./scripts/bench-startup 1
 
 # dist/windows: kestrune.exe and kestrune-cli.exe, cross-built with MinGW-w64.
 windows: deps

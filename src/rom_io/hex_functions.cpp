@@ -41,6 +41,8 @@ std::string ReadHexBytes(const std::string& path, int32_t offset, int32_t count)
 
   const int64_t size = RegularFileSize(path).value_or(0);
   std::ifstream file;
+  // Unbuffered, so that each byte costs one small read and not a block of the file.
+  file.rdbuf()->pubsetbuf(nullptr, 0);
   if (size > 0) file.open(FilePath(path), std::ios::binary);
 
   uint8_t held = 0;
