@@ -14,18 +14,7 @@ constexpr DWORD ExStyle = WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME;
 constexpr int FirstControlId = 3000;
 
 void Register() {
-  static const bool registered = [] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = ClassName;
-    windowClass.hIcon = ProgramIcon(SM_CXICON);
-    windowClass.hIconSm = ProgramIcon(SM_CXSMICON);
-    return RegisterClassExW(&windowClass) != 0;
-  }();
+  static const bool registered = (RegisterProgramWindowClass(ClassName, DefWindowProcW), true);
   (void)registered;
 }
 

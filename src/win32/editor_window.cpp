@@ -24,19 +24,6 @@ constexpr int FirstControlId = 2000;
 constexpr int CompletionId = 2999;
 constexpr int KnownPockets = static_cast<int>(PocketCount);
 
-void Register(WNDPROC procedure) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  windowClass.lpszClassName = ClassName;
-  windowClass.hIcon = ProgramIcon(SM_CXICON);
-  windowClass.hIconSm = ProgramIcon(SM_CXSMICON);
-  RegisterClassExW(&windowClass);
-}
-
 std::wstring EntryCaption(const MenuEntry& entry) {
   std::wstring caption = Wide(entry.caption);
   if (entry.shortcutKey != 0) caption += std::wstring(L"\tCtrl+") + static_cast<wchar_t>(entry.shortcutKey);
@@ -74,7 +61,7 @@ int Editor::CommandId(std::string_view entry) {
 
 Editor::Editor(DialogSource dialogs, MessageSink showMessage)
     : dialogs_(std::move(dialogs)), showMessage_(std::move(showMessage)) {
-  static const bool registered = (Register(&Editor::Procedure), true);
+  static const bool registered = (RegisterProgramWindowClass(ClassName, &Editor::Procedure), true);
   (void)registered;
   window_ = CreateWindowExW(0, ClassName, Wide(EditorForm().caption).c_str(), Style, CW_USEDEFAULT, CW_USEDEFAULT,
                             0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);

@@ -30,3 +30,16 @@ HICON ProgramIcon(int metric) {
   const int size = GetSystemMetrics(metric);
   return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON, size, size, LR_SHARED));
 }
+
+void RegisterProgramWindowClass(const wchar_t* name, WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  windowClass.lpszClassName = name;
+  windowClass.hIcon = ProgramIcon(SM_CXICON);
+  windowClass.hIconSm = ProgramIcon(SM_CXSMICON);
+  RegisterClassExW(&windowClass);
+}

@@ -15,3 +15,7 @@ int RunMessageLoop(HWND mainWindow, HACCEL accelerators);
 // The icon of the program file, at the size the system wants for `metric`
 // (SM_CXICON or SM_CXSMICON).
 HICON ProgramIcon(int metric);
+
+// Registers a window class of the program: its icon, the dialog face colour
+// and `procedure`.
+void RegisterProgramWindowClass(const wchar_t* name, WNDPROC procedure);
