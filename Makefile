@@ -37,6 +37,7 @@ bench: deps
 	./build/release/bench/kestrune_bench --benchmark_repetitions=9 \
 	  --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
 	./scripts/bench-startup
+	./scripts/bench-startup-wine
 
 # Each benchmark once, as briefly as it can run: shows that they build and
 # run, and judges no time.
