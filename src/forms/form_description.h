@@ -27,11 +27,11 @@ struct TwipsBox {
 };
 
 struct ControlDescription {
-  std::string_view name;
+  std::string_view name{};
   ControlKind kind = ControlKind::Label;
-  std::string_view container;  // a frame's name, or empty for the window's client area
-  std::string_view caption;
-  TwipsBox rect;
+  std::string_view container{};  // a frame's name, or empty for the window's client area
+  std::string_view caption{};
+  TwipsBox rect{};
   int tabIndex = -1;  // -1: takes no part in the tab order
   bool enabledAtStart = true;
   int maxLength = 0;  // characters a text box takes; 0: no limit

@@ -36,7 +36,7 @@ void ItemCompletion::Update() {
   const int rows = std::min<int>(ShownRows, static_cast<int>(items.size()));
   SetWindowPos(list_, HWND_TOP, box.left, box.top + editHeight, box.right - box.left, rows * rowHeight + 4,
                SWP_SHOWWINDOW | SWP_NOACTIVATE);
-  SendMessageW(list_, WM_SETFONT, SendMessageW(chooser_, WM_GETFONT, 0, 0), TRUE);
+  SendMessageW(list_, WM_SETFONT, static_cast<WPARAM>(SendMessageW(chooser_, WM_GETFONT, 0, 0)), TRUE);
 }
 
 bool ItemCompletion::Accept() {

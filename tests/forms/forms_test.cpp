@@ -24,7 +24,9 @@ TEST_P(DesignTest, IsConsistent) {
   std::set<int> tabIndices;
   for (const ControlDescription& control : form.controls) {
     EXPECT_TRUE(names.insert({control.name, control.index}).second) << control.name;
-    if (control.tabIndex >= 0) EXPECT_TRUE(tabIndices.insert(control.tabIndex).second) << control.name;
+    if (control.tabIndex >= 0) {
+      EXPECT_TRUE(tabIndices.insert(control.tabIndex).second) << control.name;
+    }
     TwipsBox room{0, 0, form.clientWidth, form.clientHeight};
     if (!control.container.empty()) {
       ASSERT_TRUE(names.contains({control.container, 0})) << control.name;

@@ -36,7 +36,7 @@ class EditorWindowTest : public ::testing::Test {
     return path;
   }
   HWND Control(const char* name) const { return editor_.Control(name); }
-  void Menu(const char* entry) { SendMessageW(editor_.Window(), WM_COMMAND, Editor::CommandId(entry), 0); }
+  void Menu(const char* entry) { SendMessageW(editor_.Window(), WM_COMMAND, static_cast<WPARAM>(Editor::CommandId(entry)), 0); }
   void Open(const std::filesystem::path& path) {
     dialogs_.answers.push_back(Utf8Text(path));
     Menu("Open");
