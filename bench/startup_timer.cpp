@@ -18,6 +18,8 @@
 
 namespace {
 
+constexpr int GiveUpSeconds = 30;
+
 struct Sample {
   double milliseconds;
   double mebibytes;
@@ -81,6 +83,12 @@ Sample RunOnce(const std::wstring& program) {
     }
     window = VisibleWindowOf(process.dwProcessId);
     if (window != nullptr && WaitForInputIdle(process.hProcess, 0) == 0 && Painted(window)) break;
+    QueryPerformanceCounter(&end);
+    if (Seconds(end.QuadPart - start.QuadPart) > GiveUpSeconds) {
+      std::fwprintf(stderr, L"%ls showed no painted window in %d seconds.\n", program.c_str(), GiveUpSeconds);
+      TerminateProcess(process.hProcess, 1);
+      std::exit(1);
+    }
     Sleep(1);
   }
   QueryPerformanceCounter(&end);
