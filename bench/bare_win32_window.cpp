@@ -26,9 +26,9 @@ std::wstring Wide(std::string_view text) {
 }
 
 HWND Add(HWND parent, const wchar_t* kind, const wchar_t* text, DWORD style, DWORD exStyle, Box box, HFONT font) {
-  HWND control = CreateWindowExW(exStyle, kind, text, WS_CHILD | WS_VISIBLE | style, Pixels(box.left),
-                                 Pixels(box.top), Pixels(box.width), Pixels(box.height), parent, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
+  HWND control =
+      CreateWindowExW(exStyle, kind, text, WS_CHILD | WS_VISIBLE | style, Pixels(box.left), Pixels(box.top),
+                      Pixels(box.width), Pixels(box.height), parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return control;
 }
@@ -40,7 +40,8 @@ void AddEdit(HWND parent, Box box, int maxLength, HFONT font) {
 
 template <typename Names>
 void Fill(HWND list, const Names& names) {
-  for (const std::string_view name : names) SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(name).c_str()));
+  for (const std::string_view name : names)
+    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(name).c_str()));
 }
 
 HMENU Menus() {
@@ -71,8 +72,8 @@ void AddControls(HWND window) {
                 {L"Item", {120, 960, 3255, 735}}};
   for (const auto& frame : frames) Add(window, L"BUTTON", frame.caption, BS_GROUPBOX, 0, frame.box, font);
   Add(window, L"STATIC", L"None", SS_LEFT, 0, {240, 360, 3015, 255}, font);
-  for (const Box box : {Box{2760, 2880, 495, 375}, Box{1800, 2880, 495, 375}, Box{2760, 2040, 495, 375},
-                        Box{1800, 2040, 495, 375}}) {
+  for (const Box box :
+       {Box{2760, 2880, 495, 375}, Box{1800, 2880, 495, 375}, Box{2760, 2040, 495, 375}, Box{1800, 2040, 495, 375}}) {
     AddEdit(window, box, ByteMaxChars, font);
   }
   AddEdit(window, {240, 2040, 1095, 375}, PriceMaxChars, font);
@@ -104,9 +105,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   RegisterClassExW(&windowClass);
   RECT frame{0, 0, Pixels(3510), Pixels(4305)};
   AdjustWindowRectEx(&frame, Style, TRUE, 0);
-  HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Kestrune", Style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                frame.right - frame.left, frame.bottom - frame.top, nullptr, Menus(), instance,
-                                nullptr);
+  HWND window =
+      CreateWindowExW(0, windowClass.lpszClassName, L"Kestrune", Style, CW_USEDEFAULT, CW_USEDEFAULT,
+                      frame.right - frame.left, frame.bottom - frame.top, nullptr, Menus(), instance, nullptr);
   AddControls(window);
   ShowWindow(window, show);
   MSG message;

@@ -8,6 +8,7 @@
 // The two run alternately, each pair in the other order from the last; the
 // medians, their ratios and the median of the paired ratios are printed.
 #include <windows.h>
+// After windows.h, whose types it uses.
 #include <psapi.h>
 
 #include <algorithm>
@@ -146,7 +147,8 @@ int wmain(int argc, wchar_t* argv[]) {
   // Each pair ran close together in time, so its ratio shifts less with the
   // machine's load than the ratio of the medians does.
   std::vector<double> pairRatios;
-  for (size_t i = 0; i < programSamples.size(); ++i) pairRatios.push_back(programSamples[i].milliseconds / floorSamples[i].milliseconds);
+  for (size_t i = 0; i < programSamples.size(); ++i)
+    pairRatios.push_back(programSamples[i].milliseconds / floorSamples[i].milliseconds);
   std::printf("Under Wine, median of %d runs each:\n", runs);
   PrintLine("first paint", "ms", Median(Column(programSamples, &Sample::milliseconds)),
             Median(Column(floorSamples, &Sample::milliseconds)), " (target <= 1.5x)");
