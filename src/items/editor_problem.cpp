@@ -6,9 +6,9 @@ namespace {
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
-// "the item table", "the item-use pointer table" or both.
+// "the item table", "the ASM pointer table" or both.
 std::string MissingTables(const ProblemDetails& details) {
-  const std::string items = "the item table", pointers = "the item-use pointer table";
+  const std::string items = "the item table", pointers = "the ASM pointer table";
   if (details.itemTableMissing && details.pointerTableMissing) return items + " and " + pointers;
   return details.itemTableMissing ? items : pointers;
 }

@@ -5,7 +5,6 @@
 
 #include "items/field_codec.h"
 #include "items/item_encoding.h"
-#include "items/table_places.h"
 #include "rom_io/file_image.h"
 #include "rom_io/hex_functions.h"
 #include "rom_io/rom_file.h"

@@ -9,6 +9,7 @@
 #include "items/editor_problem.h"
 #include "items/item_name_list.h"
 #include "items/item_table_finder.h"
+#include "items/table_places.h"
 #include "items/item_fields.h"
 #include "items/save_outcome.h"
 
@@ -29,7 +30,7 @@ class RomItemEditor {
     std::error_code cause;
     // Where the tables were found away from the clean game's places; empty
     // for a ROM laid out as the clean game is.
-    std::vector<std::string> tablePlaces;
+    std::vector<TablePlace> tablePlaces;
   };
 
   struct LoadResult {

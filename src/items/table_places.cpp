@@ -11,20 +11,20 @@ std::string OffsetText(int32_t offset) {
   return text;
 }
 
-void DescribeTable(std::vector<std::string>& lines, const std::string& table, std::optional<int32_t> found,
+void DescribeTable(std::vector<TablePlace>& places, const std::string& table, std::optional<int32_t> found,
                    int32_t standard) {
   if (!found) {
-    lines.push_back(table + " not found");
+    places.push_back({table, "not found"});
   } else if (*found != standard) {
-    lines.push_back(table + " " + OffsetText(*found) + ", moved from " + OffsetText(standard));
+    places.push_back({table, OffsetText(*found) + ", moved from " + OffsetText(standard)});
   }
 }
 
 }  // namespace
 
-std::vector<std::string> DescribeTablePlaces(const Edition& edition, const ItemTables& tables) {
-  std::vector<std::string> lines;
-  DescribeTable(lines, "Item table", tables.items, edition.itemTableBase);
-  DescribeTable(lines, "Item-use pointer table", tables.pointers, edition.asmTableBase);
-  return lines;
+std::vector<TablePlace> DescribeTablePlaces(const Edition& edition, const ItemTables& tables) {
+  std::vector<TablePlace> places;
+  DescribeTable(places, "Item table", tables.items, edition.itemTableBase);
+  DescribeTable(places, "ASM pointer table", tables.pointers, edition.asmTableBase);
+  return places;
 }

@@ -7,7 +7,14 @@
 #include "items/item_table_finder.h"
 
 // What a user is told about a ROM whose tables are not where the clean game
-// has them: a line for each table found elsewhere ("Item table 0x68A5,
-// moved from 0x68A0") or not found. Nothing for a ROM laid out as the clean
-// game is.
-std::vector<std::string> DescribeTablePlaces(const Edition& edition, const ItemTables& tables);
+// has them: for each table found elsewhere or not found, its name and where
+// it is ("Item table", "0x68A5, moved from 0x68A0"). Nothing for a ROM laid
+// out as the clean game is.
+struct TablePlace {
+  std::string table, place;
+
+  // "Item table 0x68A5, moved from 0x68A0"
+  std::string Text() const { return table + " " + place; }
+  bool operator==(const TablePlace&) const = default;
+};
+std::vector<TablePlace> DescribeTablePlaces(const Edition& edition, const ItemTables& tables);

@@ -4,6 +4,7 @@
 #include <QCompleter>
 
 #include "forms/item_choice.h"
+#include "items/item_name_list.h"
 #include "items/item_names.h"
 #include "ui/qt_text.h"
 
@@ -19,6 +20,13 @@ void FillItemList(QComboBox& list) {
   completer->setCompletionMode(QCompleter::PopupCompletion);
   list.setCompleter(completer);
   list.setCurrentIndex(-1);
+}
+
+void ShowItemNames(QComboBox& list, const ItemNameList& names) {
+  for (int item = 0; item < list.count(); ++item) {
+    const QString name = FromUtf8(names[static_cast<size_t>(item)]);
+    if (list.itemText(item) != name) list.setItemText(item, name);
+  }
 }
 
 int16_t SelectedItem(const QComboBox& list) { return ChosenItem(list.currentIndex(), ToUtf8(list.currentText())); }

@@ -46,7 +46,7 @@ TEST(EditorProblem, Wording) {
        "Kestrune cannot find the item table in this ROM: the game's code that reads it has been changed. Nothing was "
        "read or written."},
       {EditorProblem::TablesNotFound, noTables,
-       "Kestrune cannot find the item table and the item-use pointer table in this ROM: the game's code that reads "
+       "Kestrune cannot find the item table and the ASM pointer table in this ROM: the game's code that reads "
        "them has been changed. Nothing was read or written."},
       {EditorProblem::TablesMoved, saving,
        "Cannot save to \"rom.gbc\": the file has changed since it was opened, and its item tables are no longer where "

@@ -17,10 +17,10 @@ const Edition& Crystal = EditionTable[2];
 ItemTables Find(const RomBuilder& rom) { return FindItemTables(rom.Bytes()); }
 
 // A Gold image with `length` bytes of its code at `from` copied to `to` as well.
-RomBuilder WithCodeCopied(int32_t from, int32_t length, int32_t to) {
+RomBuilder WithCodeCopied(size_t from, size_t length, size_t to) {
   RomBuilder rom = RomBuilder().WithEdition(Gold);
   const std::vector<uint8_t> bytes = rom.Bytes();
-  for (int32_t i = 0; i < length; ++i) rom.WithByte(static_cast<size_t>(to + i), bytes[static_cast<size_t>(from + i)]);
+  for (size_t i = 0; i < length; ++i) rom.WithByte(to + i, bytes[from + i]);
   return rom;
 }
 

@@ -259,8 +259,8 @@ TEST_F(RomItemEditorTest, LoadsAndSavesWhereTheGamesCodeLeads) {
                               .WithAsmEntry(Gold, 1, 0xC5, 0x6E));
   const auto opened = editor_.OpenRom(path);
   EXPECT_EQ(opened.message, "");
-  EXPECT_EQ(opened.tablePlaces, (std::vector<std::string>{"Item table 0x4C000, moved from 0x68A0",
-                                                          "Item-use pointer table 0xEA00, moved from 0xE7C0"}));
+  EXPECT_EQ(opened.tablePlaces, (std::vector<TablePlace>{{"Item table", "0x4C000, moved from 0x68A0"},
+                                                         {"ASM pointer table", "0xEA00, moved from 0xE7C0"}}));
   auto fields = *editor_.LoadItem(1).fields;
   EXPECT_EQ(fields, (ItemFields{"1000", "0A", "1B", "2C", 3, "4D", "C56E"}));
   const auto before = ReadFileBytes(path);
@@ -277,7 +277,7 @@ TEST_F(RomItemEditorTest, WithoutItsTablesNothingIsReadOrWritten) {
   const auto opened = editor_.OpenRom(path);
   EXPECT_EQ(opened.label, Gold.label);
   EXPECT_EQ(opened.problem, EditorProblem::TablesNotFound);
-  EXPECT_EQ(opened.tablePlaces, std::vector<std::string>{"Item table not found"});
+  EXPECT_EQ(opened.tablePlaces, (std::vector<TablePlace>{{"Item table", "not found"}}));
   const auto loaded = editor_.LoadItem(1);
   EXPECT_FALSE(loaded.fields);
   EXPECT_EQ(loaded.message, opened.message);

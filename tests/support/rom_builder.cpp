@@ -3,6 +3,7 @@
 #include "items/game_text_table.h"
 #include "items/item_table_finder.h"
 #include "rom_io/rom_header.h"
+#include "rom_io/stadium_checksums.h"
 
 #include <atomic>
 #include <fstream>
@@ -21,6 +22,15 @@ RomBuilder& RomBuilder::WithByte(size_t offset, uint8_t value) {
 
 RomBuilder& RomBuilder::WithCountingBytes(uint32_t modulus) {
   for (size_t at = 0; at < bytes_.size(); ++at) bytes_[at] = static_cast<uint8_t>(at % modulus);
+  return *this;
+}
+
+RomBuilder& RomBuilder::WithStadiumBlockOpenings(const Edition& edition) {
+  const auto text = [this](size_t offset, std::string_view opening) {
+    for (size_t i = 0; i < opening.size(); ++i) WithByte(offset + i, static_cast<uint8_t>(opening[i]));
+  };
+  text(N64BlockOffset, "N64PS3");
+  if (edition.stadiumBaseBlock) text(BaseBlockOffset, "base");
   return *this;
 }
 
@@ -59,7 +69,7 @@ CodeBytes Assemble(std::string_view pattern) {
 }
 
 // The Game Boy address of a file offset, as its bank sees it.
-uint16_t BankAddress(int32_t offset) {
+uint16_t BankAddress(int64_t offset) {
   return static_cast<uint16_t>(offset < BankSize ? offset : BankSize + offset % BankSize);
 }
 
@@ -76,7 +86,7 @@ RomBuilder& RomBuilder::WithTableCode(const Edition& edition) {
   const auto lists = places.nameLists;
   WithByte(places.nameListCode + Assemble(NameListCode).low, static_cast<uint8_t>(lists & 0xFF));
   WithByte(places.nameListCode + Assemble(NameListCode).low + 1, static_cast<uint8_t>(lists >> 8));
-  const uint16_t names = BankAddress(places.names);
+  const uint16_t names = BankAddress(static_cast<int64_t>(places.names));
   WithByte(lists + 9, static_cast<uint8_t>(places.names / BankSize));
   WithByte(lists + 10, static_cast<uint8_t>(names & 0xFF)).WithByte(lists + 11, static_cast<uint8_t>(names >> 8));
   WithItemTableAt(edition, edition.itemTableBase).WithPointerTableAt(edition, edition.asmTableBase);

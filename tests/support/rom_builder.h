@@ -41,6 +41,9 @@ class RomBuilder {
   RomBuilder& WithByte(size_t offset, uint8_t value);
   // Every byte becomes its offset modulo `modulus`.
   RomBuilder& WithCountingBytes(uint32_t modulus);
+  // The opening texts of the Stadium checksum blocks that `edition` carries,
+  // so that the tool keeps them current.
+  RomBuilder& WithStadiumBlockOpenings(const Edition& edition);
   // Makes the header checksum at 0x14D fit the header as it now stands.
   RomBuilder& WithHeaderChecksum();
 
