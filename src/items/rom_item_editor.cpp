@@ -1,6 +1,5 @@
 #include "items/rom_item_editor.h"
 
-#include <algorithm>
 #include <charconv>
 
 #include "items/field_codec.h"
@@ -59,23 +58,9 @@ RomItemEditor::OpenResult RomItemEditor::OpenRom(const std::string& path) {
   versionByte_ = ReadHexBytes(romPath_, EditionByteOffset, 1);
   edition_ = FindEdition(versionByte_, ReadGameCode());
   names_ = {};
+  if (edition_ == nullptr) return UnrecognisedOpen();
+  FindTablesAndNames();
   OpenResult result;
-  if (edition_ == nullptr) {
-    result.label = UnsupportedRomLabel;
-    // A cancelled dialog gives no path: that is no failure to speak of.
-    result.cause = path.empty() ? std::error_code() : ReadProblem(path);
-    if (result.cause) {
-      result.problem = EditorProblem::CannotRead;
-      result.message = DescribeProblem(result.problem, Details(0, false, result.cause));
-    }
-    return result;
-  }
-  // One read of the whole file finds the tables and the names.
-  tables_ = {};
-  if (const auto image = ReadFileImage(romPath_, LargestRomSize)) {
-    tables_ = FindItemTables(*image);
-    names_ = ItemNameList(*edition_, *image);
-  }
   result.label = edition_->label;
   result.enableFrames = true;
   result.tablePlaces = DescribeTablePlaces(*edition_, tables_);
@@ -84,6 +69,29 @@ RomItemEditor::OpenResult RomItemEditor::OpenRom(const std::string& path) {
     result.message = DescribeProblem(result.problem, Details(0, false));
   }
   return result;
+}
+
+// The tables found at an earlier Open stay, though nothing can be loaded
+// until a supported ROM is open again.
+RomItemEditor::OpenResult RomItemEditor::UnrecognisedOpen() const {
+  OpenResult result;
+  result.label = UnsupportedRomLabel;
+  // A cancelled dialog gives no path: that is no failure to speak of.
+  result.cause = romPath_.empty() ? std::error_code() : ReadProblem(romPath_);
+  if (result.cause) {
+    result.problem = EditorProblem::CannotRead;
+    result.message = DescribeProblem(result.problem, Details(0, false, result.cause));
+  }
+  return result;
+}
+
+// One read of the whole file finds both.
+void RomItemEditor::FindTablesAndNames() {
+  tables_ = {};
+  const auto image = ReadFileImage(romPath_, LargestRomSize);
+  if (!image) return;
+  tables_ = FindItemTables(*image);
+  names_ = ItemNameList(*edition_, *image);
 }
 
 RomItemEditor::LoadResult RomItemEditor::LoadItem(int16_t listIndex) {

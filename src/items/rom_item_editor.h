@@ -68,6 +68,8 @@ class RomItemEditor {
   };
 
   std::string ReadGameCode() const;
+  OpenResult UnrecognisedOpen() const;
+  void FindTablesAndNames();
   std::optional<int> LoadedItem() const;
   FileCheck CheckFile(bool saving) const;
   ProblemDetails Details(int item, bool saving, std::error_code cause = {}) const;
