@@ -20,36 +20,34 @@ void Sha1::Block(const uint8_t* block) {
   for (size_t i = 16; i < 80; ++i) w[i] = RotateLeft(w[i - 3] ^ w[i - 8] ^ w[i - 14] ^ w[i - 16], 1);
 
   uint32_t a = h_[0], b = h_[1], c = h_[2], d = h_[3], e = h_[4];
-  for (size_t i = 0; i < 80; ++i) {
-    uint32_t f = 0, k = 0;
-    if (i < 20) {
-      f = (b & c) | (~b & d), k = 0x5A827999;
-    } else if (i < 40) {
-      f = b ^ c ^ d, k = 0x6ED9EBA1;
-    } else if (i < 60) {
-      f = (b & c) | (b & d) | (c & d), k = 0x8F1BBCDC;
-    } else {
-      f = b ^ c ^ d, k = 0xCA62C1D6;
-    }
+  const auto round = [&](size_t i, uint32_t f, uint32_t k) {
     const uint32_t next = RotateLeft(a, 5) + f + e + k + w[i];
     e = d, d = c, c = RotateLeft(b, 30), b = a, a = next;
-  }
+  };
+  // Four loops of twenty rounds, so that no round asks which function it uses.
+  for (size_t i = 0; i < 20; ++i) round(i, (b & c) | (~b & d), 0x5A827999);
+  for (size_t i = 20; i < 40; ++i) round(i, b ^ c ^ d, 0x6ED9EBA1);
+  for (size_t i = 40; i < 60; ++i) round(i, (b & c) | (b & d) | (c & d), 0x8F1BBCDC);
+  for (size_t i = 60; i < 80; ++i) round(i, b ^ c ^ d, 0xCA62C1D6);
   h_[0] += a, h_[1] += b, h_[2] += c, h_[3] += d, h_[4] += e;
 }
 
 void Sha1::Update(const uint8_t* bytes, size_t count) {
   length_ += count;
-  while (count > 0) {
+  if (pendingSize_ > 0) {
     const size_t taken = std::min(count, kBlockSize - pendingSize_);
     std::copy(bytes, bytes + taken, pending_.begin() + static_cast<std::ptrdiff_t>(pendingSize_));
     pendingSize_ += taken;
     bytes += taken;
     count -= taken;
-    if (pendingSize_ == kBlockSize) {
-      Block(pending_.data());
-      pendingSize_ = 0;
-    }
+    if (pendingSize_ < kBlockSize) return;
+    Block(pending_.data());
+    pendingSize_ = 0;
   }
+  // Whole blocks straight from the caller's bytes, without a copy.
+  for (; count >= kBlockSize; bytes += kBlockSize, count -= kBlockSize) Block(bytes);
+  std::copy(bytes, bytes + count, pending_.begin());
+  pendingSize_ = count;
 }
 
 // The tail: the 0x80 marker, zeros and the bit length, big-endian, filling
