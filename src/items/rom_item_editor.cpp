@@ -2,8 +2,7 @@
 
 #include <charconv>
 
-#include "items/field_codec.h"
-#include "items/item_encoding.h"
+#include "items/item_access.h"
 #include "rom_io/file_image.h"
 #include "rom_io/hex_functions.h"
 #include "rom_io/rom_file.h"
@@ -112,18 +111,10 @@ RomItemEditor::LoadResult RomItemEditor::LoadItem(int16_t listIndex) {
     return refuse(check.problem, check.cause);
   }
 
-  const int32_t record = RecordAddress(*tables_.items, item);
-  ItemFields fields;
-  fields.Price = FieldCodec::PriceFromHex(ReadHexBytes(romPath_, record + RecordByte::Price, 2));
-  fields.Effect = ReadHexBytes(romPath_, record + RecordByte::Effect, 1);
-  fields.Variable = ReadHexBytes(romPath_, record + RecordByte::Variable, 1);
-  fields.Options = ReadHexBytes(romPath_, record + RecordByte::Options, 1);
-  fields.Pocket = FieldCodec::PocketFromHex(ReadHexBytes(romPath_, record + RecordByte::Pocket, 1));
-  fields.How = ReadHexBytes(romPath_, record + RecordByte::How, 1);
-  fields.ASM = ReadHexBytes(romPath_, AsmEntryAddress(*tables_.pointers, item), AsmEntrySize);
+  const auto read = [this](int32_t offset, int32_t count) { return ReadHexBytes(romPath_, offset, count); };
   loadedEdition_ = edition_;
   LoadResult result;
-  result.fields = fields;
+  result.fields = ReadItemFields(read, tables_, item);
   result.enableAsmFrame = enableAsmFrame;
   return result;
 }
@@ -161,8 +152,7 @@ SaveOutcome RomItemEditor::SaveItem(const ItemFields& fields) {
   // Pointers are addresses in one edition's code, and the other fields came
   // from another game: within one edition items may be copied between ROMs.
   if (edition_ != loadedEdition_) return Outcome(Kind::Refused, EditorProblem::OtherEdition, details);
-  const bool withAsm = HasAsmEntry(*item);
-  const EncodedItem encoded = EncodeItemFields(fields, withAsm);
+  const EncodedItem encoded = EncodeItemFields(fields, HasAsmEntry(*item));
   if (!encoded.bytes) {
     ProblemDetails bad = details;
     bad.field = encoded.problem;
@@ -174,17 +164,9 @@ SaveOutcome RomItemEditor::SaveItem(const ItemFields& fields) {
     return Outcome(Kind::Failed, check.problem, failed);
   }
 
-  const ItemBytes& bytes = *encoded.bytes;
-  const int32_t record = RecordAddress(*tables_.items, *item);
-  int32_t written = WriteHexBytes(romPath_, record + RecordByte::Price, bytes.price);
-  written += WriteHexBytes(romPath_, record + RecordByte::Effect, bytes.effect);
-  written += WriteHexBytes(romPath_, record + RecordByte::Variable, bytes.variable);
-  written += WriteHexBytes(romPath_, record + RecordByte::Options, bytes.options);
-  written += WriteHexBytes(romPath_, record + RecordByte::Pocket, bytes.pocket);
-  written += WriteHexBytes(romPath_, record + RecordByte::How, bytes.how);
-  if (withAsm) written += WriteHexBytes(romPath_, AsmEntryAddress(*tables_.pointers, *item), bytes.asmPointer);
-
-  const int32_t expected = ItemRecordSize + (withAsm ? AsmEntrySize : 0);
+  const auto write = [this](int32_t offset, const std::string& hex) { return WriteHexBytes(romPath_, offset, hex); };
+  const int32_t written = WriteItemBytes(write, tables_, *item, *encoded.bytes);
+  const int32_t expected = ItemByteCount(*item);
   if (written != expected) {
     ProblemDetails partial = details;
     partial.written = written;
