@@ -1,0 +1,62 @@
+#include "items/item_image.h"
+
+#include <cassert>
+#include <string>
+
+#include "items/field_codec.h"
+#include "items/item_access.h"
+#include "items/item_encoding.h"
+#include "rom_io/hex_functions.h"
+
+namespace {
+
+std::string TextAt(const std::vector<uint8_t>& bytes, size_t offset, size_t length) {
+  std::string text;
+  for (size_t at = offset; at < offset + length && at < bytes.size(); ++at) text += static_cast<char>(bytes[at]);
+  return text;
+}
+
+}  // namespace
+
+ItemImage::ItemImage(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {
+  const auto editionByte = static_cast<size_t>(EditionByteOffset);
+  const std::string versionByte = editionByte < bytes_.size() ? HexFunctions::ByteToHex(bytes_[editionByte]) : "00";
+  edition_ = FindEdition(versionByte, TextAt(bytes_, GameCodeOffset, GameCodeLength));
+  if (edition_ == nullptr) {
+    problem_ = EditorProblem::NoRomOpen;
+    return;
+  }
+  if (static_cast<int64_t>(bytes_.size()) <= LargestRomSize) {
+    tables_ = FindItemTables(bytes_);
+    names_ = ItemNameList(*edition_, bytes_);
+  }
+  if (!tables_.Found()) problem_ = EditorProblem::TablesNotFound;
+}
+
+ItemFields ItemImage::Load(int item) const {
+  assert(problem_ == EditorProblem::None);
+  const auto read = [this](int32_t offset, int32_t count) {
+    std::string hex;
+    for (int32_t at = offset; at < offset + count; ++at) hex += HexFunctions::ByteToHex(bytes_[static_cast<size_t>(at)]);
+    return hex;
+  };
+  return ReadItemFields(read, tables_, item);
+}
+
+SaveOutcome ItemImage::Store(int item, const ItemFields& fields) {
+  assert(problem_ == EditorProblem::None);
+  const EncodedItem encoded = EncodeItemFields(fields, HasAsmEntry(item));
+  if (!encoded.bytes) {
+    ProblemDetails details;
+    details.field = encoded.problem;
+    return {SaveOutcome::Kind::Refused, DescribeProblem(EditorProblem::BadField, details), EditorProblem::BadField, {}};
+  }
+  const auto write = [this](int32_t offset, const std::string& hex) {
+    for (size_t pair = 0; pair < hex.size() / 2; ++pair) {
+      bytes_[static_cast<size_t>(offset) + pair] = FieldCodec::ByteFromHex(hex.substr(2 * pair, 2));
+    }
+    return static_cast<int32_t>(hex.size() / 2);
+  };
+  WriteItemBytes(write, tables_, item, *encoded.bytes);
+  return {};
+}

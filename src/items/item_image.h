@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "items/edition_table.h"
+#include "items/editor_problem.h"
+#include "items/item_fields.h"
+#include "items/item_name_list.h"
+#include "items/item_table_finder.h"
+#include "items/save_outcome.h"
+
+// A whole ROM in memory, for work on many items at once: its edition, tables
+// and names found as the editor's Open finds them, and its items read and
+// changed through the same conversions and field checks as the editor's Load
+// and Save. Writing the changed bytes back is the caller's.
+class ItemImage {
+ public:
+  explicit ItemImage(std::vector<uint8_t> bytes);
+
+  // Why no item can be read: NoRomOpen for a file of no supported edition,
+  // TablesNotFound when the game's code does not lead to both tables.
+  EditorProblem Problem() const { return problem_; }
+  // The edition, or null when it was not recognised.
+  const Edition* RomEdition() const { return edition_; }
+  const ItemTables& Tables() const { return tables_; }
+  const ItemNameList& Names() const { return names_; }
+  const std::vector<uint8_t>& Bytes() const { return bytes_; }
+
+  // Item 1 to 255 of an image without a problem.
+  ItemFields Load(int item) const;
+  // Checks every field, then writes the item's bytes into the image; a
+  // refusal (BadField) changes nothing.
+  SaveOutcome Store(int item, const ItemFields& fields);
+
+ private:
+  std::vector<uint8_t> bytes_;
+  const Edition* edition_ = nullptr;
+  ItemTables tables_;
+  ItemNameList names_;
+  EditorProblem problem_ = EditorProblem::None;
+};

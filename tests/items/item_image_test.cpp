@@ -1,0 +1,54 @@
+#include "items/item_image.h"
+
+#include <gtest/gtest.h>
+
+#include "items/rom_item_editor.h"
+#include "rom_builder.h"
+
+namespace {
+
+const Edition& Gold = EditionTable[0];
+
+// The image reads what the editor's Load reads, and its Store changes the
+// bytes exactly as the editor's Save changes the file.
+TEST(ItemImage, ReadsAndChangesItemsAsTheEditorDoes) {
+  TempDir dir;
+  const auto path = dir.Path("rom.gbc").string();
+  const RomBuilder roms[] = {RomBuilder().WithEdition(EditionTable[2]),
+                             RomBuilder().WithEdition(Gold).WithItemTableAt(Gold, 0x4C000).WithPointerTableAt(Gold, 0xEA00)};
+  for (const RomBuilder& rom : roms) {
+    rom.WriteTo(path);
+    RomItemEditor editor;
+    editor.OpenRom(path);
+    ItemImage image(ReadFileBytes(path));
+    ASSERT_EQ(image.Problem(), EditorProblem::None);
+    for (const int item : {1, 100, 179, 180, 255}) {
+      ItemFields fields = image.Load(item);
+      ASSERT_EQ(fields, *editor.LoadItem(static_cast<int16_t>(item)).fields) << item;
+      fields.Price = "-2";
+      fields.ASM = "bEEf";
+      fields.Pocket = 300;
+      ASSERT_TRUE(image.Store(item, fields).saved());
+      ASSERT_TRUE(editor.SaveItem(fields).saved());
+    }
+    EXPECT_EQ(image.Bytes(), ReadFileBytes(path));
+  }
+}
+
+TEST(ItemImage, RefusesWhatTheEditorRefuses) {
+  EXPECT_EQ(ItemImage(RomBuilder().WithEditionByte(0x61).Bytes()).Problem(), EditorProblem::NoRomOpen);
+  EXPECT_EQ(ItemImage({}).Problem(), EditorProblem::NoRomOpen);
+  const auto rewritten = RomBuilder().WithEdition(Gold).WithByte(CleanTableCodePlaces(Gold).itemUseCode, 0);
+  EXPECT_EQ(ItemImage(rewritten.Bytes()).Problem(), EditorProblem::TablesNotFound);
+
+  ItemImage image(RomBuilder().WithEdition(Gold).Bytes());
+  const auto before = image.Bytes();
+  ItemFields fields = image.Load(5);
+  fields.Effect = "G";
+  const SaveOutcome refused = image.Store(5, fields);
+  EXPECT_EQ(refused.problem, EditorProblem::BadField);
+  EXPECT_EQ(refused.message, "Effect: enter one or two hexadecimal digits (00 to FF), or leave it empty.");
+  EXPECT_EQ(image.Bytes(), before);
+}
+
+}  // namespace
