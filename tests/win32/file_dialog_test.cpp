@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <thread>
+#include <vector>
 
 #include "dialogs/cls_common_dialog.h"
 #include "dialogs/win32_file_dialog.h"
