@@ -24,8 +24,9 @@ test: build
 asan:
 	$(MAKE) test PRESET=asan
 
+# The release preset builds the benchmarks too.
 release:
-	$(MAKE) build PRESET=release
+	$(MAKE) build PRESET=release DEPS_GROUP=bench
 
 # The .deb, from a release build of the programs alone: build/package/*.deb
 package: DEPS_GROUP = package
@@ -36,7 +37,7 @@ package: deps
 
 # Every benchmark, with the ratios to their floors; docs/PERFORMANCE.md says
 # what the numbers mean.
-bench: DEPS_GROUP = bench
+bench: DEPS_GROUP = bench windows
 bench: deps
 	cmake --preset release
 	cmake --build --preset release --target kestrune_bench
