@@ -1,11 +1,14 @@
 # Quick start: `make run` builds and starts the editor, `make test` builds and
 # runs every test. Both install what is missing first.
 PRESET ?= debug
+# The group of scripts/install-deps that `deps` installs: each target below
+# asks for its own, and what it builds first inherits it.
+DEPS_GROUP = run
 
 .PHONY: deps build run test asan release package bench bench-smoke windows clean
 
 deps:
-	./scripts/install-deps
+	./scripts/install-deps $(DEPS_GROUP)
 
 build: deps
 	cmake --preset $(PRESET)
@@ -14,16 +17,19 @@ build: deps
 run: build
 	./build/$(PRESET)/src/app/kestrune
 
+test: DEPS_GROUP = test
 test: build
 	ctest --preset $(PRESET)
 
 asan:
 	$(MAKE) test PRESET=asan
 
+# The release preset builds the benchmarks too.
 release:
-	$(MAKE) build PRESET=release
+	$(MAKE) build PRESET=release DEPS_GROUP=bench
 
 # The .deb, from a release build of the programs alone: build/package/*.deb
+package: DEPS_GROUP = package
 package: deps
 	cmake --preset package
 	cmake --build --preset package
@@ -31,6 +37,7 @@ package: deps
 
 # Every benchmark, with the ratios to their floors; docs/PERFORMANCE.md says
 # what the numbers mean.
+bench: DEPS_GROUP = bench windows
 bench: deps
 	cmake --preset release
 	cmake --build --preset release --target kestrune_bench
@@ -41,6 +48,7 @@ bench: deps
 
 # Each benchmark once, as briefly as it can run: shows that they build and
 # run, and judges no time.
+bench-smoke: DEPS_GROUP = bench
 bench-smoke: deps
 	cmake --preset release
 	cmake --build --preset release --target kestrune_bench
@@ -48,6 +56,7 @@ bench-smoke: deps
 	WARMUP=0 ./scripts/bench-startup 1
 
 # dist/windows: kestrune.exe and kestrune-cli.exe, cross-built with MinGW-w64.
+windows: DEPS_GROUP = windows
 windows: deps
 	cmake --preset windows
 	cmake --build --preset windows

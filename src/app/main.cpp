@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "forms/open_command.h"
 #include "ui/app_icon.h"
 #include "ui/editor.h"
 
@@ -22,7 +23,7 @@ int main(int argc, char* argv[]) {
   parser.process(app);
   const QStringList roms = parser.positionalArguments();
   if (roms.size() > 1) {
-    std::fputs("kestrune opens one ROM at a time; give at most one.\n", stderr);
+    std::fprintf(stderr, "%s\n", OneRomAtATime.data());
     return 2;
   }
 

@@ -9,5 +9,10 @@
 // would differ from one written with -o and from the same export elsewhere.
 void UseBinaryConsole();
 
-// Whether standard output goes into the regular file at `path`.
-bool StandardOutputIs(const std::string& path);
+// Where standard output goes, seen from the regular file at `path`.
+enum class OutputTarget {
+  Elsewhere,   // a console, a pipe, or another file
+  ThisFile,    // `path` itself, under any name
+  UntoldFile,  // a file on disk that the system tells nothing about: it may be `path`
+};
+OutputTarget StandardOutputTarget(const std::string& path);

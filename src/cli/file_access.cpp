@@ -41,8 +41,14 @@ int64_t ReadableFileSize(const std::string& path) {
   const auto size = fs::file_size(FilePath(path), error);
   if (error) throw FileError(CannotMessage("read", path, error));
   if (!std::ifstream(FilePath(path), std::ios::binary).is_open()) throw FileError(CannotMessage("read", path, LastFileError()));
-  if (StandardOutputIs(path)) {
-    throw InvalidInput("Standard output goes into " + Quoted(path) + ", which is read: choose another output.");
+  switch (StandardOutputTarget(path)) {
+    case OutputTarget::Elsewhere:
+      break;
+    case OutputTarget::ThisFile:
+      throw InvalidInput("Standard output goes into " + Quoted(path) + ", which is read: choose another output.");
+    case OutputTarget::UntoldFile:
+      throw InvalidInput("Standard output goes into a file that cannot be told apart from " + Quoted(path) +
+                         ", which is read: choose another output.");
   }
   return static_cast<int64_t>(size);
 }

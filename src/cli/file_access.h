@@ -13,7 +13,8 @@
 
 // The size of a regular file that can be opened for reading. Refuses
 // (invalid input) a file that standard output is also writing into, so that
-// "> ROM" or ">> ROM" cannot replace or extend what is being read.
+// "> ROM" or ">> ROM" cannot replace or extend what is being read, and a
+// file on disk as standard output that cannot be told apart from it.
 int64_t ReadableFileSize(const std::string& path);
 std::string ReadTextFile(const std::string& path);
 // Creates or replaces `path` with `text` as a whole: what was there stays

@@ -28,6 +28,8 @@ void RefuseUnknownCommand(const CLI::App& app, int argc, char** argv) {
 int Run(int argc, char** argv) {
   CLI::App app("Edits the item data of Pokémon Gold, Silver and Crystal ROM images.", "kestrune-cli");
   app.set_version_flag("--version", KESTRUNE_VERSION_TEXT);
+  // Options are -x and --xx everywhere: on Windows too, "/" starts a path.
+  app.allow_windows_style_options(false);
   app.require_subcommand(1);
   CommandRun run;
   AddInfoCommand(app, run);

@@ -13,13 +13,14 @@ namespace {
 // constant instead, which differs in a 64-bit program.
 constexpr uint32_t kRecordSize = 76;
 
-// The open dialog's buffers are filled with spaces, so the dialog has room
-// for a path of 254 characters and its NUL.
+// The open dialog's buffers hold 254 NULs, room for a path of 254
+// characters and its NUL. The dialog shows what the buffer holds in its
+// file-name box, so anything but NULs would stand before what the user types.
 constexpr uint32_t kOpenBufferChars = clsCommonDialog::MaxOpenPathChars;
 // The save dialog's buffer is the proposed name padded with NULs to 128.
 constexpr uint32_t kSaveBufferChars = 128;
 
-// Only the space character: it is what the buffer was filled with.
+// Only the space character, which the platform's dialogs keep as typed.
 std::string TrimSpaces(const std::string& text) {
   const size_t first = text.find_first_not_of(' ');
   if (first == std::string::npos) return "";
@@ -35,9 +36,9 @@ clsCommonDialog::clsCommonDialog(std::shared_ptr<PlatformFileDialog> platform) :
 std::string clsCommonDialog::ShowOpen(intptr_t hwnd, const std::string& Title, const std::string& InitDir,
                                       const std::string& Filter, int32_t flags) {
   SetCommonFields(hwnd, Title, Filter, flags);
-  DialogRecord_.lpstrFile = std::string(kOpenBufferChars, ' ');
+  DialogRecord_.lpstrFile = std::string(kOpenBufferChars, '\0');
   DialogRecord_.nMaxFile = kOpenBufferChars + 1;
-  DialogRecord_.lpstrFileTitle = std::string(kOpenBufferChars, ' ');
+  DialogRecord_.lpstrFileTitle = std::string(kOpenBufferChars, '\0');
   DialogRecord_.nMaxFileTitle = kOpenBufferChars + 1;
   DialogRecord_.lpstrInitialDir = InitDir.empty() ? LastFileName_ : InitDir;
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/system_library.h"
+
 // <windows.h> renames these to their A or W forms; here they mean the members
 // that PlatformFileDialog declares, and the platform is called by its A names.
 #undef GetOpenFileName
@@ -106,7 +108,19 @@ void ReadBack(const OPENFILENAMEA& ofn, const RecordBuffers& buffers, OpenFileNa
   record.lpTemplateName = buffers.templateName.Text();
 }
 
-int32_t Show(OpenFileNameRecord& record, decltype(&::GetOpenFileNameA) dialog) {
+// The dialog library brings six more with it, some MiB that the editor
+// would otherwise carry from its start: it is loaded when a dialog first opens.
+constexpr wchar_t DialogLibrary[] = L"comdlg32.dll";
+using DialogFunction = decltype(::GetOpenFileNameA);
+
+DWORD ExtendedError() {
+  static auto* const function =
+      LoadSystemFunction<decltype(::CommDlgExtendedError)>(DialogLibrary, "CommDlgExtendedError");
+  return function != nullptr ? function() : static_cast<DWORD>(CDERR_INITIALIZATION);
+}
+
+int32_t Show(OpenFileNameRecord& record, DialogFunction* dialog) {
+  if (dialog == nullptr) return 0;
   RecordBuffers buffers(record);
   OPENFILENAMEA ofn = ToPlatform(record, buffers);
   const BOOL chosen = dialog(&ofn);
@@ -123,13 +137,15 @@ DialogFailure FailureOf(DWORD extendedError) {
 }  // namespace
 
 int32_t Win32FileDialog::GetOpenFileName(OpenFileNameRecord& record) {
-  const int32_t chosen = Show(record, &::GetOpenFileNameA);
-  failure_ = chosen != 0 ? DialogFailure::None : FailureOf(CommDlgExtendedError());
+  static DialogFunction* const dialog = LoadSystemFunction<DialogFunction>(DialogLibrary, "GetOpenFileNameA");
+  const int32_t chosen = Show(record, dialog);
+  failure_ = chosen != 0 ? DialogFailure::None : FailureOf(ExtendedError());
   return chosen;
 }
 
 int32_t Win32FileDialog::GetSaveFileName(OpenFileNameRecord& record) {
-  const int32_t chosen = Show(record, &::GetSaveFileNameA);
-  failure_ = chosen != 0 ? DialogFailure::None : FailureOf(CommDlgExtendedError());
+  static DialogFunction* const dialog = LoadSystemFunction<DialogFunction>(DialogLibrary, "GetSaveFileNameA");
+  const int32_t chosen = Show(record, dialog);
+  failure_ = chosen != 0 ? DialogFailure::None : FailureOf(ExtendedError());
   return chosen;
 }

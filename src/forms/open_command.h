@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dialogs/platform_file_dialog.h"
@@ -20,6 +21,9 @@ struct OpenCommandResult {
   // the clean game's places, a line each; empty otherwise.
   std::string labelTip;
 };
+
+// What the editor says when it is started with more than one file.
+inline constexpr std::string_view OneRomAtATime = "kestrune opens one ROM at a time; give at most one.";
 
 // Opens `path` as the Open command opens the file its dialog returned.
 OpenCommandResult OpenChosenRom(RomItemEditor& rom, const std::string& path);

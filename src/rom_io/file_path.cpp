@@ -1,7 +1,13 @@
 #include "rom_io/file_path.h"
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
 #include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 
 std::filesystem::path FilePath(const std::string& utf8) {
@@ -28,6 +34,16 @@ std::FILE* OpenCFile(const std::filesystem::path& path, const char* mode) {
 }
 
 std::FILE* OpenCFile(const std::string& utf8, const char* mode) { return OpenCFile(FilePath(utf8), mode); }
+
+bool CreateNewFile(const std::filesystem::path& path) {
+#ifdef _WIN32
+  const int file = _wopen(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+  return file >= 0 && _close(file) == 0;
+#else
+  const int file = open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+  return file >= 0 && close(file) == 0;
+#endif
+}
 
 #ifdef _WIN32
 

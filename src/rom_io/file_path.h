@@ -22,6 +22,12 @@ std::string Utf8Text(const std::filesystem::path& path);
 std::FILE* OpenCFile(const std::filesystem::path& path, const char* mode);
 std::FILE* OpenCFile(const std::string& utf8, const char* mode);
 
+// Creates `path` as a new, empty file, but only if no file has that name:
+// nothing is ever overwritten. Uses the system's own exclusive create, as
+// not every C runtime knows fopen's "x". False with errno set on failure
+// (EEXIST when the name is taken).
+bool CreateNewFile(const std::filesystem::path& path);
+
 // Copies `from` over the file `to`, which exists, and renames `from` over
 // `to`, each in one step. The standard library's forms of both refuse an
 // existing target on Windows.

@@ -19,11 +19,7 @@ std::error_code CreateTemporary(const fs::path& target, fs::path& temporary) {
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
     temporary = target;
     temporary.replace_filename(FilePath("." + Utf8Text(target.filename()) + "." + std::to_string(entropy()) + ".tmp"));
-    // "x" creates the file only if no file has that name, so nothing is overwritten.
-    if (std::FILE* file = OpenCFile(temporary, "wbx")) {
-      std::fclose(file);
-      return {};
-    }
+    if (CreateNewFile(temporary)) return {};
     if (errno != EEXIST) return LastFileError();
   }
   return std::make_error_code(std::errc::file_exists);

@@ -56,7 +56,7 @@ void RecordFileDialog::StartAt(const OpenFileNameRecord& record) {
     setDirectory(start.absolutePath());
     selectFile(start.fileName());
   }
-  // The open buffer arrives filled with spaces: no name is proposed then.
+  // The open buffer arrives empty: no name is proposed then.
   const QString proposed = PathOf(record.lpstrFile);
   if (!proposed.trimmed().isEmpty()) selectFile(proposed);
 }

@@ -6,9 +6,9 @@
 #include "dialogs/win32_file_dialog.h"
 #include "forms/editor_form.h"
 #include "forms/item_choice.h"
-#include "forms/open_command.h"
 #include "items/item_names.h"
 #include "win32/about_window.h"
+#include "win32/dropped_file.h"
 #include "win32/message_box.h"
 #include "win32/program_windows.h"
 #include "win32/wide_text.h"
@@ -63,8 +63,9 @@ Editor::Editor(DialogSource dialogs, MessageSink showMessage)
     : dialogs_(std::move(dialogs)), showMessage_(std::move(showMessage)) {
   static const bool registered = (RegisterProgramWindowClass(ClassName, &Editor::Procedure), true);
   (void)registered;
-  window_ = CreateWindowExW(0, ClassName, Wide(EditorForm().caption).c_str(), Style, CW_USEDEFAULT, CW_USEDEFAULT,
-                            0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  // Files dropped onto the window arrive as WM_DROPFILES.
+  window_ = CreateWindowExW(WS_EX_ACCEPTFILES, ClassName, Wide(EditorForm().caption).c_str(), Style, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
   TopLevelWindowOpened();
   CreateMenus();
   form_ = std::make_unique<NativeForm>(EditorForm(), window_, FirstControlId);
@@ -130,6 +131,18 @@ LRESULT Editor::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       Command(LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case WM_DROPFILES:
+      OnDrop(reinterpret_cast<HDROP>(wParam));
+      return 0;
+    case WM_CTLCOLORSTATIC: {
+      // As in the Linux window, a disabled frame's caption is greyed; Wine's
+      // group boxes draw it in the text colour that they are given here.
+      const LRESULT brush = DefWindowProcW(window_, message, wParam, lParam);
+      if (!IsWindowEnabled(reinterpret_cast<HWND>(lParam))) {
+        SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_GRAYTEXT));
+      }
+      return brush;
+    }
     case FocusSettled:
       completion_->CloseUnlessFocused();
       return 0;
@@ -170,8 +183,15 @@ void Editor::Command(int id, int notification) {
   if (id == IDCANCEL) return completion_->Close();
 }
 
-void Editor::OnOpen() {
-  const OpenCommandResult result = RunOpenCommand(rom_, dialogs_(), reinterpret_cast<intptr_t>(window_));
+void Editor::OnOpen() { ApplyOpen(RunOpenCommand(rom_, dialogs_(), reinterpret_cast<intptr_t>(window_))); }
+
+void Editor::OpenFile(const std::string& path) { ApplyOpen(OpenChosenRom(rom_, path)); }
+
+void Editor::OnDrop(HDROP drop) {
+  if (const std::optional<std::string> path = DroppedFile(drop)) OpenFile(*path);
+}
+
+void Editor::ApplyOpen(const OpenCommandResult& result) {
   SetText(Control("Witchita"), result.label);
   for (const std::string& message : result.messages) showMessage_(window_, message);
   if (!result.enableFrames) return;

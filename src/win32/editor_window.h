@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "dialogs/platform_file_dialog.h"
+#include "forms/open_command.h"
 #include "items/item_fields.h"
 #include "items/rom_item_editor.h"
 #include "win32/item_completion.h"
@@ -36,6 +37,9 @@ class Editor {
   HACCEL Accelerators() const { return accelerators_; }
   // The command identifier of a menu entry, as the menu and its shortcut send it.
   static int CommandId(std::string_view entry);
+  // Opens `path` (UTF-8) as Open does the file its dialog returns: the file
+  // the program was started with and a file dropped onto the window.
+  void OpenFile(const std::string& path);
 
  private:
   static DialogSource DefaultDialogs();
@@ -48,6 +52,8 @@ class Editor {
   void FillLists();
 
   void OnOpen();
+  void OnDrop(HDROP drop);
+  void ApplyOpen(const OpenCommandResult& result);
   void OnLoad();
   void OnSave();
   void OnAbout();

@@ -302,6 +302,18 @@ TEST_F(CliTest, NoOutputMayBeAnInput) {
   EXPECT_EQ(ReadFileBytes(rom), bytes);
 }
 
+// "/" never starts an option, on Windows neither. There a path without its
+// drive is on the current one (under Wine, a Linux path): the working
+// folder's own path with "/" for its drive is the same file either way.
+TEST_F(CliTest, APathBeginningWithASlashIsAPath) {
+  const std::filesystem::path rom = std::filesystem::current_path() / "slash-path.gbc";
+  std::filesystem::copy_file(Rom(), rom, std::filesystem::copy_options::overwrite_existing);
+  const auto info = Run({"info", "/" + rom.relative_path().generic_string()});
+  std::filesystem::remove(rom);
+  EXPECT_EQ(info.status, 0) << info.err;
+  EXPECT_NE(info.out.find("Edition            Pokémon Gold Version\n"), std::string::npos) << info.out;
+}
+
 TEST_F(CliTest, ReadOnlyRomIsAFileError) {
   const auto rom = Rom();
   std::filesystem::permissions(rom, std::filesystem::perms::owner_read);

@@ -34,9 +34,10 @@ TEST_F(CommonDialogTest, TheEditorsOpenHandsOverTheWholeRecord) {
   expected.hwndOwner = kOwner;
   expected.hInstance = RunningInstanceHandle();
   expected.lpstrFilter = "GBC ROMs (*.gbc)\0*.gbc\0"s;
-  expected.lpstrFile = std::string(254, ' ');
+  // Empty buffers, so that the dialog's file-name box starts empty.
+  expected.lpstrFile = std::string(254, '\0');
   expected.nMaxFile = 255;
-  expected.lpstrFileTitle = std::string(254, ' ');
+  expected.lpstrFileTitle = std::string(254, '\0');
   expected.nMaxFileTitle = 255;
   expected.lpstrInitialDir = "";
   expected.lpstrTitle = kOpenTitle;
@@ -53,7 +54,8 @@ TEST_F(CommonDialogTest, OpenReturnsTheBufferUpToItsNulWithoutSurroundingSpaces)
       {"  /roms/a b.gbc  \0 /x"s, "/roms/a b.gbc"},
       {"\t/roms/c.gbc\t\0"s, "\t/roms/c.gbc\t"},
       {longest, longest},
-      {"", ""},  // the dialog wrote nothing: spaces only
+      {"", ""},  // the dialog wrote nothing
+      {"   \0"s, ""},
   };
   for (const auto& [written, path] : cases) {
     clsCommonDialog fresh(platform);
@@ -116,7 +118,7 @@ TEST_F(CommonDialogTest, SaveRemembersOnlyTheFilterIndexAndItsExtensionStays) {
   EXPECT_TRUE(platform->calls.back().save);
   EXPECT_EQ(platform->Last().lpstrInitialDir, "");
   EXPECT_EQ(platform->Last().lpstrDefExt, ".gpl");
-  EXPECT_EQ(platform->Last().lpstrFileTitle, std::string(254, ' '));
+  EXPECT_EQ(platform->Last().lpstrFileTitle, std::string(254, '\0'));
   EXPECT_EQ(dialog.FilterIndex(), 2);
   EXPECT_EQ(dialog.LastFileName(), "/roms/gold.gbc");
 

@@ -76,7 +76,7 @@ class QtFileDialogTest : public QObject {
     OpenFileNameRecord record;
     record.lpstrFilter = "A\0*.*\0B\0*.gbc\0C\0*.gbc;*.gb\0"s;
     record.nFilterIndex = filterIndex;
-    record.lpstrFile = std::string(maxFile - 1, ' ');
+    record.lpstrFile = std::string(maxFile - 1, '\0');
     record.nMaxFile = maxFile;
     record.Flags = 0x1804;
     return record;

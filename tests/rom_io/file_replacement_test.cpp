@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "rom_builder.h"
+#include "rom_io/file_path.h"
 #include "rom_io/rom_file.h"
 
 namespace {
@@ -55,6 +58,19 @@ TEST(FileReplacement, CreatesANewFileAndNamesTheReasonItCannot) {
   EXPECT_EQ(ReadFileBytes(dir.Path("new.csv")), std::vector<uint8_t>{7});
   const auto missing = ReplaceFile(dir.Path("no/folder.csv"), false, [](const auto&) { return std::error_code{}; });
   EXPECT_EQ(missing, std::errc::no_such_file_or_directory);
+}
+
+// The temporary file's name is taken only if no file has it.
+TEST(FileReplacement, ANewFileIsCreatedOnlyUnderAFreeName) {
+  TempDir dir;
+  const auto path = dir.Root() / FilePath("été.tmp");
+  ASSERT_TRUE(CreateNewFile(path));
+  EXPECT_EQ(ReadFileBytes(path), std::vector<uint8_t>{});
+  WriteFileBytes(path, {1, 2});
+  errno = 0;
+  EXPECT_FALSE(CreateNewFile(path));
+  EXPECT_EQ(errno, EEXIST);
+  EXPECT_EQ(ReadFileBytes(path), (std::vector<uint8_t>{1, 2}));
 }
 
 TEST(FileReplacement, AReadOnlyFileStaysAsItIs) {

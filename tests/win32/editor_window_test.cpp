@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <atomic>
+#include <cstring>
 #include <filesystem>
 #include <thread>
 #include <string>
@@ -13,6 +16,7 @@
 #include "fake_file_dialog.h"
 #include "forms/editor_form.h"
 #include "items/edition_table.h"
+#include "keys.h"
 #include "quit_requests.h"
 #include "rom_builder.h"
 #include "rom_io/file_path.h"
@@ -159,18 +163,57 @@ TEST_F(EditorWindowTest, TabVisitsTheFieldsInTheDesignsOrder) {
 TEST_F(EditorWindowTest, ShortcutsRunOpenAndSave) {
   const auto path = Rom(EditionTable[1]);
   dialogs_.answers.push_back(Utf8Text(path));
-  BYTE keys[256]{};
-  GetKeyboardState(keys);
-  keys[VK_CONTROL] = 0x80;
-  SetKeyboardState(keys);
-  MSG press{Control("Price"), WM_KEYDOWN, 'O', 0, 0, {}};
-  EXPECT_TRUE(TranslateAcceleratorW(editor_.Window(), editor_.Accelerators(), &press));
+  EXPECT_TRUE(PressCtrl(editor_.Window(), editor_.Accelerators(), Control("Price"), 'O'));
   EXPECT_EQ(WindowText(Control("Witchita")), "Pokémon Silver Version");
-  press.wParam = 'S';
-  EXPECT_TRUE(TranslateAcceleratorW(editor_.Window(), editor_.Accelerators(), &press));
+  EXPECT_TRUE(PressCtrl(editor_.Window(), editor_.Accelerators(), Control("Price"), 'S'));
   EXPECT_EQ(messages_.size(), 1u);  // Save before any Load is refused
-  keys[VK_CONTROL] = 0;
-  SetKeyboardState(keys);
+}
+
+// As in the Linux window: shortcuts stand beside their entries, and a
+// disabled frame's caption is greyed while an enabled one's is not.
+TEST_F(EditorWindowTest, MenusShowTheirShortcutsAndDisabledFramesGreyTheirCaptions) {
+  wchar_t entry[32] = {};
+  GetMenuStringW(GetMenu(editor_.Window()), static_cast<UINT>(Editor::CommandId("Open")), entry, 32, MF_BYCOMMAND);
+  EXPECT_EQ(std::wstring(entry), L"Open\tCtrl+O");
+  HDC dc = CreateCompatibleDC(nullptr);
+  const auto captionColour = [&](const char* frame) {
+    SendMessageW(editor_.Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(Control(frame)));
+    return GetTextColor(dc);
+  };
+  EXPECT_EQ(captionColour("FramePrice"), GetSysColor(COLOR_GRAYTEXT));
+  EXPECT_EQ(captionColour("Frame9"), GetSysColor(COLOR_WINDOWTEXT));
+  Open(Rom(EditionTable[0]));
+  EXPECT_EQ(captionColour("FramePrice"), GetSysColor(COLOR_WINDOWTEXT));
+  DeleteDC(dc);
+}
+
+// What Explorer hands over when files are dropped onto a window.
+HDROP DropOf(const std::vector<std::filesystem::path>& files) {
+  std::wstring names;
+  for (const auto& file : files) names += file.wstring() + L'\0';
+  names += L'\0';
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  std::memcpy(drop + 1, names.data(), names.size() * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
+
+TEST_F(EditorWindowTest, OneFileDroppedOntoTheWindowOpensAsOpenDoes) {
+  EXPECT_NE(GetWindowLongW(editor_.Window(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+  const auto gold = Rom(EditionTable[0], "gold.gbc");
+  const auto crystal = Rom(EditionTable[2], "crystal.gbc");
+  SendMessageW(editor_.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({gold, crystal})), 0);
+  EXPECT_EQ(WindowText(Control("Witchita")), "None");
+  SendMessageW(editor_.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({crystal})), 0);
+  EXPECT_EQ(WindowText(Control("Witchita")), "Pokémon Crystal Version");
+  EXPECT_TRUE(IsWindowEnabled(Control("Price")));
+  SendMessageW(editor_.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({dir_.Path("gone.gbc")})), 0);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_NE(messages_.front().find("gone.gbc"), std::string::npos) << messages_.front();
 }
 
 TEST_F(EditorWindowTest, AboutIsOneOwnerlessWindowBesideTheEditor) {
