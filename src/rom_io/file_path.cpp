@@ -1,7 +1,10 @@
 #include "rom_io/file_path.h"
 
 #ifdef _WIN32
+#include <io.h>
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 std::filesystem::path FilePath(const std::string& utf8) {
@@ -28,6 +31,15 @@ std::FILE* OpenCFile(const std::filesystem::path& path, const char* mode) {
 }
 
 std::FILE* OpenCFile(const std::string& utf8, const char* mode) { return OpenCFile(FilePath(utf8), mode); }
+
+bool SyncCFile(std::FILE* file) {
+  if (std::fflush(file) != 0) return false;
+#ifdef _WIN32
+  return _commit(_fileno(file)) == 0;
+#else
+  return fsync(fileno(file)) == 0;
+#endif
+}
 
 #ifdef _WIN32
 

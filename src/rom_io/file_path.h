@@ -22,6 +22,10 @@ std::string Utf8Text(const std::filesystem::path& path);
 std::FILE* OpenCFile(const std::filesystem::path& path, const char* mode);
 std::FILE* OpenCFile(const std::string& utf8, const char* mode);
 
+// Makes what was written to `file` reach the disk; false, with errno set,
+// when it cannot.
+bool SyncCFile(std::FILE* file);
+
 // Copies `from` over the file `to`, which exists, and renames `from` over
 // `to`, each in one step. The standard library's forms of both refuse an
 // existing target on Windows.
