@@ -7,6 +7,7 @@
 #include <array>
 #include <numeric>
 #include <span>
+#include <vector>
 
 namespace FileFloor {
 namespace {
@@ -48,13 +49,23 @@ int Checks(const std::string& path, int openFlags, TypeCheck check) {
   if (!MayOpen(path, check)) return 0;
   const int file = open(path.c_str(), openFlags | O_CLOEXEC);
   if (file >= 0) close(file);
-  struct stat status {};
-  stat(path.c_str(), &status);
   std::array<uint8_t, GameCodeLength> code{};
-  return Read(path, EditionByteOffset, 1, check) + ReadCycle(path, GameCodeOffset, code, check);
+  return Read(path, EditionByteOffset, 1, check) + ReadCycle(path, GameCodeOffset, code, check) +
+         ReadWholeFile(path);
 }
 
 }  // namespace
+
+int ReadWholeFile(const std::string& path) {
+  struct stat status {};
+  if (stat(path.c_str(), &status) != 0) return 0;
+  const int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (file < 0) return 0;
+  std::vector<uint8_t> bytes(static_cast<size_t>(status.st_size));
+  const ssize_t got = read(file, bytes.data(), bytes.size());
+  close(file);
+  return got > 0 ? bytes[static_cast<size_t>(got) - 1] : 0;
+}
 
 int LoadItem(const std::string& path, const Edition& edition, int item, TypeCheck check) {
   const int64_t record = RecordAddress(edition.itemTableBase, item);

@@ -15,13 +15,17 @@ namespace FileFloor {
 // block it; the floor can do the same, to show what that look costs.
 enum class TypeCheck { None, BeforeEachOpen };
 
-// A Load's checks (one open and close, the file size, the edition byte and
-// the game code) and its seven reads: the price's two bytes, five single
+// One stat, then the whole file read with one open: what finding the item
+// tables needs. Returns the last byte read.
+int ReadWholeFile(const std::string& path);
+
+// A Load's checks (one open and close, the edition byte, the game code and
+// the whole file read once to see that the tables have not moved) and its seven reads: the price's two bytes, five single
 // bytes and the pointer's two. Returns the sum of the bytes read.
 int LoadItem(const std::string& path, const Edition& edition, int item, TypeCheck check = TypeCheck::None);
 
-// A Save's checks (one open for writing, the file size, the edition byte and
-// the game code), then one cycle of open, write and close for each byte of
+// A Save's checks (one open for writing, the edition byte, the game code and
+// the whole file read once), then one cycle of open, write and close for each byte of
 // the record and, up to item 179, of the pointer. Returns the bytes written.
 int SaveItem(const std::string& path, const Edition& edition, int item, TypeCheck check = TypeCheck::None);
 

@@ -19,6 +19,13 @@ void BM_OpenRom(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenRom);
 
+void BM_OpenRomFloor(benchmark::State& state) {
+  const BenchRom rom;
+  const std::string path = rom.Path();
+  for (auto _ : state) benchmark::DoNotOptimize(FileFloor::ReadWholeFile(path));
+}
+BENCHMARK(BM_OpenRomFloor);
+
 void BM_LoadItem(benchmark::State& state) {
   const BenchRom rom;
   RomItemEditor editor;

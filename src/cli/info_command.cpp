@@ -1,3 +1,4 @@
+#include <cassert>
 #include <iostream>
 #include <memory>
 
@@ -13,13 +14,13 @@ constexpr size_t kValueColumn = 19;
 
 // Labels stand in a column of their own.
 std::string Line(const std::string& label, const std::string& value) {
+  assert(label.size() < kValueColumn);
   return label + std::string(kValueColumn - label.size(), ' ') + value + "\n";
 }
 
-// Nothing for a ROM that carries no Stadium blocks.
 std::string StadiumLine(const std::string& path, const HeaderFacts& header) {
   const StadiumBlocks blocks = StadiumBlocksOf(path);
-  if (header.size != StadiumRomSize || blocks == StadiumBlocks::None) return "";
+  if (blocks == StadiumBlocks::None) return Line("Stadium checksums", "none");
   const ChecksumFix check = FixChecksums(path, header, blocks, ChecksumWrite::DryRun);
   if (check.error) throw FileError(CannotMessage("read", path, check.error));
   const int halves = check.refresh.halfBanksChanged;
@@ -40,10 +41,12 @@ ExitStatus RunInfo(const std::string& path) {
   const HeaderFacts header = ScanRomFile(path);
   // The label comes from the core, exactly as the window shows it.
   RomItemEditor editor;
-  const std::string label = editor.OpenRom(path).label;
+  const RomItemEditor::OpenResult opened = editor.OpenRom(path);
   const auto dump = KnownDumpName(header.sha1);
 
-  std::cout << Line("Edition", label) << Line("Title", header.Title()) << Line("Game code", header.GameCode())
+  std::cout << Line("Edition", opened.label);
+  for (const TablePlace& place : opened.tablePlaces) std::cout << Line(place.table, place.place);
+  std::cout << Line("Title", header.Title()) << Line("Game code", header.GameCode())
             << Line("Size", std::to_string(header.size) + " bytes")
             << Line("Header checksum", Checksums(header.headerStored, header.headerComputed))
             << Line("Global checksum", Checksums(header.globalStored, header.globalComputed))

@@ -3,6 +3,7 @@
 #include "cli/cli_error.h"
 #include "cli/file_access.h"
 #include "items/rom_item_editor.h"
+#include "rom_io/file_image.h"
 
 HeaderFacts ScanRomFile(const std::string& path) {
   ReadableFileSize(path);
@@ -36,6 +37,7 @@ StadiumBlocks StadiumBlocksOf(const std::string& path) {
   RomItemEditor editor;
   editor.OpenRom(path);
   const Edition* edition = editor.OpenEdition();
-  if (edition == nullptr) return StadiumBlocks::None;
-  return edition->stadiumBaseBlock ? StadiumBlocks::WithBase : StadiumBlocks::N64Only;
+  const auto image = ReadFileImage(path, StadiumRomSize);
+  if (edition == nullptr || !image) return StadiumBlocks::None;
+  return StadiumBlocksIn(*image, edition->stadiumBaseBlock ? StadiumBlocks::WithBase : StadiumBlocks::N64Only);
 }

@@ -14,6 +14,6 @@ HeaderFacts ScanRomFile(const std::string& path);
 // image, so that no other file is written into.
 void RefuseNonGameBoyImage(const std::string& path, const HeaderFacts& facts);
 
-// The Stadium checksum blocks that the ROM's edition carries, none when the
-// edition is not supported.
+// The Stadium checksum blocks that the ROM's edition carries and the ROM
+// holds; none when the edition is not supported.
 StadiumBlocks StadiumBlocksOf(const std::string& path);

@@ -1,36 +1,21 @@
 #include "cli/rom_session.h"
 
-#include <algorithm>
-
 #include "cli/cli_error.h"
 #include "cli/file_access.h"
 #include "items/item_names.h"
-
-namespace {
-
-// Where the last item record and the last pointer entry end: a shorter file
-// would be read past its end.
-int64_t ItemDataEnd(const Edition& edition) {
-  return std::max<int64_t>(RecordAddress(edition.itemTableBase, LastItem) + ItemRecordSize,
-                           AsmEntryAddress(edition.asmTableBase, LastItemWithAsm) + AsmEntrySize);
-}
-
-}  // namespace
 
 std::string DescribeItem(int item) {
   return "item " + std::to_string(item) + " (" + std::string(ItemNames[static_cast<size_t>(item)]) + ")";
 }
 
 RomSession::RomSession(const std::string& path) : path_(path) {
-  const int64_t size = ReadableFileSize(path_);
+  ReadableFileSize(path_);
   const auto opened = editor_.OpenRom(path_);
   if (!opened.enableFrames) {
     throw InvalidInput(Quoted(path_) + " is not a supported ROM (" + opened.label + ").");
   }
-  if (size < ItemDataEnd(RomEdition())) {
-    throw InvalidInput(Quoted(path_) + " is too short to hold the item tables of " + std::string(RomEdition().label) +
-                       ".");
-  }
+  // The tables lie inside the file wherever they were found; without them nothing is read.
+  if (opened.problem == EditorProblem::TablesNotFound) throw InvalidInput(opened.message);
 }
 
 ItemFields RomSession::Load(int item) {

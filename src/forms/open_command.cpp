@@ -19,7 +19,10 @@ OpenCommandResult RunOpenCommand(RomItemEditor& rom, std::shared_ptr<PlatformFil
 
 OpenCommandResult OpenChosenRom(RomItemEditor& rom, const std::string& path) {
   RomItemEditor::OpenResult opened = rom.OpenRom(path);
-  OpenCommandResult result{std::move(opened.label), opened.enableFrames, {}};
+  OpenCommandResult result{std::move(opened.label), opened.enableFrames, {}, {}};
   if (!opened.message.empty()) result.messages.push_back(std::move(opened.message));
+  for (const TablePlace& place : opened.tablePlaces) {
+    result.labelTip += (result.labelTip.empty() ? "" : "\n") + place.Text();
+  }
   return result;
 }

@@ -16,6 +16,9 @@ struct OpenCommandResult {
   std::string label;  // for the edition label
   bool enableFrames = false;
   std::vector<std::string> messages;  // to show, in order
+  // For the edition label's tooltip: where the tables were found away from
+  // the clean game's places, a line each; empty otherwise.
+  std::string labelTip;
 };
 
 // Opens `path` as the Open command opens the file its dialog returned.

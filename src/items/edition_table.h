@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "items/clean_item_names.h"
+
 // Where the item tables lie in each supported ROM, and how an item's number
 // leads to its bytes. Data and arithmetic only.
 
@@ -30,13 +32,15 @@ struct Edition {
   int32_t asmTableBase;
   // Crystal's checksum blocks for the Stadium game hold bank flags too.
   bool stadiumBaseBlock;
+  // The item names as the clean game spells them, item 1 first.
+  const std::array<std::string_view, 255>* cleanItemNames;
 };
 
 // Tried in this order.
 inline constexpr std::array<Edition, 3> EditionTable{{
-    {"47", "Pokémon Gold Version", "gold", {"AAUE", ""}, 0x68A0, 0xE7C0, false},
-    {"53", "Pokémon Silver Version", "silver", {"AAXE", ""}, 0x6866, 0xE7BE, false},
-    {"41", "Pokémon Crystal Version", "crystal", {"BYTE", "BYTU"}, 0x67C1, 0xE73C, true},
+    {"47", "Pokémon Gold Version", "gold", {"AAUE", ""}, 0x68A0, 0xE7C0, false, &CleanGoldSilverItemNames},
+    {"53", "Pokémon Silver Version", "silver", {"AAXE", ""}, 0x6866, 0xE7BE, false, &CleanGoldSilverItemNames},
+    {"41", "Pokémon Crystal Version", "crystal", {"BYTE", "BYTU"}, 0x67C1, 0xE73C, true, &CleanCrystalItemNames},
 }};
 
 inline constexpr std::string_view UnsupportedRomLabel = "Unsupported Rom";

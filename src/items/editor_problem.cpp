@@ -2,13 +2,16 @@
 
 #include <cassert>
 
-#include "items/item_names.h"
-
 namespace {
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
-std::string ItemName(int item) { return std::string(ItemNames[static_cast<size_t>(item)]); }
+// "the item table", "the ASM pointer table" or both.
+std::string MissingTables(const ProblemDetails& details) {
+  const std::string items = "the item table", pointers = "the ASM pointer table";
+  if (details.itemTableMissing && details.pointerTableMissing) return items + " and " + pointers;
+  return details.itemTableMissing ? items : pointers;
+}
 
 // "Cannot save to "rom.gbc": " or "Cannot read "rom.gbc": "
 std::string FileLead(const ProblemDetails& details) {
@@ -25,6 +28,10 @@ std::string DescribeProblem(EditorProblem problem, const ProblemDetails& details
   switch (problem) {
     case EditorProblem::None:
       return {};
+    case EditorProblem::TablesNotFound:
+      return "Kestrune cannot find " + MissingTables(details) + " in this ROM: the game's code that reads " +
+             (details.itemTableMissing && details.pointerTableMissing ? "them" : "it") +
+             " has been changed. Nothing was read or written.";
     case EditorProblem::ItemZero:
       return "Cannot load Item 0";
     case EditorProblem::NoItemChosen:
@@ -36,7 +43,7 @@ std::string DescribeProblem(EditorProblem problem, const ProblemDetails& details
     case EditorProblem::Unsupported:
       return "Cannot save: the open file is not a supported ROM.";
     case EditorProblem::OtherEdition:
-      return "Cannot save: " + ItemName(details.item) + " was loaded from " + std::string(details.loadedEdition) +
+      return "Cannot save: " + details.itemName + " was loaded from " + std::string(details.loadedEdition) +
              ", but the open ROM is " + std::string(details.openEdition) + ". Load the item from this ROM first.";
     case EditorProblem::BadField:
       return details.field;
@@ -44,8 +51,9 @@ std::string DescribeProblem(EditorProblem problem, const ProblemDetails& details
       return FileLead(details) + Reason(details, "the file cannot be read.");
     case EditorProblem::CannotWrite:
       return FileLead(details) + Reason(details, "the file cannot be opened for writing.");
-    case EditorProblem::TooShort:
-      return FileLead(details) + "the file is too short to hold item " + std::to_string(details.item) + ".";
+    case EditorProblem::TablesMoved:
+      return FileLead(details) + "the file has changed since it was opened, and its item tables are no longer " +
+             "where they were. Open it again.";
     case EditorProblem::Replaced:
       return FileLead(details) + "it is no longer the " + std::string(details.openEdition) + " file that was opened.";
     case EditorProblem::PartWritten:

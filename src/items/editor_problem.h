@@ -8,6 +8,8 @@
 // reason; DescribeProblem words it, in the one place where messages live.
 enum class EditorProblem {
   None,
+  // Open, Load and Save
+  TablesNotFound,
   // Load
   ItemZero,
   NoItemChosen,
@@ -20,7 +22,7 @@ enum class EditorProblem {
   // The file, on Open, Load or Save
   CannotRead,
   CannotWrite,
-  TooShort,
+  TablesMoved,
   Replaced,
   PartWritten,
 };
@@ -28,7 +30,7 @@ enum class EditorProblem {
 // Problems with the file itself rather than with what the user asked.
 constexpr bool IsFileProblem(EditorProblem problem) {
   return problem == EditorProblem::CannotRead || problem == EditorProblem::CannotWrite ||
-         problem == EditorProblem::TooShort || problem == EditorProblem::Replaced ||
+         problem == EditorProblem::TablesMoved || problem == EditorProblem::Replaced ||
          problem == EditorProblem::PartWritten;
 }
 
@@ -38,6 +40,8 @@ struct ProblemDetails {
   std::string path;
   std::error_code cause;
   int item = 0;
+  std::string itemName;            // as the open ROM names the item
+  bool itemTableMissing = false, pointerTableMissing = false;  // for TablesNotFound
   std::string_view loadedEdition;  // the edition the item was loaded from
   std::string_view openEdition;    // the edition of the open file
   std::string field;               // the field rule that a BadField broke

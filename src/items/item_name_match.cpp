@@ -62,7 +62,7 @@ void AppendFolded(std::string& folded, char32_t point, std::string_view original
   }
 }
 
-std::vector<std::string> FoldedNames(ItemNameList names) {
+std::vector<std::string> FoldedNames(ItemNameViews names) {
   std::vector<std::string> folded;
   folded.reserve(names.size());
   for (const std::string_view name : names) folded.push_back(FoldedName(name));
@@ -95,7 +95,7 @@ bool IsUtf8(std::string_view text) {
   return true;
 }
 
-std::vector<int> ItemsNamed(ItemNameList names, std::string_view text) {
+std::vector<int> ItemsNamed(ItemNameViews names, std::string_view text) {
   const std::string wanted = FoldedName(text);
   if (wanted.empty()) return {};
   std::vector<int> exact;
@@ -108,24 +108,24 @@ std::vector<int> ItemsNamed(ItemNameList names, std::string_view text) {
   return exact.empty() ? begun : exact;
 }
 
-bool AllNamedAlike(ItemNameList names, const std::vector<int>& items) {
+bool AllNamedAlike(ItemNameViews names, const std::vector<int>& items) {
   return std::all_of(items.begin(), items.end(), [&](int item) {
     return names[static_cast<size_t>(item)] == names[static_cast<size_t>(items.front())];
   });
 }
 
-std::optional<int> ItemNamed(ItemNameList names, std::string_view text) {
+std::optional<int> ItemNamed(ItemNameViews names, std::string_view text) {
   const std::vector<int> items = ItemsNamed(names, text);
   if (items.empty() || !AllNamedAlike(names, items)) return std::nullopt;
   return items.front();
 }
 
-bool NamesItem(ItemNameList names, std::string_view text, int item) {
+bool NamesItem(ItemNameViews names, std::string_view text, int item) {
   const std::vector<int> items = ItemsNamed(names, text);
   return AllNamedAlike(names, items) && std::find(items.begin(), items.end(), item) != items.end();
 }
 
-std::vector<int> ItemsContaining(ItemNameList names, std::string_view typed) {
+std::vector<int> ItemsContaining(ItemNameViews names, std::string_view typed) {
   const std::string wanted = FoldedName(typed);
   std::vector<int> items;
   for (size_t item = 0; item < names.size(); ++item) {

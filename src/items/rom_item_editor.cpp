@@ -5,6 +5,7 @@
 
 #include "items/field_codec.h"
 #include "items/item_encoding.h"
+#include "rom_io/file_image.h"
 #include "rom_io/hex_functions.h"
 #include "rom_io/rom_file.h"
 
@@ -23,11 +24,10 @@ std::string HexToText(const std::string& hex) {
   return text;
 }
 
-// Where the item's bytes end: its record, and its pointer entry if it has one.
-int64_t ItemBytesEnd(const Edition& edition, int item) {
-  int64_t end = RecordAddress(edition.itemTableBase, item) + ItemRecordSize;
-  if (HasAsmEntry(item)) end = std::max<int64_t>(end, AsmEntryAddress(edition.asmTableBase, item) + AsmEntrySize);
-  return end;
+// The tables of the file at `path` as it is now; none when it cannot be read.
+ItemTables TablesInFile(const std::string& path) {
+  const auto image = ReadFileImage(path, LargestRomSize);
+  return image ? FindItemTables(*image) : ItemTables{};
 }
 
 SaveOutcome Outcome(SaveOutcome::Kind kind, EditorProblem problem, const ProblemDetails& details) {
@@ -45,6 +45,9 @@ ProblemDetails RomItemEditor::Details(int item, bool saving, std::error_code cau
   details.path = romPath_;
   details.cause = cause;
   details.item = item;
+  if (HasItemRecord(item)) details.itemName = names_[static_cast<size_t>(item)];
+  details.itemTableMissing = !tables_.items;
+  details.pointerTableMissing = !tables_.pointers;
   if (loadedEdition_ != nullptr) details.loadedEdition = loadedEdition_->label;
   if (edition_ != nullptr) details.openEdition = edition_->label;
   details.saving = saving;
@@ -55,6 +58,7 @@ RomItemEditor::OpenResult RomItemEditor::OpenRom(const std::string& path) {
   romPath_ = path;
   versionByte_ = ReadHexBytes(romPath_, EditionByteOffset, 1);
   edition_ = FindEdition(versionByte_, ReadGameCode());
+  names_ = {};
   OpenResult result;
   if (edition_ == nullptr) {
     result.label = UnsupportedRomLabel;
@@ -66,10 +70,19 @@ RomItemEditor::OpenResult RomItemEditor::OpenRom(const std::string& path) {
     }
     return result;
   }
-  itemTableBase_ = edition_->itemTableBase;
-  asmTableBase_ = edition_->asmTableBase;
+  // One read of the whole file finds the tables and the names.
+  tables_ = {};
+  if (const auto image = ReadFileImage(romPath_, LargestRomSize)) {
+    tables_ = FindItemTables(*image);
+    names_ = ItemNameList(*edition_, *image);
+  }
   result.label = edition_->label;
   result.enableFrames = true;
+  result.tablePlaces = DescribeTablePlaces(*edition_, tables_);
+  if (!tables_.Found()) {
+    result.problem = EditorProblem::TablesNotFound;
+    result.message = DescribeProblem(result.problem, Details(0, false));
+  }
   return result;
 }
 
@@ -87,11 +100,11 @@ RomItemEditor::LoadResult RomItemEditor::LoadItem(int16_t listIndex) {
   // Without an edition there is nowhere to read from: the fields would show
   // made-up bytes, and a later Save would write them.
   if (edition_ == nullptr) return refuse(EditorProblem::NoRomOpen);
-  if (const FileCheck check = CheckFile(item, false); check.problem != EditorProblem::None) {
+  if (const FileCheck check = CheckFile(false); check.problem != EditorProblem::None) {
     return refuse(check.problem, check.cause);
   }
 
-  const int32_t record = RecordAddress(itemTableBase_, item);
+  const int32_t record = RecordAddress(*tables_.items, item);
   ItemFields fields;
   fields.Price = FieldCodec::PriceFromHex(ReadHexBytes(romPath_, record + RecordByte::Price, 2));
   fields.Effect = ReadHexBytes(romPath_, record + RecordByte::Effect, 1);
@@ -99,7 +112,7 @@ RomItemEditor::LoadResult RomItemEditor::LoadItem(int16_t listIndex) {
   fields.Options = ReadHexBytes(romPath_, record + RecordByte::Options, 1);
   fields.Pocket = FieldCodec::PocketFromHex(ReadHexBytes(romPath_, record + RecordByte::Pocket, 1));
   fields.How = ReadHexBytes(romPath_, record + RecordByte::How, 1);
-  fields.ASM = ReadHexBytes(romPath_, AsmEntryAddress(asmTableBase_, item), AsmEntrySize);
+  fields.ASM = ReadHexBytes(romPath_, AsmEntryAddress(*tables_.pointers, item), AsmEntrySize);
   loadedEdition_ = edition_;
   LoadResult result;
   result.fields = fields;
@@ -117,16 +130,17 @@ std::optional<int> RomItemEditor::LoadedItem() const {
 
 // Everything about the file that can stop a Load or a Save is checked here,
 // before its first byte is read or written.
-RomItemEditor::FileCheck RomItemEditor::CheckFile(int item, bool saving) const {
+RomItemEditor::FileCheck RomItemEditor::CheckFile(bool saving) const {
+  // Without its tables no offset in the file is known to hold an item.
+  if (!tables_.Found()) return {EditorProblem::TablesNotFound, {}};
   if (const std::error_code cause = saving ? WriteProblem(romPath_) : ReadProblem(romPath_)) {
     return {saving ? EditorProblem::CannotWrite : EditorProblem::CannotRead, cause};
   }
-  if (RegularFileSize(romPath_).value_or(0) < ItemBytesEnd(*edition_, item)) return {EditorProblem::TooShort, {}};
-  // The file may have been replaced since it was opened; its tables would
-  // then lie elsewhere.
+  // The file may have been replaced or rebuilt since it was opened.
   if (FindEdition(ReadHexBytes(romPath_, EditionByteOffset, 1), ReadGameCode()) != edition_) {
     return {EditorProblem::Replaced, {}};
   }
+  if (TablesInFile(romPath_) != tables_) return {EditorProblem::TablesMoved, {}};
   return {};
 }
 
@@ -146,21 +160,21 @@ SaveOutcome RomItemEditor::SaveItem(const ItemFields& fields) {
     bad.field = encoded.problem;
     return Outcome(Kind::Refused, EditorProblem::BadField, bad);
   }
-  if (const FileCheck check = CheckFile(*item, true); check.problem != EditorProblem::None) {
+  if (const FileCheck check = CheckFile(true); check.problem != EditorProblem::None) {
     ProblemDetails failed = details;
     failed.cause = check.cause;
     return Outcome(Kind::Failed, check.problem, failed);
   }
 
   const ItemBytes& bytes = *encoded.bytes;
-  const int32_t record = RecordAddress(itemTableBase_, *item);
+  const int32_t record = RecordAddress(*tables_.items, *item);
   int32_t written = WriteHexBytes(romPath_, record + RecordByte::Price, bytes.price);
   written += WriteHexBytes(romPath_, record + RecordByte::Effect, bytes.effect);
   written += WriteHexBytes(romPath_, record + RecordByte::Variable, bytes.variable);
   written += WriteHexBytes(romPath_, record + RecordByte::Options, bytes.options);
   written += WriteHexBytes(romPath_, record + RecordByte::Pocket, bytes.pocket);
   written += WriteHexBytes(romPath_, record + RecordByte::How, bytes.how);
-  if (withAsm) written += WriteHexBytes(romPath_, AsmEntryAddress(asmTableBase_, *item), bytes.asmPointer);
+  if (withAsm) written += WriteHexBytes(romPath_, AsmEntryAddress(*tables_.pointers, *item), bytes.asmPointer);
 
   const int32_t expected = ItemRecordSize + (withAsm ? AsmEntrySize : 0);
   if (written != expected) {

@@ -3,15 +3,21 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "items/edition_table.h"
 #include "items/editor_problem.h"
+#include "items/item_name_list.h"
+#include "items/item_table_finder.h"
+#include "items/table_places.h"
 #include "items/item_fields.h"
 #include "items/save_outcome.h"
 
 // Holds the state of the open ROM and carries out the editor's three
-// commands. Every read and write goes through the hex routines; nothing is
-// cached, so each Load reads the file again and each Save writes it again.
+// commands. Open finds the item tables through the game's code that reads
+// them; without both tables no item is read or written. Every item's bytes
+// go through the hex routines, and each Load and Save first checks that the
+// file still has its tables where the Open found them.
 class RomItemEditor {
  public:
   struct OpenResult {
@@ -22,6 +28,9 @@ class RomItemEditor {
     std::string message;
     EditorProblem problem = EditorProblem::None;
     std::error_code cause;
+    // Where the tables were found away from the clean game's places; empty
+    // for a ROM laid out as the clean game is.
+    std::vector<TablePlace> tablePlaces;
   };
 
   struct LoadResult {
@@ -42,8 +51,12 @@ class RomItemEditor {
 
   const std::string& RomPath() const { return romPath_; }
   const std::string& VersionByte() const { return versionByte_; }
-  int32_t ItemTableBase() const { return itemTableBase_; }
-  int32_t AsmTableBase() const { return asmTableBase_; }
+  // Where the last Open found the tables, 0 for a table it did not find.
+  int32_t ItemTableBase() const { return tables_.items.value_or(0); }
+  int32_t AsmTableBase() const { return tables_.pointers.value_or(0); }
+  const ItemTables& Tables() const { return tables_; }
+  // The open ROM's item names; the built-in ones before an Open.
+  const ItemNameList& Names() const { return names_; }
   const std::string& ItemIndexText() const { return itemIndexText_; }
   // The edition found at the last Open, or null when it was not recognised.
   const Edition* OpenEdition() const { return edition_; }
@@ -56,13 +69,13 @@ class RomItemEditor {
 
   std::string ReadGameCode() const;
   std::optional<int> LoadedItem() const;
-  FileCheck CheckFile(int item, bool saving) const;
+  FileCheck CheckFile(bool saving) const;
   ProblemDetails Details(int item, bool saving, std::error_code cause = {}) const;
 
   std::string romPath_;
   std::string versionByte_;
-  int32_t itemTableBase_ = 0;
-  int32_t asmTableBase_ = 0;
+  ItemTables tables_;
+  ItemNameList names_;
   std::string itemIndexText_;
   const Edition* edition_ = nullptr;
   // The edition open at the last Load, or null when that Load was refused.

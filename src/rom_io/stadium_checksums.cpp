@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <string>
 #include <string_view>
 
 #include "rom_io/checksum_math.h"
@@ -19,6 +20,13 @@ constexpr size_t kN64CrcOffset = N64BlockOffset + 6;
 constexpr uint16_t kBaseCrcStart = 0xACDE;
 constexpr uint16_t kCrcStart = 0xFEFE;
 constexpr uint16_t kHalfBankSumStart = 0xFEFE;
+constexpr std::string_view kBaseOpening = "base";
+constexpr std::string_view kN64Opening = "N64PS3";
+
+bool OpensWith(std::span<const uint8_t> rom, size_t offset, std::string_view opening) {
+  return offset + opening.size() <= rom.size() &&
+         std::equal(opening.begin(), opening.end(), rom.begin() + static_cast<std::ptrdiff_t>(offset));
+}
 
 void PutBigEndian(std::vector<uint8_t>& rom, size_t offset, uint16_t value) {
   rom[offset] = static_cast<uint8_t>(value >> 8);
@@ -37,8 +45,8 @@ void ResetBlock(std::vector<uint8_t>& rom, size_t offset, std::string_view openi
 
 // Crystal's flags: bit j of byte i is set when bank 8i + j is as in the clean ROM.
 void WriteBaseBlock(std::vector<uint8_t>& rom) {
-  using namespace std::string_view_literals;
-  ResetBlock(rom, BaseBlockOffset, "base\x01\x00"sv, BaseBlockOffset + kBaseBlockSize);
+  using namespace std::string_literals;
+  ResetBlock(rom, BaseBlockOffset, std::string(kBaseOpening) + "\x01\x00"s, BaseBlockOffset + kBaseBlockSize);
   for (size_t bank = 0; bank < CleanCrystalBankCrcs.size(); ++bank) {
     if (Crc16(kCrcStart, &rom[bank * kBankSize], kBankSize) == CleanCrystalBankCrcs[bank]) {
       rom[kBankFlagsOffset + bank / 8] |= static_cast<uint8_t>(1 << (bank % 8));
@@ -50,7 +58,7 @@ void WriteBaseBlock(std::vector<uint8_t>& rom) {
 // Each sum is written before the next is taken, so the last half-bank's
 // sum covers the 255 before it.
 void WriteN64Block(std::vector<uint8_t>& rom) {
-  ResetBlock(rom, N64BlockOffset, "N64PS3", StadiumRomSize);
+  ResetBlock(rom, N64BlockOffset, kN64Opening, StadiumRomSize);
   for (size_t half = 0; half < HalfBankCount; ++half) {
     const uint16_t sum = Sum16(kHalfBankSumStart, &rom[half * kHalfBankSize], kHalfBankSize);
     PutBigEndian(rom, HalfBankSumsOffset + 2 * half, sum);
@@ -68,6 +76,12 @@ int ChangedSums(const std::vector<uint8_t>& before, const std::vector<uint8_t>& 
 }
 
 }  // namespace
+
+StadiumBlocks StadiumBlocksIn(std::span<const uint8_t> rom, StadiumBlocks carried) {
+  if (rom.size() != StadiumRomSize || !OpensWith(rom, N64BlockOffset, kN64Opening)) return StadiumBlocks::None;
+  if (carried == StadiumBlocks::WithBase && !OpensWith(rom, BaseBlockOffset, kBaseOpening)) return StadiumBlocks::None;
+  return carried;
+}
 
 size_t StadiumBlocksStart(StadiumBlocks blocks) {
   return blocks == StadiumBlocks::WithBase ? BaseBlockOffset : N64BlockOffset;

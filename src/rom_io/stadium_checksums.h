@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // The checksum blocks at the end of a 2 MiB Gold, Silver or Crystal ROM,
@@ -17,6 +18,11 @@ inline constexpr size_t HalfBankSumsOffset = 0x1FFE00;
 inline constexpr size_t HalfBankCount = 256;
 
 enum class StadiumBlocks { None, N64Only, WithBase };
+
+// The blocks that `carried` names, where `rom` holds them: each block
+// begins with its opening text ("N64PS3", and Crystal's "base"). A ROM
+// without them, a hack that uses the space for something else, has none.
+StadiumBlocks StadiumBlocksIn(std::span<const uint8_t> rom, StadiumBlocks carried);
 
 // What bringing the checksums up to date changes.
 struct ChecksumRefresh {

@@ -112,6 +112,8 @@ void Editor::openFile(const QString& path) { applyOpen(OpenChosenRom(rom_, QFile
 
 void Editor::applyOpen(const OpenCommandResult& result) {
   witchita_->setText(FromUtf8(result.label));
+  witchita_->setToolTip(FromUtf8(result.labelTip));
+  ShowItemNames(*item_, rom_.Names());
   for (const std::string& message : result.messages) showMessage_(this, FromUtf8(message));
   if (!result.enableFrames) return;
   for (QGroupBox* frame : editingFrames_) frame->setEnabled(true);

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "forms/item_choice.h"
+#include "items/item_name_list.h"
 #include "items/item_name_match.h"
 #include "items/item_names.h"
 #include "ui/qt_text.h"
@@ -20,8 +21,14 @@ class ItemSuggestions : public QSortFilterProxyModel {
  public:
   using QSortFilterProxyModel::QSortFilterProxyModel;
 
+  // Against the names the list shows, which may be the ROM's own.
   void Offer(const QString& typed) {
-    const std::vector<int> items = ItemsContaining(ItemNames, ToUtf8(typed));
+    std::vector<std::string> shown;
+    for (int row = 0; row < sourceModel()->rowCount(); ++row) {
+      shown.push_back(ToUtf8(sourceModel()->index(row, 0).data().toString()));
+    }
+    const std::vector<std::string_view> names(shown.begin(), shown.end());
+    const std::vector<int> items = ItemsContaining(names, ToUtf8(typed));
     offered_ = std::set<int>(items.begin(), items.end());
     invalidateFilter();
   }
@@ -47,6 +54,13 @@ void FillItemList(QComboBox& list) {
   // Before the completer looks at the text, which the line edit lets it do next.
   QObject::connect(list.lineEdit(), &QLineEdit::textEdited, suggestions, &ItemSuggestions::Offer);
   list.setCurrentIndex(-1);
+}
+
+void ShowItemNames(QComboBox& list, const ItemNameList& names) {
+  for (int item = 0; item < list.count(); ++item) {
+    const QString name = FromUtf8(names[static_cast<size_t>(item)]);
+    if (list.itemText(item) != name) list.setItemText(item, name);
+  }
 }
 
 int16_t SelectedItem(const QComboBox& list) { return ChosenItem(list.currentIndex(), ToUtf8(list.currentText())); }

@@ -25,6 +25,7 @@ class CliTest : public ::testing::Test {
         .WithEdition(edition)
         .WithRecord(edition, 18, {0x2C, 0x01, 0x00, 0x14, 0x80, 0x01, 0x40})
         .WithAsmEntry(edition, 18, 0xC5, 0x6E)
+        .WithStadiumBlockOpenings(edition)
         .WithHeaderChecksum()
         .WriteTo(path);
     return path.string();
@@ -284,6 +285,16 @@ TEST_F(CliTest, FixChecksumMakesInfoReportCurrentChecksums) {
   ASSERT_EQ(Run({"set", rom, "18", "--price", "1"}).status, 0);
   EXPECT_NE(Run({"info", rom}).out.find("Stadium checksums  stale (2 half-banks; run fix-checksum)\n"),
             std::string::npos);
+}
+
+// A ROM hack may use the space where the clean games keep the Stadium blocks.
+TEST_F(CliTest, FixChecksumLeavesARomWithoutStadiumBlocksItsLastBytes) {
+  const auto rom = PathOf("hack.gbc");
+  RomBuilder().WithEdition(Crystal).WithStadiumBlockOpenings(Gold).WithHeaderChecksum().WriteTo(rom);
+  const auto before = ReadFileBytes(rom);
+  EXPECT_NE(Run({"info", rom}).out.find("Stadium checksums  none\n"), std::string::npos);
+  EXPECT_EQ(Run({"fix-checksum", rom}).status, 0);
+  EXPECT_EQ(DifferingOffsets(before, ReadFileBytes(rom)), (std::vector<size_t>{0x14E, 0x14F}));
 }
 
 // A CSV file is long enough to hold a header's bytes, but is no ROM.

@@ -1,15 +1,17 @@
 // Any files and any sequence of Open (a supported ROM, another edition, a
 // cancel, an unsupported or unreadable file), Load, field edits, Save and
-// files replaced behind the editor's back: nothing crashes, no file changes
-// length, and a Save writes exactly what the fields showed into the item it
-// was loaded as, only in a file of the edition it was loaded from. Nothing
-// else in any file changes.
+// files replaced behind the editor's back, their tables moved or not:
+// nothing crashes, no file changes length, and a Save writes exactly what
+// the fields showed into the item it was loaded as, only in a file of the
+// edition it was loaded from, and only where that file's own code leads to
+// its tables. Nothing else in any file changes.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
 
 #include "fuzz_file.h"
 #include "items/item_encoding.h"
+#include "items/item_table_finder.h"
 #include "items/rom_item_editor.h"
 #include "rom_builder.h"
 
@@ -20,8 +22,12 @@ constexpr std::array<size_t, 5> kSizes{0, 0x150, 0x8000, 0xE800, 0x10000};
 
 std::vector<uint8_t> MakeRom(FuzzedDataProvider& input) {
   RomBuilder rom(kSizes[input.ConsumeIntegralInRange<size_t>(0, kSizes.size() - 1)], input.ConsumeIntegral<uint8_t>());
-  if (input.ConsumeBool())
-    rom.WithEdition(EditionTable[input.ConsumeIntegralInRange<size_t>(0, EditionTable.size() - 1)]);
+  if (!input.ConsumeBool()) return rom.Bytes();
+  const Edition& edition = EditionTable[input.ConsumeIntegralInRange<size_t>(0, EditionTable.size() - 1)];
+  rom.WithEdition(edition);
+  // A ROM hack's tables: anywhere in the image, the pointers in their code's bank.
+  if (input.ConsumeBool()) rom.WithItemTableAt(edition, input.ConsumeIntegralInRange<int32_t>(0x4000, 0xF900));
+  if (input.ConsumeBool()) rom.WithPointerTableAt(edition, input.ConsumeIntegralInRange<int32_t>(0xC000, 0xFE9A));
   return rom.Bytes();
 }
 
@@ -60,8 +66,7 @@ void Load(Window& window, RomItemEditor& editor, int16_t index) {
 }
 
 // The item's bytes in the file are the encoded fields, at the item's place.
-bool HoldsTheFields(const std::vector<uint8_t>& bytes, const Window& window) {
-  const Edition& edition = *window.loadedFrom;
+bool HoldsTheFields(const std::vector<uint8_t>& bytes, const ItemTables& tables, const Window& window) {
   const bool withAsm = HasAsmEntry(window.loadedItem);
   const auto encoded = EncodeItemFields(window.shown, withAsm);
   if (!encoded.bytes) return false;
@@ -73,20 +78,20 @@ bool HoldsTheFields(const std::vector<uint8_t>& bytes, const Window& window) {
     const uint8_t byte = bytes[static_cast<size_t>(at)];
     actual += {kDigits[byte >> 4], kDigits[byte & 0x0F]};
   };
-  const int64_t record = RecordAddress(edition.itemTableBase, window.loadedItem);
+  const int64_t record = RecordAddress(*tables.items, window.loadedItem);
   for (int64_t at = record; at < record + ItemRecordSize; ++at) hex(at);
   if (withAsm) {
     expected += b.asmPointer;
-    const int64_t entry = AsmEntryAddress(edition.asmTableBase, window.loadedItem);
+    const int64_t entry = AsmEntryAddress(*tables.pointers, window.loadedItem);
     for (int64_t at = entry; at < entry + AsmEntrySize; ++at) hex(at);
   }
   return actual == expected;
 }
 
 bool OnlyItemBytesChanged(const std::vector<uint8_t>& before, const std::vector<uint8_t>& after,
-                          const Window& window) {
-  const int64_t record = RecordAddress(window.loadedFrom->itemTableBase, window.loadedItem);
-  const int64_t entry = AsmEntryAddress(window.loadedFrom->asmTableBase, window.loadedItem);
+                          const ItemTables& tables, const Window& window) {
+  const int64_t record = RecordAddress(*tables.items, window.loadedItem);
+  const int64_t entry = AsmEntryAddress(*tables.pointers, window.loadedItem);
   for (size_t i = 0; i < before.size(); ++i) {
     if (before[i] == after[i]) continue;
     const auto at = static_cast<int64_t>(i);
@@ -113,8 +118,10 @@ void Save(const std::array<const FuzzFile*, 2>& files, const Window& window, Rom
           "a Save writes only an item loaded from a file of the open edition");
   for (size_t i = 0; i < files.size(); ++i) {
     if (files[i]->Path() == editor.RomPath()) {
-      Require(OnlyItemBytesChanged(before[i], after[i], window), "a Save changes only its item's bytes");
-      Require(HoldsTheFields(after[i], window), "a Save writes what the fields showed");
+      const ItemTables tables = FindItemTables(before[i]);
+      Require(tables.Found() && tables == editor.Tables(), "a Save writes only where the file's code leads, as at Open");
+      Require(OnlyItemBytesChanged(before[i], after[i], tables, window), "a Save changes only its item's bytes");
+      Require(HoldsTheFields(after[i], tables, window), "a Save writes what the fields showed");
     } else {
       Require(after[i] == before[i], "a Save changes no other file");
     }

@@ -9,6 +9,7 @@ TEST(EditorProblem, Wording) {
   ProblemDetails details;
   details.path = "rom.gbc";
   details.item = 1;
+  details.itemName = "Master Ball";
   details.loadedEdition = "Pokémon Gold Version";
   details.openEdition = "Pokémon Crystal Version";
   details.field = "Price: enter a whole number from -32768 to 65535.";
@@ -16,6 +17,10 @@ TEST(EditorProblem, Wording) {
   details.expected = 9;
   ProblemDetails saving = details;
   saving.saving = true;
+  ProblemDetails noItemTable = details;
+  noItemTable.itemTableMissing = true;
+  ProblemDetails noTables = noItemTable;
+  noTables.pointerTableMissing = true;
   ProblemDetails denied = details;
   denied.cause = std::make_error_code(std::errc::permission_denied);
 
@@ -37,7 +42,15 @@ TEST(EditorProblem, Wording) {
       {EditorProblem::CannotRead, denied, "Cannot read \"rom.gbc\": Permission denied."},
       {EditorProblem::CannotRead, details, "Cannot read \"rom.gbc\": the file cannot be read."},
       {EditorProblem::CannotWrite, saving, "Cannot save to \"rom.gbc\": the file cannot be opened for writing."},
-      {EditorProblem::TooShort, saving, "Cannot save to \"rom.gbc\": the file is too short to hold item 1."},
+      {EditorProblem::TablesNotFound, noItemTable,
+       "Kestrune cannot find the item table in this ROM: the game's code that reads it has been changed. Nothing was "
+       "read or written."},
+      {EditorProblem::TablesNotFound, noTables,
+       "Kestrune cannot find the item table and the ASM pointer table in this ROM: the game's code that reads "
+       "them has been changed. Nothing was read or written."},
+      {EditorProblem::TablesMoved, saving,
+       "Cannot save to \"rom.gbc\": the file has changed since it was opened, and its item tables are no longer where "
+       "they were. Open it again."},
       {EditorProblem::Replaced, details,
        "Cannot read \"rom.gbc\": it is no longer the Pokémon Crystal Version file that was opened."},
       {EditorProblem::PartWritten, saving,

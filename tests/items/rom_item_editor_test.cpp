@@ -246,3 +246,43 @@ TEST_F(RomItemEditorTest, SaveAfterOpeningAnotherRomNeedsItsEdition) {
 }
 
 }  // namespace
+
+namespace {
+
+// A ROM hack's layout: both tables moved, item 1 written where the code leads.
+TEST_F(RomItemEditorTest, LoadsAndSavesWhereTheGamesCodeLeads) {
+  const auto path = Write(RomBuilder()
+                              .WithEdition(Gold)
+                              .WithItemTableAt(Gold, 0x4C000)
+                              .WithPointerTableAt(Gold, 0xEA00)
+                              .WithRecord(Gold, 1, {0xE8, 0x03, 0x0A, 0x1B, 0x2C, 0x03, 0x4D})
+                              .WithAsmEntry(Gold, 1, 0xC5, 0x6E));
+  const auto opened = editor_.OpenRom(path);
+  EXPECT_EQ(opened.message, "");
+  EXPECT_EQ(opened.tablePlaces, (std::vector<TablePlace>{{"Item table", "0x4C000, moved from 0x68A0"},
+                                                         {"ASM pointer table", "0xEA00, moved from 0xE7C0"}}));
+  auto fields = *editor_.LoadItem(1).fields;
+  EXPECT_EQ(fields, (ItemFields{"1000", "0A", "1B", "2C", 3, "4D", "C56E"}));
+  const auto before = ReadFileBytes(path);
+  fields.Price = "1";
+  fields.ASM = "0000";
+  ASSERT_TRUE(editor_.SaveItem(fields).saved());
+  EXPECT_EQ(DifferingOffsets(before, ReadFileBytes(path)), (std::vector<size_t>{0xEA00, 0xEA01, 0x4C000, 0x4C001}));
+}
+
+TEST_F(RomItemEditorTest, WithoutItsTablesNothingIsReadOrWritten) {
+  const auto places = CleanTableCodePlaces(Gold);
+  const auto path = Write(RomBuilder().WithEdition(Gold).WithByte(places.attributeCode + 5, 0x4E));
+  const auto before = ReadFileBytes(path);
+  const auto opened = editor_.OpenRom(path);
+  EXPECT_EQ(opened.label, Gold.label);
+  EXPECT_EQ(opened.problem, EditorProblem::TablesNotFound);
+  EXPECT_EQ(opened.tablePlaces, (std::vector<TablePlace>{{"Item table", "not found"}}));
+  const auto loaded = editor_.LoadItem(1);
+  EXPECT_FALSE(loaded.fields);
+  EXPECT_EQ(loaded.message, opened.message);
+  EXPECT_FALSE(editor_.SaveItem({"1", "00", "00", "00", 1, "00", "0000"}).saved());
+  EXPECT_EQ(ReadFileBytes(path), before);
+}
+
+}  // namespace

@@ -1,6 +1,9 @@
 #include "rom_builder.h"
 
+#include "items/game_text_table.h"
+#include "items/item_table_finder.h"
 #include "rom_io/rom_header.h"
+#include "rom_io/stadium_checksums.h"
 
 #include <atomic>
 #include <fstream>
@@ -22,6 +25,15 @@ RomBuilder& RomBuilder::WithCountingBytes(uint32_t modulus) {
   return *this;
 }
 
+RomBuilder& RomBuilder::WithStadiumBlockOpenings(const Edition& edition) {
+  const auto text = [this](size_t offset, std::string_view opening) {
+    for (size_t i = 0; i < opening.size(); ++i) WithByte(offset + i, static_cast<uint8_t>(opening[i]));
+  };
+  text(N64BlockOffset, "N64PS3");
+  if (edition.stadiumBaseBlock) text(BaseBlockOffset, "base");
+  return *this;
+}
+
 RomBuilder& RomBuilder::WithHeaderChecksum() { return WithByte(HeaderChecksumOffset, HeaderChecksum(bytes_)); }
 
 RomBuilder& RomBuilder::WithEditionByte(uint8_t value) { return WithByte(EditionByteOffset, value); }
@@ -33,18 +45,120 @@ RomBuilder& RomBuilder::WithGameCode(std::string_view code) {
 
 RomBuilder& RomBuilder::WithEdition(const Edition& edition) {
   const auto byte = static_cast<uint8_t>(std::stoi(std::string(edition.byte), nullptr, 16));
-  return WithEditionByte(byte).WithGameCode(edition.gameCodes[0]);
+  return WithEditionByte(byte).WithGameCode(edition.gameCodes[0]).WithTableCode(edition);
+}
+
+namespace {
+
+struct CodeBytes {
+  std::vector<uint8_t> bytes;
+  size_t low = 0, bank = 0;
+};
+
+// The code with its open bytes as zeros; where its operands stand.
+CodeBytes Assemble(std::string_view pattern) {
+  CodeBytes code;
+  for (size_t at = 0; at + 2 <= pattern.size(); at += 3) {
+    const std::string token(pattern.substr(at, 2));
+    if (token == "LL") code.low = code.bytes.size();
+    if (token == "BB") code.bank = code.bytes.size();
+    const bool open = token == ".." || token == "LL" || token == "HH" || token == "BB";
+    code.bytes.push_back(open ? 0 : static_cast<uint8_t>(std::stoi(token, nullptr, 16)));
+  }
+  return code;
+}
+
+// The Game Boy address of a file offset, as its bank sees it.
+uint16_t BankAddress(int64_t offset) {
+  return static_cast<uint16_t>(offset < BankSize ? offset : BankSize + offset % BankSize);
+}
+
+}  // namespace
+
+RomBuilder& RomBuilder::WithTableCode(const Edition& edition) {
+  const TableCodePlaces& places = CleanTableCodePlaces(edition);
+  for (const auto& [pattern, at] : {std::pair{ItemAttributeCode, places.attributeCode},
+                                    std::pair{ItemUseCode, places.itemUseCode},
+                                    std::pair{NameListCode, places.nameListCode}}) {
+    const CodeBytes code = Assemble(pattern);
+    for (size_t i = 0; i < code.bytes.size(); ++i) WithByte(static_cast<size_t>(at) + i, code.bytes[i]);
+  }
+  const auto lists = places.nameLists;
+  WithByte(places.nameListCode + Assemble(NameListCode).low, static_cast<uint8_t>(lists & 0xFF));
+  WithByte(places.nameListCode + Assemble(NameListCode).low + 1, static_cast<uint8_t>(lists >> 8));
+  const uint16_t names = BankAddress(static_cast<int64_t>(places.names));
+  WithByte(lists + 9, static_cast<uint8_t>(places.names / BankSize));
+  WithByte(lists + 10, static_cast<uint8_t>(names & 0xFF)).WithByte(lists + 11, static_cast<uint8_t>(names >> 8));
+  WithItemTableAt(edition, edition.itemTableBase).WithPointerTableAt(edition, edition.asmTableBase);
+  if (bytes_.size() >= places.names + LastItem * (MaxItemNameBytes + 1)) {
+    WithItemNames(edition, CleanRomItemNames(edition));
+  }
+  return *this;
+}
+
+RomBuilder& RomBuilder::WithItemTableAt(const Edition& edition, int32_t offset) {
+  const auto at = CleanTableCodePlaces(edition).attributeCode;
+  const CodeBytes code = Assemble(ItemAttributeCode);
+  const uint16_t address = BankAddress(offset);
+  WithByte(at + code.low, static_cast<uint8_t>(address & 0xFF)).WithByte(at + code.low + 1, static_cast<uint8_t>(address >> 8));
+  WithByte(at + code.bank, static_cast<uint8_t>(offset / BankSize));
+  itemTable_ = offset;
+  return *this;
+}
+
+RomBuilder& RomBuilder::WithPointerTableAt(const Edition& edition, int32_t offset) {
+  const auto at = CleanTableCodePlaces(edition).itemUseCode;
+  const uint16_t address = BankAddress(offset);
+  const size_t low = at + Assemble(ItemUseCode).low;
+  WithByte(low, static_cast<uint8_t>(address & 0xFF)).WithByte(low + 1, static_cast<uint8_t>(address >> 8));
+  pointerTable_ = offset;
+  return *this;
+}
+
+RomBuilder& RomBuilder::WithItemNames(const Edition& edition, const std::vector<std::string>& names) {
+  size_t at = CleanTableCodePlaces(edition).names;
+  for (const std::string& name : names) {
+    for (const uint8_t byte : EncodeGameText(name)) WithByte(at++, byte);
+    WithByte(at++, 0x50);
+  }
+  return *this;
 }
 
 RomBuilder& RomBuilder::WithRecord(const Edition& edition, int item, const std::array<uint8_t, 7>& record) {
-  const auto start = static_cast<size_t>(RecordAddress(edition.itemTableBase, item));
+  const auto start = static_cast<size_t>(RecordAddress(itemTable_.value_or(edition.itemTableBase), item));
   for (size_t i = 0; i < record.size(); ++i) WithByte(start + i, record[i]);
   return *this;
 }
 
 RomBuilder& RomBuilder::WithAsmEntry(const Edition& edition, int item, uint8_t first, uint8_t second) {
-  const auto start = static_cast<size_t>(AsmEntryAddress(edition.asmTableBase, item));
+  const auto start = static_cast<size_t>(AsmEntryAddress(pointerTable_.value_or(edition.asmTableBase), item));
   return WithByte(start, first).WithByte(start + 1, second);
+}
+
+const TableCodePlaces& CleanTableCodePlaces(const Edition& edition) {
+  static const TableCodePlaces gold{0xD46D, 0xE7B2, 0x3627, 0x35EE, 0x1B0000};
+  static const TableCodePlaces silver{0xD46B, 0xE7B0, 0x3627, 0x35EE, 0x1B0000};
+  static const TableCodePlaces crystal{0xD460, 0xE72E, 0x33E4, 0x33AB, 0x1C8000};
+  if (edition.name == "gold") return gold;
+  return edition.name == "silver" ? silver : crystal;
+}
+
+std::vector<uint8_t> EncodeGameText(std::string_view text) {
+  std::vector<uint8_t> bytes;
+  while (!text.empty()) {
+    const GameTextCode* best = nullptr;
+    for (const GameTextCode& code : GameTextTable) {
+      if (text.starts_with(code.text) && (best == nullptr || code.text.size() > best->text.size())) best = &code;
+    }
+    if (best == nullptr) throw std::invalid_argument("no game text for " + std::string(text));
+    bytes.push_back(best->byte);
+    text.remove_prefix(best->text.size());
+  }
+  return bytes;
+}
+
+std::vector<std::string> CleanRomItemNames(const Edition& edition) {
+  return {edition.cleanItemNames->begin(), edition.cleanItemNames->end()};
 }
 
 void RomBuilder::WriteTo(const std::filesystem::path& path) const { WriteFileBytes(path, bytes_); }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,8 +18,22 @@ class RomBuilder {
   // `size` bytes of repeatable noise from `seed`.
   explicit RomBuilder(size_t size = TwoMiB, uint32_t seed = 1);
 
-  // Sets the edition byte and the first of the edition's game codes.
+  // Sets the edition byte and the first of the edition's game codes, and
+  // lays the game's code that leads to the item tables and names where the
+  // clean game has it (WithTableCode).
   RomBuilder& WithEdition(const Edition& edition);
+  // The three runs of code through which the tables and names are found, at
+  // the clean game's places, leading to the clean game's tables and to its
+  // item names, which it writes too when the image is long enough.
+  RomBuilder& WithTableCode(const Edition& edition);
+  // Moves a table: the code is pointed at `offset`, where WithRecord and
+  // WithAsmEntry then write. The attribute table may go to any bank; the
+  // pointer table stays in the bank of its code.
+  RomBuilder& WithItemTableAt(const Edition& edition, int32_t offset);
+  RomBuilder& WithPointerTableAt(const Edition& edition, int32_t offset);
+  // Writes `names` (item 1 first, in the games' text) where the name list
+  // code leads.
+  RomBuilder& WithItemNames(const Edition& edition, const std::vector<std::string>& names);
   RomBuilder& WithEditionByte(uint8_t value);
   RomBuilder& WithGameCode(std::string_view code);
   RomBuilder& WithRecord(const Edition& edition, int item, const std::array<uint8_t, 7>& record);
@@ -26,6 +41,9 @@ class RomBuilder {
   RomBuilder& WithByte(size_t offset, uint8_t value);
   // Every byte becomes its offset modulo `modulus`.
   RomBuilder& WithCountingBytes(uint32_t modulus);
+  // The opening texts of the Stadium checksum blocks that `edition` carries,
+  // so that the tool keeps them current.
+  RomBuilder& WithStadiumBlockOpenings(const Edition& edition);
   // Makes the header checksum at 0x14D fit the header as it now stands.
   RomBuilder& WithHeaderChecksum();
 
@@ -34,7 +52,20 @@ class RomBuilder {
 
  private:
   std::vector<uint8_t> bytes_;
+  // Where the code leads, once it is laid; the edition's places until then.
+  std::optional<int32_t> itemTable_, pointerTable_;
 };
+
+// Where the clean game keeps the code that leads to its tables and names.
+struct TableCodePlaces {
+  size_t attributeCode, itemUseCode, nameListCode, nameLists, names;
+};
+const TableCodePlaces& CleanTableCodePlaces(const Edition& edition);
+
+// `text` in the games' own encoding, as the clean games' item names are.
+std::vector<uint8_t> EncodeGameText(std::string_view text);
+// The clean game's 255 item names in its own text.
+std::vector<std::string> CleanRomItemNames(const Edition& edition);
 
 // A folder of its own for one test, removed with everything in it.
 class TempDir {

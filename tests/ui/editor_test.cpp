@@ -13,6 +13,7 @@
 #include "items/edition_table.h"
 #include "items/item_meaning.h"
 #include "items/item_names.h"
+#include "rom_io/hex_functions.h"
 #include "rom_io/rom_file.h"
 #include "ui/message_box.h"
 #include "ui/twips.h"
@@ -192,7 +193,9 @@ void EditorTest::open() {
   QFETCH(QString, label);
   Harness h;
   EnableRecorder recorder(h);
-  const auto rom = RomBuilder().WithEditionByte(static_cast<uint8_t>(editionByte)).WithGameCode(gameCode.toStdString());
+  auto rom = RomBuilder().WithEditionByte(static_cast<uint8_t>(editionByte)).WithGameCode(gameCode.toStdString());
+  const Edition* edition = FindEdition(HexFunctions::ByteToHex(static_cast<uint8_t>(editionByte)), gameCode.toStdString());
+  if (edition != nullptr) rom.WithTableCode(*edition);
   h.open(editionByte < 0 ? std::filesystem::path() : h.write(rom));
 
   QCOMPARE(h.label(), label);
@@ -410,7 +413,7 @@ void EditorTest::failedSaveNamesTheFile_data() {
   QTest::addColumn<QString>("reason");
   QTest::newRow("deleted") << "deleted" << "No such file or directory.";
   QTest::newRow("a folder in its place") << "folder" << "Not a regular file.";
-  QTest::newRow("truncated") << "truncated" << "the file is too short to hold item 5.";
+  QTest::newRow("truncated") << "truncated" << "its item tables are no longer where they were.";
   QTest::newRow("replaced by another edition") << "replaced" << "it is no longer the Pokémon Gold Version file";
   QTest::newRow("disk refuses part-way") << "part-way" << "only 4 of the item's 9 bytes were written";
 }

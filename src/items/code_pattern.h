@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+// A run of the games' machine code with some bytes left open, written as the
+// ROM research writes it: "21 LL HH 4F .. 3E BB", two hex digits a byte,
+// ".." for any byte, LL and HH for an address stored low byte first and BB
+// for a bank number. The operands are open bytes too: a ROM hack that moves
+// a table keeps the code and changes only them.
+class CodePattern {
+ public:
+  explicit CodePattern(std::string_view text);
+
+  // Where the pattern occurs in `rom`, when it occurs there exactly once.
+  std::optional<size_t> FindOnce(std::span<const uint8_t> rom) const;
+
+  // The operands of the occurrence at `at`.
+  uint16_t Address(std::span<const uint8_t> rom, size_t at) const;
+  uint8_t Bank(std::span<const uint8_t> rom, size_t at) const;
+
+ private:
+  bool MatchesAt(std::span<const uint8_t> rom, size_t at) const;
+
+  std::vector<int> bytes_;  // -1 where any byte will do
+  static constexpr size_t NoOperand = SIZE_MAX;
+  size_t low_ = NoOperand, high_ = NoOperand, bank_ = NoOperand;
+  // The longest run of fixed bytes, which the search looks for first.
+  std::vector<uint8_t> anchor_;
+  size_t anchorStart_ = 0;
+};

@@ -1,0 +1,20 @@
+#include "items/item_name_list.h"
+
+#include "items/game_text.h"
+#include "items/item_table_finder.h"
+
+ItemNameList::ItemNameList() {
+  for (size_t item = 0; item < ItemCount; ++item) names_[item] = ItemNames[item];
+}
+
+ItemNameList::ItemNameList(const Edition& edition, std::span<const uint8_t> rom) : ItemNameList() {
+  const auto offset = FindItemNameList(rom);
+  if (!offset) return;
+  const auto romNames = DecodeItemNames(rom, *offset);
+  if (!romNames) return;
+  for (size_t i = 0; i < romNames->size(); ++i) {
+    if ((*romNames)[i] != (*edition.cleanItemNames)[i]) names_[i + 1] = (*romNames)[i];
+  }
+}
+
+std::vector<std::string_view> ItemNameList::Views() const { return {names_.begin(), names_.end()}; }

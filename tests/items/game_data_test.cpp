@@ -1,0 +1,79 @@
+// The tables that were brought in from the ROM research's data files must
+// stay exactly as those files say. Skipped where the files are not at hand.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "items/clean_item_names.h"
+#include "items/game_text_table.h"
+#include "items/item_table_finder.h"
+
+namespace {
+
+const std::filesystem::path DataDir = KESTRUNE_ROM_DATA_DIR;
+
+std::string ReadData(const std::string& name) {
+  std::ifstream file(DataDir / name, std::ios::binary);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+// The rows of a data table under its header line, split at tabs.
+std::vector<std::vector<std::string>> Rows(const std::string& name) {
+  std::vector<std::vector<std::string>> rows;
+  std::istringstream lines(ReadData(name));
+  bool header = true;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.empty() || line.starts_with("#")) continue;
+    if (std::exchange(header, false)) continue;
+    std::vector<std::string> cells;
+    for (size_t start = 0;;) {
+      const size_t tab = line.find('\t', start);
+      cells.push_back(line.substr(start, tab - start));
+      if (tab == std::string::npos) break;
+      start = tab + 1;
+    }
+    rows.push_back(cells);
+  }
+  return rows;
+}
+
+class GameData : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::filesystem::exists(DataDir)) GTEST_SKIP() << "no ROM research data at " << DataDir;
+  }
+};
+
+TEST_F(GameData, TextTableIsTheResearchTable) {
+  const auto rows = Rows("text-table.tsv");
+  ASSERT_EQ(rows.size(), GameTextTable.size());
+  for (size_t i = 0; i < rows.size(); ++i) {
+    EXPECT_EQ(std::stoi(rows[i][0], nullptr, 16), GameTextTable[i].byte);
+    EXPECT_EQ(rows[i][1], GameTextTable[i].text);
+  }
+}
+
+TEST_F(GameData, CleanItemNamesAreTheResearchNames) {
+  const auto rows = Rows("rom-item-names.tsv");
+  ASSERT_EQ(rows.size(), CleanGoldSilverItemNames.size());
+  for (size_t i = 0; i < rows.size(); ++i) {
+    EXPECT_EQ(rows[i][0], std::to_string(i + 1));
+    EXPECT_EQ(rows[i][1], CleanGoldSilverItemNames[i]);
+    EXPECT_EQ(rows[i][2], CleanCrystalItemNames[i]);
+  }
+}
+
+TEST_F(GameData, CodeIsWrittenAsTheResearchWritesIt) {
+  const std::string notes = ReadData("item-table-code.md");
+  for (const std::string_view code : {ItemAttributeCode, ItemUseCode, NameListCode}) {
+    EXPECT_NE(notes.find("    " + std::string(code) + "\n"), std::string::npos) << code;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,112 @@
+#include "items/item_table_finder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "items/item_name_list.h"
+#include "rom_builder.h"
+
+namespace {
+
+const Edition& Gold = EditionTable[0];
+const Edition& Crystal = EditionTable[2];
+
+ItemTables Find(const RomBuilder& rom) { return FindItemTables(rom.Bytes()); }
+
+// A Gold image with `length` bytes of its code at `from` copied to `to` as well.
+RomBuilder WithCodeCopied(size_t from, size_t length, size_t to) {
+  RomBuilder rom = RomBuilder().WithEdition(Gold);
+  const std::vector<uint8_t> bytes = rom.Bytes();
+  for (size_t i = 0; i < length; ++i) rom.WithByte(to + i, bytes[from + i]);
+  return rom;
+}
+
+TEST(ItemTableFinder, TheCleanGamesCodeLeadsToTheEditionTablesPlaces) {
+  for (const Edition& edition : EditionTable) {
+    const ItemTables tables = Find(RomBuilder().WithEdition(edition));
+    EXPECT_EQ(tables.items, edition.itemTableBase) << edition.name;
+    EXPECT_EQ(tables.pointers, edition.asmTableBase) << edition.name;
+  }
+}
+
+TEST(ItemTableFinder, FollowsTablesThatAHackMoved) {
+  const struct {
+    int32_t items, pointers;
+  } moves[] = {
+      {0x68A5, 0xE7C0},    // code added ahead of the attribute table
+      {0x4C000, 0xE7C0},   // the attribute table in another bank
+      {0x68A0, 0xEA00},    // the pointer table further on in its bank
+      {0x1F0000, 0xC010},  // both
+      {0x7FFF - 255 * 7 + 1, 0xFFFF - 179 * 2 + 1},  // each ending on its bank's last byte
+  };
+  for (const auto& move : moves) {
+    const auto rom = RomBuilder().WithEdition(Gold).WithItemTableAt(Gold, move.items).WithPointerTableAt(Gold, move.pointers);
+    EXPECT_EQ(Find(rom), (ItemTables{move.items, move.pointers})) << std::hex << move.items << " " << move.pointers;
+  }
+}
+
+TEST(ItemTableFinder, FindsNoTableWhereTheCodeDoesNotLeadToOneForSure) {
+  const auto places = CleanTableCodePlaces(Gold);
+  const struct {
+    std::string_view why;
+    RomBuilder rom;
+    bool items, pointers;
+  } cases[] = {
+      {"the attribute code twice", WithCodeCopied(places.attributeCode, 26, 0x20000), false, true},
+      {"the item-use code twice", WithCodeCopied(places.itemUseCode, 14, 0xF000), true, false},
+      {"the routine changed by one byte", RomBuilder().WithEdition(Gold).WithByte(places.attributeCode + 5, 0x4E), false,
+       true},
+      {"the item-use routine changed by one byte",
+       RomBuilder().WithEdition(Gold).WithByte(places.itemUseCode + 12, 0xE9), true, false},
+      {"a table across a bank's end", RomBuilder().WithEdition(Gold).WithItemTableAt(Gold, 0x8000 - 255 * 7 + 1), false,
+       true},
+      {"a table past the file's end", RomBuilder(0x40000).WithEdition(Gold).WithItemTableAt(Gold, 0x44000), false, true},
+      {"bank 0 with a switched-bank address", RomBuilder().WithEdition(Gold).WithByte(places.attributeCode + 24, 0),
+       false, true},
+      {"an address outside the cartridge",
+       RomBuilder().WithEdition(Gold).WithByte(places.itemUseCode + 11, 0xE7), true, false},
+      {"no code at all", RomBuilder().WithEditionByte(0x47).WithGameCode("AAUE"), false, false},
+  };
+  for (const auto& c : cases) {
+    const ItemTables tables = Find(c.rom);
+    EXPECT_EQ(tables.items.has_value(), c.items) << c.why;
+    EXPECT_EQ(tables.pointers.has_value(), c.pointers) << c.why;
+  }
+}
+
+TEST(ItemNameList, TakesTheNamesThatARomGaveItsItems) {
+  std::vector<std::string> names = CleanRomItemNames(Gold);
+  names[0] = "SHINY CHARM";
+  names[69] = "CLEAR BELL";  // an unused slot in Gold
+  const ItemNameList list(Gold, RomBuilder().WithEdition(Gold).WithItemNames(Gold, names).Bytes());
+  EXPECT_EQ(list[1], "SHINY CHARM");
+  EXPECT_EQ(list[70], "CLEAR BELL");
+  EXPECT_EQ(list[2], "Ultra Ball");
+  EXPECT_EQ(list[5], "Poké Ball");
+  for (const Edition& edition : EditionTable) {
+    EXPECT_EQ(ItemNameList(edition, RomBuilder().WithEdition(edition).Bytes()), ItemNameList()) << edition.name;
+  }
+}
+
+TEST(ItemNameList, KeepsTheBuiltInNamesWhereTheRomsListCannotBeRead) {
+  std::vector<std::string> tooLong = CleanRomItemNames(Crystal);
+  tooLong[254] = "THIRTEEN BYTE";
+  const auto places = CleanTableCodePlaces(Crystal);
+  const RomBuilder roms[] = {
+      RomBuilder().WithEdition(Crystal).WithItemNames(Crystal, tooLong),
+      RomBuilder().WithEdition(Crystal).WithByte(places.nameListCode + 8, 0x09),
+      RomBuilder().WithEdition(Crystal).WithByte(places.nameLists + 9, 0x00),
+      RomBuilder(0x100000).WithEdition(Crystal),
+  };
+  for (const RomBuilder& rom : roms) EXPECT_EQ(ItemNameList(Crystal, rom.Bytes()), ItemNameList());
+}
+
+TEST(ItemNameList, ShowsBytesOutsideTheTextTableInHex) {
+  const auto names = CleanTableCodePlaces(Gold).names;
+  const ItemNameList list(Gold, RomBuilder().WithEdition(Gold).WithByte(names, 0x01).WithByte(names + 1, 0xE4).Bytes());
+  EXPECT_EQ(list[1], "<01><E4>STER BALL");
+}
+}  // namespace
