@@ -7,25 +7,40 @@
 #include "ui/app_icon.h"
 #include "ui/editor.h"
 
-int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Kestrune"));
-  QApplication::setApplicationVersion(QStringLiteral(KESTRUNE_VERSION_TEXT));
-  QApplication::setWindowIcon(KestruneIcon());
+namespace {
 
-  // kestrune [ROM]: the file manager hands over the file the user opened.
+void NameTheProgram() {
+  QCoreApplication::setApplicationName(QStringLiteral("Kestrune"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(KESTRUNE_VERSION_TEXT));
+}
+
+// kestrune [ROM]: the file manager hands over the file the user opened. Help,
+// version and bad usage are answered here and end the program, without the
+// display that the windows need: only a plain application is made for them.
+QStringList RomsGiven(int& argc, char* argv[]) {
+  const QCoreApplication commandLine(argc, argv);
+  NameTheProgram();
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(KESTRUNE_DESCRIPTION));
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addPositionalArgument(QStringLiteral("ROM"), QStringLiteral("The ROM image to open, as File, Open does."),
                                QStringLiteral("[ROM]"));
-  parser.process(app);
-  const QStringList roms = parser.positionalArguments();
+  parser.process(commandLine);
+  return parser.positionalArguments();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  const QStringList roms = RomsGiven(argc, argv);
   if (roms.size() > 1) {
     std::fprintf(stderr, "%s\n", OneRomAtATime.data());
     return 2;
   }
+  QApplication app(argc, argv);
+  NameTheProgram();
+  QApplication::setWindowIcon(KestruneIcon());
 
   // The program ends when its last window closes: an open About window
   // outlives the main one.

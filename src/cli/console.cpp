@@ -11,8 +11,11 @@
 
 #include "rom_io/file_path.h"
 #else
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 #endif
 
 #ifdef _WIN32
@@ -73,6 +76,10 @@ void UseBinaryConsole() {
   _setmode(_fileno(stderr), _O_BINARY);
 }
 
+// The C runtime gives the standard streams numbers of their own, which no
+// file opened later takes.
+void HoldClosedStandardStreams() {}
+
 OutputTarget StandardOutputTarget(const std::string& path) {
   HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
   if (out == INVALID_HANDLE_VALUE || out == nullptr || GetFileType(out) != FILE_TYPE_DISK)
@@ -89,6 +96,13 @@ OutputTarget StandardOutputTarget(const std::string& path) {
 #else
 
 void UseBinaryConsole() {}
+
+void HoldClosedStandardStreams() {
+  for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+    // open() takes the lowest free number, which is this one.
+    if (fcntl(stream, F_GETFD) == -1 && errno == EBADF) open("/dev/null", O_RDONLY | O_CLOEXEC);
+  }
+}
 
 OutputTarget StandardOutputTarget(const std::string& path) {
   struct stat out {};

@@ -1,5 +1,6 @@
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "cli/commands.h"
 #include "cli/file_access.h"
@@ -11,8 +12,17 @@ namespace {
 struct ExportOptions {
   std::string rom;
   std::string format = "csv";
-  std::string output;
+  std::optional<std::string> output;
 };
+
+// "-" is standard output, as in most tools; an empty name is a mistake, such
+// as an unset shell variable, and no file.
+std::optional<std::string> OutputFile(const std::optional<std::string>& output) {
+  if (output && output->empty()) {
+    throw InvalidInput("-o is given an empty value: give a file name, or - for standard output.");
+  }
+  return output == "-" ? std::nullopt : output;
+}
 
 std::vector<ItemRow> AllItems(RomSession& session) {
   std::vector<ItemRow> rows;
@@ -21,15 +31,16 @@ std::vector<ItemRow> AllItems(RomSession& session) {
 }
 
 ExitStatus RunExport(const ExportOptions& options) {
-  if (!options.output.empty()) RefuseOutputOverInput(options.output, options.rom);
+  const std::optional<std::string> output = OutputFile(options.output);
+  if (output) RefuseOutputOverInput(*output, options.rom);
   RomSession session(options.rom);
   const std::vector<ItemRow> rows = AllItems(session);
   const std::string text =
       options.format == "json" ? ExportJson(rows, session.RomEdition()) : ExportCsv(rows, session.RomEdition());
-  if (options.output.empty()) {
-    std::cout << text;
+  if (output) {
+    WriteTextFile(*output, text);
   } else {
-    WriteTextFile(options.output, text);
+    std::cout << text;
   }
   return ExitStatus::Success;
 }
@@ -41,6 +52,6 @@ void AddExportCommand(CLI::App& app, CommandRun& run) {
   auto options = std::make_shared<ExportOptions>();
   command->add_option("ROM", options->rom, "ROM image")->required();
   command->add_option("--format", options->format, "csv (the default) or json")->check(CLI::IsMember({"csv", "json"}));
-  command->add_option("-o,--output", options->output, "file to write instead of standard output");
+  command->add_option("-o,--output", options->output, "file to write instead of standard output (-: standard output)");
   command->callback([&run, options] { run = [options] { return RunExport(*options); }; });
 }

@@ -15,10 +15,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Set once a command has written into a ROM, so that a report lost after it
+// does not read as if nothing happened.
+bool romWritten = false;
+
+// A file that will be renamed over the output reaches the disk first, so that
+// a crash cannot leave the output named but empty; a device or a FIFO, written
+// straight through, has nothing to sync.
 std::error_code WriteAll(const fs::path& path, const std::string& text) {
   std::FILE* file = OpenCFile(path, "wb");
   if (file == nullptr) return LastFileError();
-  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
+  const bool regular = fs::is_regular_file(path);
+  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
+                       (regular ? SyncCFile(file) : std::fflush(file) == 0);
   const std::error_code error = written ? std::error_code{} : LastFileError();
   if (std::fclose(file) != 0 && !error) return LastFileError();
   return error;
@@ -82,6 +91,10 @@ void FlushStandardOutput() {
   if (std::fflush(stdout) != 0) throw StandardOutputError();
 }
 
+void NoteRomWritten() { romWritten = true; }
+
 CliError StandardOutputError() {
-  return FileError("Cannot write to standard output: " + LastFileError().message() + ".");
+  const std::string reason = LastFileError().message();
+  if (romWritten) return FileError("The ROM was saved; the report could not be written: " + reason + ".");
+  return FileError("Cannot write to standard output: " + reason + ".");
 }

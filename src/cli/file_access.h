@@ -29,7 +29,10 @@ void WatchStandardOutput();
 // Writes out what standard output still holds; throws a file error when
 // that fails.
 void FlushStandardOutput();
-// The file error for a write to standard output that failed just now.
+// Records that the command has written into a ROM.
+void NoteRomWritten();
+// The file error for a write to standard output that failed just now; after
+// a ROM was written, it says first that the ROM was saved.
 CliError StandardOutputError();
 // `"path"`, the way every message names a file.
 std::string Quoted(const std::string& path);

@@ -29,6 +29,10 @@ ExitStatus RunFixChecksum(const std::string& path) {
   RefuseNonGameBoyImage(path, header);
   const ChecksumFix fix = FixChecksums(path, header, StadiumBlocksOf(path));
   if (fix.error) throw FileError(CannotMessage("write", path, fix.error));
+  if (fix.changedSinceScan) {
+    throw FileError(Quoted(path) + " changed while it was read; nothing was written. Run fix-checksum again.");
+  }
+  if (fix.refresh.Changed()) NoteRomWritten();
   if (!fix.refresh.Changed()) {
     std::cout << "Every checksum of " << Quoted(path) << " is already current (global checksum "
               << ChecksumText(fix.refresh.globalAfter) << ").\n";

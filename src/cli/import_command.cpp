@@ -1,5 +1,6 @@
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "cli/commands.h"
 #include "cli/file_access.h"
@@ -12,6 +13,7 @@ struct ImportOptions {
   std::string rom;
   std::string file;
   bool dryRun = false;
+  std::optional<std::string> edition;
   bool acrossEditions = false;
 };
 
@@ -41,18 +43,23 @@ void RefuseProblems(const std::vector<std::string>& problems, const std::string&
 
 ExitStatus RunImport(const ImportOptions& options) {
   RefuseOutputOverInput(options.rom, options.file);
+  const EditionChoice editions{options.edition ? EditionOption(*options.edition) : nullptr,
+                               options.acrossEditions};
   ImportFile file = ParseImport(ReadTextFile(options.file), options.file);
   RefuseProblems(file.problems, options.rom);
   RomSession session(options.rom);
-  RefuseProblems(MatchEditions(file, options.file, session.RomEdition(), options.acrossEditions), options.rom);
+  RefuseProblems(MatchEditions(file, options.file, session.RomEdition(), editions), options.rom);
   std::vector<PlannedSave> plan;
   for (const ImportRow& row : file.rows) {
     if (auto save = PlanRow(session, row)) plan.push_back(std::move(*save));
   }
 
+  // Every save before the report, which may fail to be written.
+  if (!options.dryRun) {
+    for (const PlannedSave& save : plan) session.Save(save.item, save.fields);
+  }
   size_t changed = 0;
   for (const PlannedSave& save : plan) {
-    if (!options.dryRun) session.Save(save.item, save.fields);
     for (const FieldChange& change : save.changes) std::cout << FormatChange(change) << "\n";
     changed += save.changes.size();
   }
@@ -70,6 +77,8 @@ void AddImportCommand(CLI::App& app, CommandRun& run) {
   command->add_option("ROM", options->rom, "ROM image")->required();
   command->add_option("FILE", options->file, "CSV or JSON file")->required();
   command->add_flag("--dry-run", options->dryRun, "show what would change and write nothing");
+  command->add_option("--edition", options->edition,
+                      "the edition (gold, silver or crystal) of rows that do not name theirs");
   command->add_flag("--across-editions", options->acrossEditions,
                     "import rows exported from another edition, all fields but the ASM pointer");
   command->callback([&run, options] { run = [options] { return RunImport(*options); }; });

@@ -7,6 +7,7 @@
 
 #include "cli/cli_error.h"
 #include "items/edition_table.h"
+#include "items/item_name_match.h"
 #include "items/item_names.h"
 
 namespace {
@@ -19,45 +20,7 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 
 constexpr std::ptrdiff_t kCandidatesShown = 6;
 
-// The base letters of U+00C0 to U+00FF, lower case; '-' keeps the character as it is.
-constexpr std::string_view kLatin1Letters = "aaaaaaaceeeeiiiidnooooo-ouuuuy-saaaaaaaceeeeiiiidnooooo-ouuuuy-y";
-static_assert(kLatin1Letters.size() == 0x40);
-
-// `text` in lower case with the accents of Latin-1 letters taken off, so
-// that "POKÉ BALL" and "poke ball" fold alike. Other bytes stay as they are.
-std::string Folded(std::string_view text) {
-  std::string folded;
-  for (size_t at = 0; at < text.size(); ++at) {
-    const auto byte = static_cast<unsigned char>(text[at]);
-    const size_t next = at + 1 < text.size() ? static_cast<unsigned char>(text[at + 1]) : 0;
-    // U+00C0 to U+00FF are C3 80 to C3 BF in UTF-8.
-    if (byte == 0xC3 && next >= 0x80 && next <= 0xBF && kLatin1Letters[next - 0x80] != '-') {
-      folded += kLatin1Letters[next - 0x80];
-      ++at;
-    } else {
-      folded += static_cast<char>(std::tolower(byte));
-    }
-  }
-  return folded;
-}
-
-// The items whose folded name equals `folded`, or else those it begins.
-std::vector<int> MatchingItems(const std::string& folded) {
-  std::vector<int> exact;
-  std::vector<int> prefixed;
-  for (int item = 1; item <= LastItem && !folded.empty(); ++item) {
-    const std::string name = Folded(ItemNames[static_cast<size_t>(item)]);
-    if (name == folded) exact.push_back(item);
-    if (name.starts_with(folded)) prefixed.push_back(item);
-  }
-  return exact.empty() ? prefixed : exact;
-}
-
 std::string_view NameOf(int item) { return ItemNames[static_cast<size_t>(item)]; }
-
-bool AllNamedAlike(const std::vector<int>& items) {
-  return std::all_of(items.begin(), items.end(), [&items](int item) { return NameOf(item) == NameOf(items[0]); });
-}
 
 template <typename Range, typename ToText>
 std::string Join(const Range& range, ToText toText) {
@@ -90,13 +53,15 @@ std::optional<int> ParseDecimal(std::string_view text, int low, int high) {
 
 int ParseItem(std::string_view text) {
   if (const auto number = ParseDecimal(text, 1, LastItem)) return *number;
-  const std::vector<int> matches = MatchingItems(Folded(text));
+  std::vector<int> matches = ItemsNamed(ItemNames, text);
+  // Entry 0 is no item: the list's "Nothing" before the first.
+  std::erase(matches, 0);
   if (matches.size() == 1) return matches.front();
   if (matches.empty()) {
     throw InvalidInput("There is no item \"" + std::string(text) +
                        "\": give a number from 1 to 255 or an item's name.");
   }
-  if (AllNamedAlike(matches)) {
+  if (AllNamedAlike(ItemNames, matches)) {
     throw InvalidInput("The name \"" + std::string(NameOf(matches[0])) + "\" stands at items " +
                        Join(matches, [](int item) { return std::to_string(item); }) + ": give the item's number.");
   }

@@ -11,6 +11,7 @@
 #include "cli/item_argument.h"
 #include "cli/rom_session.h"
 #include "items/edition_table.h"
+#include "items/item_name_match.h"
 #include "items/item_names.h"
 
 namespace {
@@ -29,6 +30,9 @@ std::optional<ColumnKey> ColumnFromKey(std::string_view key) {
   if (const auto field = FieldFromKey(key)) return ColumnKey{Column::Value, *field};
   return std::nullopt;
 }
+
+// Spreadsheets save in the system's code page unless told otherwise.
+const std::string SaveAsUtf8 = "Save the file as UTF-8 (in a spreadsheet, as \"CSV UTF-8\") and import it again.";
 
 std::string EditionChoices() {
   std::string choices;
@@ -85,8 +89,10 @@ class RowCollector {
 
  private:
   void CheckName(const ImportRow& row, const std::string& name) {
-    const std::string_view expected = ItemNames[static_cast<size_t>(row.item)];
-    if (!name.empty() && name != expected) {
+    if (name.empty()) return;
+    // Its bytes would not show as the user typed them.
+    if (!IsUtf8(name)) return Problem(row.where + ", name", "the name is not UTF-8 text. " + SaveAsUtf8);
+    if (!NamesItem(ItemNames, name, row.item)) {
       Problem(row.where, "name \"" + name + "\" is not the name of " + DescribeItem(row.item) + ".");
     }
   }
@@ -108,7 +114,10 @@ class RowCollector {
 ImportFile ParseCsvImport(const std::string& text, const std::string& fileName) {
   const std::vector<CsvRecord> records = ParseCsv(text, fileName);
   RowCollector rows(fileName);
-  if (records.empty()) return rows.Take();
+  if (records.empty()) {
+    rows.Problem("", "the file is empty; it needs a header row that names the columns, such as \"index,price\".");
+    return rows.Take();
+  }
 
   const CsvRecord& header = records.front();
   const std::string headerWhere = "line " + std::to_string(header.line);
@@ -207,6 +216,7 @@ ImportFile ParseJsonImport(const std::string& text, const std::string& fileName)
   try {
     document = nlohmann::json::parse(text, std::ref(duplicates));
   } catch (const nlohmann::json::parse_error& error) {
+    if (!IsUtf8(text)) throw InvalidInput(Quoted(fileName) + " is not UTF-8 text. " + SaveAsUtf8);
     throw InvalidInput(Quoted(fileName) + " is not valid JSON: the error is at byte " + std::to_string(error.byte) +
                        ".");
   } catch (const nlohmann::json::out_of_range&) {
@@ -215,12 +225,22 @@ ImportFile ParseJsonImport(const std::string& text, const std::string& fileName)
   RowCollector rows(fileName);
   duplicates.Report(rows);
   if (rows.HasProblems()) return rows.Take();
-  if (!document.is_array()) {
-    rows.Problem("", "the file must hold an array of items.");
+  if (!document.is_array() || document.empty()) {
+    rows.Problem("", "the file must hold an array of items, at least one.");
     return rows.Take();
   }
   for (size_t i = 0; i < document.size(); ++i) ReadJsonEntry(rows, document[i], "entry " + std::to_string(i + 1));
   return rows.Take();
+}
+
+// One sentence for the whole file: a cut-off edition column leaves every
+// row without one.
+std::string UnnamedEditionProblem(const std::string& fileName, const std::vector<std::string>& where) {
+  const std::string rows = where.size() == 1 ? "1 row gives" : std::to_string(where.size()) + " rows give";
+  return Quoted(fileName) + ": " + rows + " an ASM pointer without the edition it comes from (" + where.front() +
+         (where.size() == 1 ? "" : " first") +
+         "); pointers are addresses in one edition's code. Give --edition with the edition the file was exported "
+         "from (" + EditionChoices() + "), or --across-editions to import the rows without their pointers.";
 }
 
 bool LooksLikeJson(const std::string& text) {
@@ -237,18 +257,32 @@ ImportFile ParseImport(const std::string& text, const std::string& fileName) {
   return LooksLikeJson(body) ? ParseJsonImport(body, fileName) : ParseCsvImport(body, fileName);
 }
 
+const Edition* EditionOption(const std::string& name) {
+  const Edition* edition = EditionNamed(name);
+  if (!edition) throw InvalidInput("There is no edition \"" + name + "\": give " + EditionChoices() + ".");
+  return edition;
+}
+
 std::vector<std::string> MatchEditions(ImportFile& file, const std::string& fileName, const Edition& romEdition,
-                                       bool acrossEditions) {
+                                       const EditionChoice& choice) {
   std::vector<std::string> problems;
+  std::vector<std::string> unnamed;
   for (ImportRow& row : file.rows) {
-    if (row.edition == nullptr || row.edition == &romEdition) continue;
-    if (acrossEditions) {
-      row.given[static_cast<size_t>(Field::Asm)].reset();
+    std::optional<std::string>& pointer = row.given[static_cast<size_t>(Field::Asm)];
+    if (row.edition == nullptr) row.edition = choice.given;
+    if (row.edition == &romEdition || (row.edition == nullptr && !pointer)) continue;
+    if (choice.acrossEditions) {
+      pointer.reset();
+      continue;
+    }
+    if (row.edition == nullptr) {
+      unnamed.push_back(row.where);
       continue;
     }
     problems.push_back(Quoted(fileName) + " " + row.where + ": " + DescribeItem(row.item) + " comes from " +
                        std::string(row.edition->label) + ", the ROM is " + std::string(romEdition.label) +
                        "; give --across-editions to import it without its ASM pointer.");
   }
+  if (!unnamed.empty()) problems.push_back(UnnamedEditionProblem(fileName, unnamed));
   return problems;
 }

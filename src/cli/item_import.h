@@ -30,8 +30,20 @@ struct ImportFile {
 
 ImportFile ParseImport(const std::string& text, const std::string& fileName);
 
-// Refuses, one problem per row, the rows exported from an edition other than
-// `romEdition`. With `acrossEditions` they are kept but lose their pointers,
-// which are addresses in their own edition's code.
+// What the user said about the edition of the rows.
+struct EditionChoice {
+  const Edition* given = nullptr;  // --edition: the edition of the rows that do not name theirs
+  bool acrossEditions = false;     // --across-editions
+};
+
+// The edition that --edition names; throws a CliError (invalid input) for a
+// name that is none.
+const Edition* EditionOption(const std::string& name);
+
+// Pointers are addresses in one edition's code, so a row that gives one must
+// come from the ROM's edition. Refuses the rows exported from another
+// edition, one problem per row, and, in one problem, the rows that give a
+// pointer but name no edition. With `acrossEditions` all such rows are kept
+// but lose their pointers.
 std::vector<std::string> MatchEditions(ImportFile& file, const std::string& fileName, const Edition& romEdition,
-                                       bool acrossEditions);
+                                       const EditionChoice& choice);

@@ -57,6 +57,7 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  HoldClosedStandardStreams();
   UseBinaryConsole();
   try {
     return Run(argc, argv);

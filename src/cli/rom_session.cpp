@@ -36,7 +36,10 @@ void RomSession::Save(int item, const ItemFields& fields) {
   // The core saves into the item of the last Load.
   Load(item);
   const SaveOutcome outcome = editor_.SaveItem(fields);
-  if (outcome.saved()) return;
+  if (outcome.saved()) {
+    NoteRomWritten();
+    return;
+  }
   // A file problem's message already names the file; a refusal names the field.
   if (IsFileProblem(outcome.problem)) throw FileError(outcome.message);
   throw InvalidInput("Cannot save " + DescribeItem(item) + " in " + Quoted(path_) + ": " + outcome.message);

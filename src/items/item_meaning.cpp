@@ -19,15 +19,18 @@ constexpr std::array<std::string_view, 7> MenuActions{"no use",  "no use", "no u
 uint8_t FieldMenu(uint8_t type) { return static_cast<uint8_t>(type >> 4); }
 uint8_t BattleMenu(uint8_t type) { return static_cast<uint8_t>(type & 0x0F); }
 
+// A half of the Type byte is one of its two hex digits, as the field shows it.
+char HexDigit(uint8_t half) { return "0123456789ABCDEF"[half & 0x0F]; }
+
 bool IsBagPocket(int pocket) { return pocket >= 1 && static_cast<size_t>(pocket) < PocketCount; }
 
 std::string MenuHalf(std::string_view which, uint8_t half) {
   const std::string_view action = half < MenuActions.size() ? MenuActions[half] : "undefined";
-  return std::string(which) + " " + std::to_string(half) + " (" + std::string(action) + ")";
+  return std::string(which) + " " + HexDigit(half) + " (" + std::string(action) + ")";
 }
 
 void WarnAboutMenuHalf(std::vector<std::string>& warnings, std::string_view which, uint8_t half) {
-  const std::string value = "The " + std::string(which) + " value " + std::to_string(half);
+  const std::string value = "The " + std::string(which) + " value " + HexDigit(half);
   if (half >= MenuActions.size()) {
     warnings.push_back(value + " is not defined: the game jumps past its table of menu actions.");
   } else if (half >= 1 && half <= 3) {

@@ -1,6 +1,7 @@
 #include "rom_io/checksum_fix.h"
 
-#include <fstream>
+#include <algorithm>
+#include <memory>
 
 #include "rom_io/file_path.h"
 #include "rom_io/file_replacement.h"
@@ -8,34 +9,46 @@
 
 namespace {
 
-std::error_code ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
-  std::ifstream file(FilePath(path), std::ios::binary);
-  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  return file.gcount() == static_cast<std::streamsize>(bytes.size()) ? std::error_code{} : LastFileError();
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using OpenFile = std::unique_ptr<std::FILE, FileCloser>;
+
+std::error_code ReadWholeFile(std::FILE* file, std::vector<uint8_t>& bytes) {
+  constexpr size_t chunk = 1 << 16;
+  size_t read = 0;
+  do {
+    bytes.resize(read + chunk);
+    read += std::fread(bytes.data() + read, 1, chunk, file);
+  } while (read == bytes.size());
+  bytes.resize(read);
+  return std::ferror(file) ? LastFileError() : std::error_code{};
 }
 
-BytePatch PatchOf(const std::vector<uint8_t>& rom, size_t offset, size_t end) {
-  return {offset, {rom.begin() + static_cast<std::ptrdiff_t>(offset), rom.begin() + static_cast<std::ptrdiff_t>(end)}};
+// The checks the caller made were made on these bytes.
+bool IsTheScannedImage(const std::vector<uint8_t>& rom, const HeaderFacts& facts) {
+  return rom.size() == facts.size && rom.size() >= facts.header.size() &&
+         std::equal(facts.header.begin(), facts.header.end(), rom.begin());
 }
 
 }  // namespace
 
 ChecksumFix FixChecksums(const std::string& path, const HeaderFacts& facts, StadiumBlocks blocks, ChecksumWrite write) {
-  if (facts.size != StadiumRomSize) blocks = StadiumBlocks::None;
   ChecksumFix fix;
-  std::vector<BytePatch> patches;
-  if (blocks == StadiumBlocks::None) {
-    fix.refresh = {facts.globalStored, facts.globalComputed, 0, false};
-    patches.push_back(
-        {GlobalChecksumOffset,
-         {static_cast<uint8_t>(facts.globalComputed >> 8), static_cast<uint8_t>(facts.globalComputed & 0xFF)}});
-  } else {
-    std::vector<uint8_t> rom(StadiumRomSize);
-    if ((fix.error = ReadWholeFile(path, rom))) return fix;
-    fix.refresh = RefreshChecksums(rom, blocks);
-    patches.push_back(PatchOf(rom, GlobalChecksumOffset, GlobalChecksumOffset + 2));
-    patches.push_back(PatchOf(rom, StadiumBlocksStart(blocks), StadiumRomSize));
+  // One handle reads and writes, so the bytes summed are the bytes written into.
+  const OpenFile file(OpenCFile(path, write == ChecksumWrite::Write ? "r+b" : "rb"));
+  if (!file) {
+    fix.error = LastFileError();
+    return fix;
   }
-  if (write == ChecksumWrite::Write && fix.refresh.Changed()) fix.error = PatchFile(path, patches);
+  std::vector<uint8_t> rom;
+  if ((fix.error = ReadWholeFile(file.get(), rom))) return fix;
+  if (!IsTheScannedImage(rom, facts)) {
+    fix.changedSinceScan = true;
+    return fix;
+  }
+  std::vector<uint8_t> fixed = rom;
+  fix.refresh = RefreshChecksums(fixed, rom.size() == StadiumRomSize ? blocks : StadiumBlocks::None);
+  if (write == ChecksumWrite::Write && fix.refresh.Changed()) fix.error = WriteChangedBytes(file.get(), rom, fixed);
   return fix;
 }

@@ -13,11 +13,15 @@ enum class ChecksumWrite { Write, DryRun };
 
 struct ChecksumFix {
   ChecksumRefresh refresh;
-  std::error_code error;  // why the file could not be read or written; then nothing changed
+  // Why the file could not be read or written. Only a failed write of the
+  // checksums may leave some of them written.
+  std::error_code error;
+  bool changedSinceScan = false;  // the file no longer holds what `facts` describe; nothing written
 };
 
-// `facts` are the file's, from ScanRom. A file of another size is not read
-// again, so its size does not matter. Writes only when a checksum changes,
-// through a copy renamed over the file, touching no byte but the checksums'.
+// `facts` are the file's, from ScanRom, checked by the caller. Reads the
+// whole file again and, when a checksum changes, writes the changed checksum
+// bytes into it in place: nothing else is written, and its owner, mode and
+// links stay.
 ChecksumFix FixChecksums(const std::string& path, const HeaderFacts& facts, StadiumBlocks blocks,
                          ChecksumWrite write = ChecksumWrite::Write);

@@ -45,6 +45,15 @@ bool CreateNewFile(const std::filesystem::path& path) {
 #endif
 }
 
+bool SyncCFile(std::FILE* file) {
+  if (std::fflush(file) != 0) return false;
+#ifdef _WIN32
+  return _commit(_fileno(file)) == 0;
+#else
+  return fsync(fileno(file)) == 0;
+#endif
+}
+
 #ifdef _WIN32
 
 namespace {

@@ -28,6 +28,10 @@ std::FILE* OpenCFile(const std::string& utf8, const char* mode);
 // (EEXIST when the name is taken).
 bool CreateNewFile(const std::filesystem::path& path);
 
+// Makes what was written to `file` reach the disk; false, with errno set,
+// when it cannot.
+bool SyncCFile(std::FILE* file);
+
 // Copies `from` over the file `to`, which exists, and renames `from` over
 // `to`, each in one step. The standard library's forms of both refuse an
 // existing target on Windows.

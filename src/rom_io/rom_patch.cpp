@@ -1,28 +1,32 @@
 #include "rom_io/rom_patch.h"
 
 #include <cassert>
-#include <fstream>
 
 #include "rom_io/file_path.h"
 #include "rom_io/file_replacement.h"
 
 namespace {
 
-std::error_code WritePatches(const std::filesystem::path& copy, const std::vector<BytePatch>& patches) {
-  [[maybe_unused]] const uint64_t size = std::filesystem::file_size(copy);
-  // In and out together: opening for output alone would truncate.
-  std::fstream file(copy, std::ios::in | std::ios::out | std::ios::binary);
-  for (const BytePatch& patch : patches) {
-    assert(patch.offset + patch.bytes.size() <= size);
-    file.seekp(static_cast<std::streamoff>(patch.offset));
-    file.write(reinterpret_cast<const char*>(patch.bytes.data()), static_cast<std::streamsize>(patch.bytes.size()));
-  }
-  file.close();
-  return file.fail() ? LastFileError() : std::error_code{};
+bool WriteRun(std::FILE* file, const std::vector<uint8_t>& bytes, size_t offset, size_t end) {
+  return std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0 &&
+         std::fwrite(bytes.data() + offset, 1, end - offset, file) == end - offset;
 }
 
 }  // namespace
 
-std::error_code PatchFile(const std::string& path, const std::vector<BytePatch>& patches) {
-  return ReplaceFile(FilePath(path), true, [&patches](const std::filesystem::path& copy) { return WritePatches(copy, patches); });
+std::error_code WriteChangedBytes(std::FILE* file, const std::vector<uint8_t>& before,
+                                  const std::vector<uint8_t>& after) {
+  assert(before.size() == after.size());
+  size_t offset = 0;
+  while (offset < after.size()) {
+    if (before[offset] == after[offset]) {
+      ++offset;
+      continue;
+    }
+    size_t end = offset;
+    while (end < after.size() && before[end] != after[end]) ++end;
+    if (!WriteRun(file, after, offset, end)) return LastFileError();
+    offset = end;
+  }
+  return SyncCFile(file) ? std::error_code{} : LastFileError();
 }

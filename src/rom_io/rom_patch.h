@@ -1,17 +1,13 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <cstdio>
 #include <system_error>
 #include <vector>
 
-// Bytes to put at an offset that lies inside the file.
-struct BytePatch {
-  uint64_t offset = 0;
-  std::vector<uint8_t> bytes;
-};
-
-// Writes every patch into a copy of the file at `path`, renamed over it only
-// when all are written, so that a failure leaves the file as it was. The
-// file keeps its length.
-std::error_code PatchFile(const std::string& path, const std::vector<BytePatch>& patches);
+// Writes into `file`, open for update, the bytes at which `after` differs
+// from `before`, a run of neighbouring bytes at a time, and makes them reach
+// the disk. Both hold the file's whole content, so its length stays; the
+// file is written in place, keeping its owner, mode and links.
+std::error_code WriteChangedBytes(std::FILE* file, const std::vector<uint8_t>& before,
+                                  const std::vector<uint8_t>& after);

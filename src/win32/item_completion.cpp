@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "forms/item_choice.h"
+#include "items/item_name_match.h"
 #include "items/item_names.h"
 #include "win32/wide_text.h"
 
@@ -20,7 +20,7 @@ ItemCompletion::ItemCompletion(HWND window, HWND chooser, int id)
 void ItemCompletion::Update() {
   const std::string typed = WindowText(chooser_);
   SendMessageW(list_, LB_RESETCONTENT, 0, 0);
-  const std::vector<int> items = typed.empty() ? std::vector<int>() : ItemsContaining(typed);
+  const std::vector<int> items = typed.empty() ? std::vector<int>() : ItemsContaining(ItemNames, typed);
   if (items.empty()) return Close();
   for (const int item : items) {
     const auto row = SendMessageW(list_, LB_ADDSTRING, 0,

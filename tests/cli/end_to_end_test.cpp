@@ -103,6 +103,41 @@ TEST_F(CliTest, JsonExportImportsBackUnchangedAndCarriesEdits) {
             std::string::npos);
 }
 
+// A spreadsheet that drops the last column drops the edition with it.
+TEST_F(CliTest, PointersWithoutTheirEditionAreRefusedUntilItIsGiven) {
+  const auto crystal = Rom(Crystal, "crystal.gbc");
+  const auto gold = Rom(Gold, "gold.gbc", 2);
+  const auto goldBytes = ReadFileBytes(gold);
+  const std::string exported = Run({"export", crystal}).out;
+  std::string cut;
+  std::istringstream lines(exported);
+  for (std::string line; std::getline(lines, line);) cut += line.substr(0, line.rfind(',')) + "\n";
+  WriteText(PathOf("cut.csv"), cut);
+
+  const auto refused = Run({"import", gold, PathOf("cut.csv")});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("179 rows give an ASM pointer without the edition it comes from"), std::string::npos)
+      << refused.err;
+  EXPECT_EQ(Run({"import", gold, PathOf("cut.csv"), "--edition", "crystal"}).status, 2);
+  EXPECT_EQ(Run({"import", gold, PathOf("cut.csv"), "--edition", ""}).status, 2);
+  EXPECT_EQ(ReadFileBytes(gold), goldBytes);
+
+  ASSERT_EQ(Run({"import", gold, PathOf("cut.csv"), "--across-editions"}).status, 0);
+  EXPECT_EQ(Run({"diff", crystal, gold}).out.find(" price "), std::string::npos);
+  const auto alike = Run({"import", crystal, PathOf("cut.csv"), "--edition", "crystal"});
+  EXPECT_EQ(alike.out, "0 fields in 0 items changed.\n");
+}
+
+TEST_F(CliTest, AnEmptyImportFileIsRefused) {
+  const auto rom = Rom();
+  for (const char* name : {"empty.csv", "empty.json"}) {
+    WriteText(PathOf(name), "");
+    const auto run = Run({"import", rom, PathOf(name)});
+    EXPECT_EQ(run.status, 2) << name;
+    EXPECT_EQ(run.out, "");
+  }
+}
+
 TEST_F(CliTest, DryRunWritesNothing) {
   const auto rom = Rom();
   const auto bytes = ReadFileBytes(rom);
@@ -290,6 +325,36 @@ TEST_F(CliTest, FilesThatCannotBeReadOrWritten) {
   const auto full = Run({"export", rom}, "/dev/full");
   EXPECT_EQ(full.status, 3);
   EXPECT_EQ(full.err, "Cannot write to standard output: No space left on device.\n");
+}
+
+// The write is done and stays done; only the report is lost.
+TEST_F(CliTest, AReportLostAfterAWriteSaysTheRomWasSaved) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no device that is always full";
+  const auto rom = Rom();
+  const auto bytes = ReadFileBytes(rom);
+  WriteText(PathOf("edit.csv"), "index,price\n18,5\n");
+  const std::vector<std::vector<std::string>> writes{
+      {"set", rom, "18", "--price", "1"}, {"import", rom, PathOf("edit.csv")}, {"fix-checksum", rom}};
+  for (const auto& arguments : writes) {
+    const auto before = ReadFileBytes(rom);
+    const auto run = Run(arguments, "/dev/full");
+    EXPECT_EQ(run.status, 3) << arguments[0];
+    EXPECT_EQ(run.err, "The ROM was saved; the report could not be written: No space left on device.\n");
+    EXPECT_NE(ReadFileBytes(rom), before) << arguments[0];
+  }
+  EXPECT_EQ(Run({"import", rom, PathOf("edit.csv"), "--dry-run"}, "/dev/full").err,
+            "Cannot write to standard output: No space left on device.\n");
+}
+
+TEST_F(CliTest, ExportOutputNames) {
+  const auto rom = Rom();
+  const auto empty = Run({"export", rom, "-o", ""});
+  EXPECT_EQ(empty.status, 2);
+  EXPECT_EQ(empty.err, "-o is given an empty value: give a file name, or - for standard output.\n");
+  const auto dash = Run({"export", rom, "-o", "-"});
+  EXPECT_EQ(dash.status, 0);
+  EXPECT_EQ(dash.out, Run({"export", rom}).out);
+  EXPECT_FALSE(std::filesystem::exists(PathOf("-")));
 }
 
 TEST_F(CliTest, NoOutputMayBeAnInput) {

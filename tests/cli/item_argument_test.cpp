@@ -14,20 +14,8 @@ TEST(ItemArgument, NumbersAndNames) {
       {"1", 1},
       {"255", 255},
       {"018", 18},
-      {"Potion", 18},
-      {"POTION", 18},
-      {"poké ball", 5},
-      {"tm 50", 242},
-      {"King's Rock", 82},
+      {"poke ball", 5} /* the name rule is items/item_name_match's; this row shows it is used */,
       {"nothing", 255} /* item 0 has no record, so only 255 is meant */,
-      {"Max Elixer", 21},
-      {"Max Ether", 64},
-      {"POKÉ BALL", 5},
-      {"poke ball", 5},
-      {"Poké b", 5},
-      {"clear bell", 70},
-      {"POKEDOLL", 37},
-      {"tm 5", 196} /* a whole name goes before the names it begins */,
   };
   for (const auto& c : cases) EXPECT_EQ(ParseItem(c.text), c.item) << c.text;
 }

@@ -69,7 +69,6 @@ TEST(ItemImport, TakesOnlyTheColumnsAndRowsGiven) {
     pocketOnly[static_cast<size_t>(Field::Pocket)] = "3";
     EXPECT_EQ(file.rows[1].given, pocketOnly);
   }
-  EXPECT_TRUE(ParseImport("", "items").rows.empty());
   EXPECT_TRUE(ParseImport("index,price\n", "items").rows.empty());
 }
 
@@ -100,7 +99,7 @@ TEST(ItemImport, NamesEveryBadRowAndColumn) {
        {"\"f\" line 2, price: Price: enter a whole number from -32768 to 65535.",
         "\"f\" line 2, effect: Effect: enter one or two hexadecimal digits (00 to FF), or leave it empty.",
         "\"f\" line 2, asm: ASM Pointer: enter one to four hexadecimal digits (0000 to FFFF), or leave it empty."}},
-      {R"({"index": 1})", {"\"f\": the file must hold an array of items."}},
+      {R"({"index": 1})", {"\"f\": the file must hold an array of items, at least one."}},
       {R"([{"index": 1, "price": 1.5, "effect": 10, "size": 3}, {"index": -2}, [], {"index": 256}])",
        // Keys are read in alphabetical order.
        {"\"f\" entry 1: \"effect\" must be a string.", "\"f\" entry 1: \"price\" must be a whole number or a string.",
@@ -109,29 +108,66 @@ TEST(ItemImport, NamesEveryBadRowAndColumn) {
         "\"f\" entry 4: index \"256\" is not an item number from 1 to 255."}},
       {R"([{"index": 1}, {"index": 2, "price": 1, "price": 2}])",
        {"\"f\" entry 2: the key \"price\" stands twice in one object."}},
+      {"", {"\"f\": the file is empty; it needs a header row that names the columns, such as \"index,price\"."}},
+      {"\r\n\n", {"\"f\": the file is empty; it needs a header row that names the columns, such as \"index,price\"."}},
+      {" [ ] ", {"\"f\": the file must hold an array of items, at least one."}},
+      {"index,name\n5,POKÉ BALL\n6,Poke\xCC\x81 Ball\n7,Pok\xE9\n",
+       {"\"f\" line 3: name \"Poke\xCC\x81 Ball\" is not the name of item 6 (Teru-Sama).",
+        "\"f\" line 4, name: the name is not UTF-8 text. Save the file as UTF-8 (in a spreadsheet, as \"CSV "
+        "UTF-8\") and import it again."}},
       {"index,edition\n1,Gold\n",
        {"\"f\" line 2, edition: there is no edition \"Gold\"; give gold, silver or crystal."}},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseImport(c.text, "f").problems, c.problems) << c.text;
 }
 
-TEST(ItemImport, RowsOfAnotherEditionAreRefusedOrLoseTheirPointer) {
+TEST(ItemImport, PointersComeOnlyFromTheRomsEdition) {
   const Edition& gold = EditionTable[0];
-  const std::string text = "index,price,asm,edition\n1,5,1234,gold\n2,6,1234,crystal\n3,7,1234,\n";
-  ImportFile refused = ParseImport(text, "f");
-  EXPECT_EQ(
-      MatchEditions(refused, "f", gold, false),
-      std::vector<std::string>{"\"f\" line 3: item 2 (Ultra Ball) comes from Pokémon Crystal Version, the ROM is "
-                               "Pokémon Gold Version; give --across-editions to import it without its ASM pointer."});
-
-  ImportFile across = ParseImport(text, "f");
-  EXPECT_TRUE(MatchEditions(across, "f", gold, true).empty());
+  const Edition& crystal = EditionTable[2];
+  const std::string text = "index,price,asm,edition\n1,5,1234,gold\n2,6,1234,crystal\n3,7,1234,\n4,8,,\n";
+  const auto fromCrystal = [](const std::string& where) {
+    return "\"f\" " + where + " comes from Pokémon Crystal Version, the ROM is Pokémon Gold Version; give "
+           "--across-editions to import it without its ASM pointer.";
+  };
+  const std::string unnamed =
+      "\"f\": 1 row gives an ASM pointer without the edition it comes from (line 4); pointers are addresses in "
+      "one edition's code. Give --edition with the edition the file was exported from (gold, silver or crystal), "
+      "or --across-editions to import the rows without their pointers.";
+  const struct {
+    EditionChoice choice;
+    std::vector<std::string> problems;
+    std::array<bool, 4> keepsPointer;
+  } cases[] = {
+      {{}, {fromCrystal("line 3: item 2 (Ultra Ball)"), unnamed}, {}},
+      {{&gold, false}, {fromCrystal("line 3: item 2 (Ultra Ball)")}, {}},
+      {{&crystal, false},
+       {fromCrystal("line 3: item 2 (Ultra Ball)"), fromCrystal("line 4: item 3 (Bright Powder)"),
+        fromCrystal("line 5: item 4 (Great Ball)")},
+       {}},
+      {{nullptr, true}, {}, {true, false, false, false}},
+      {{&gold, true}, {}, {true, false, true, false}},
+  };
   const auto pointer = static_cast<size_t>(Field::Asm);
-  const auto price = static_cast<size_t>(Field::Price);
-  EXPECT_EQ(across.rows[0].given[pointer], "1234");
-  EXPECT_EQ(across.rows[1].given[pointer], std::nullopt);
-  EXPECT_EQ(across.rows[1].given[price], "6");
-  EXPECT_EQ(across.rows[2].given[pointer], "1234");
+  for (const auto& c : cases) {
+    ImportFile file = ParseImport(text, "f");
+    EXPECT_EQ(MatchEditions(file, "f", gold, c.choice), c.problems) << (c.choice.given ? c.choice.given->name : "none") << c.choice.acrossEditions;
+    if (!c.problems.empty()) continue;
+    for (size_t row = 0; row < c.keepsPointer.size(); ++row) {
+      EXPECT_EQ(file.rows[row].given[pointer].has_value(), c.keepsPointer[row]) << row;
+      EXPECT_TRUE(file.rows[row].given[static_cast<size_t>(Field::Price)]);
+    }
+  }
+}
+
+TEST(ItemImport, AFileWithoutEditionsNamesItsRowsOnce) {
+  ImportFile file = ParseImport("index,asm\n1,1234\n2,\n3,5678\n", "f");
+  const auto problems = MatchEditions(file, "f", EditionTable[0], {});
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_NE(problems[0].find("\"f\": 2 rows give an ASM pointer without the edition it comes from (line 2 first)"),
+            std::string::npos)
+      << problems[0];
+  EXPECT_THROW(EditionOption("Gold"), CliError);
+  EXPECT_EQ(EditionOption("silver"), &EditionTable[1]);
 }
 
 TEST(ItemImport, UnreadableFilesStopAtOnce) {

@@ -17,7 +17,7 @@ TEST(ItemMeaning, UseFlags) {
 TEST(ItemMeaning, TypeHalves) {
   EXPECT_EQ(TypeMeaning(0x40), "field menu 4 (current), battle menu 0 (no use)");
   EXPECT_EQ(TypeMeaning(0x56), "field menu 5 (party), battle menu 6 (close)");
-  EXPECT_EQ(TypeMeaning(0x3F), "field menu 3 (no use), battle menu 15 (undefined)");
+  EXPECT_EQ(TypeMeaning(0x3F), "field menu 3 (no use), battle menu F (undefined)");
 }
 
 TEST(ItemMeaning, Pockets) {
@@ -59,8 +59,8 @@ TEST(ItemMeaning, DescribesWhatSaveWouldStore) {
   EXPECT_EQ(DescribeUse("1G"), "Use: enter one or two hexadecimal digits (00 to FF), or leave it empty.");
   EXPECT_EQ(DescribeType("6"), "06: field menu 0 (no use), battle menu 6 (close)");
   EXPECT_EQ(DescribeType("F0"),
-            "F0: field menu 15 (undefined), battle menu 0 (no use)\n"
-            "The field menu value 15 is not defined: the game jumps past its table of menu actions.");
+            "F0: field menu F (undefined), battle menu 0 (no use)\n"
+            "The field menu value F is not defined: the game jumps past its table of menu actions.");
   EXPECT_EQ(DescribeType("100"), "Type: enter one or two hexadecimal digits (00 to FF), or leave it empty.");
   EXPECT_EQ(DescribePocket(3), "03: Ball");
   EXPECT_EQ(DescribePocket(0), "00: no pocket\nPocket 0 is no pocket in the bag.");

@@ -48,6 +48,24 @@ TEST(StadiumChecksums, SyntheticRomsMatchTheRebuiltDigests) {
   }
 }
 
+// Banks 117 and 122 of the clean Crystal ROM are all zeros; an image whose
+// banks are zeros there has those two banks as in the clean ROM, and only
+// those: bit j of flag byte i stands for bank 8i + j.
+TEST(StadiumChecksums, CrystalFlagsTheBanksThatAreAsInTheCleanRom) {
+  constexpr size_t bankSize = 0x4000;
+  RomBuilder builder = RomBuilder().WithEditionByte(0x41).WithGameCode("BYTE");
+  for (const size_t bank : {size_t{117}, size_t{122}}) {
+    for (size_t offset = bank * bankSize; offset < (bank + 1) * bankSize; ++offset) builder.WithByte(offset, 0);
+  }
+  std::vector<uint8_t> rom = builder.Bytes();
+  RefreshChecksums(rom, StadiumBlocks::WithBase);
+  std::vector<uint8_t> flags(rom.begin() + BaseBlockOffset + 8, rom.begin() + BaseBlockOffset + 24);
+  std::vector<uint8_t> expected(16, 0);
+  expected[14] = 0x20;  // bank 117 = 8 * 14 + 5
+  expected[15] = 0x04;  // bank 122 = 8 * 15 + 2
+  EXPECT_EQ(flags, expected);
+}
+
 TEST(StadiumChecksums, AnEditCountsTheHalfBanksItsSumsChange) {
   std::vector<uint8_t> rom = RomBuilder().Bytes();
   RefreshChecksums(rom, StadiumBlocks::N64Only);

@@ -521,7 +521,9 @@ void EditorTest::itemChooser_data() {
   QTest::newRow("part of a name, chosen") << "aster b" << 0 << 1;
   QTest::newRow("repeated name, second chosen") << "teru" << 1 << 25;
   QTest::newRow("whole name in other case") << "RARE CANDY" << -1 << 32;
-  QTest::newRow("names no entry") << "Ultra Bal" << -1 << -1;
+  QTest::newRow("without its accent") << "poke ball" << -1 << 5;
+  QTest::newRow("suggested without its accent") << "ke b" << 0 << 5;
+  QTest::newRow("begins two names") << "max e" << -1 << -1;
   QTest::newRow("nothing like it") << "zzz" << -1 << -1;
 }
 

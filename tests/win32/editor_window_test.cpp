@@ -131,6 +131,18 @@ TEST_F(EditorWindowTest, LoadingItemZeroIsRefusedAndItemsPastThePointersLockTheA
   EXPECT_FALSE(WindowText(Control("Price")).empty());
 }
 
+// The name rule is the core's; this shows that Load reads a typed name by it.
+TEST_F(EditorWindowTest, ATypedNameLoadsItsItemInAnyCaseAndWithoutAccents) {
+  Open(Rom(EditionTable[0]));
+  Load(5);
+  const std::string pokeBall = WindowText(Control("Price"));
+  Load(1);
+  Type("Item", "poke ball");
+  SendMessageW(Control("Load"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_EQ(WindowText(Control("Price")), pokeBall);
+}
+
 TEST_F(EditorWindowTest, LoadThenSaveLeavesAnUnknownPocketByteAlone) {
   const auto path = dir_.Path("odd.gbc");
   RomBuilder(RomBuilder::TwoMiB, 9).WithEdition(EditionTable[0]).WithRecord(EditionTable[0], 7, {1, 2, 3, 4, 5, 0xA5, 6})
