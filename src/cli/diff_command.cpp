@@ -14,14 +14,14 @@ struct DiffOptions {
 
 // Item by item, so that ROMs of different editions compare too.
 ExitStatus RunDiff(const DiffOptions& options) {
-  RomSession a(options.romA);
-  RomSession b(options.romB);
+  const RomSession a(options.romA);
+  const RomSession b(options.romB);
   bool differs = false;
   for (int item = 1; item <= LastItem; ++item) {
     const ItemValues before = a.LoadValues(item);
     const ItemValues after = b.LoadValues(item);
     for (const FieldChange& change : Changes(item, before, after)) {
-      std::cout << FormatChange(change) << "\n";
+      std::cout << FormatChange(change, a.Names()[static_cast<size_t>(item)]) << "\n";
       differs = true;
     }
   }

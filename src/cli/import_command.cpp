@@ -25,7 +25,7 @@ struct PlannedSave {
 
 // The row's fields are known to be valid; nothing to save when none of
 // them changes a byte.
-std::optional<PlannedSave> PlanRow(RomSession& session, const ImportRow& row) {
+std::optional<PlannedSave> PlanRow(const RomSession& session, const ImportRow& row) {
   ItemFields fields = session.Load(row.item);
   for (Field field : AllFields) {
     if (const auto& text = row.given[static_cast<size_t>(field)]) SetField(fields, field, *text);
@@ -45,10 +45,11 @@ ExitStatus RunImport(const ImportOptions& options) {
   RefuseOutputOverInput(options.rom, options.file);
   const EditionChoice editions{options.edition ? EditionOption(*options.edition) : nullptr,
                                options.acrossEditions};
-  ImportFile file = ParseImport(ReadTextFile(options.file), options.file);
-  RefuseProblems(file.problems, options.rom);
+  const std::string text = ReadTextFile(options.file);
   RomSession session(options.rom);
-  RefuseProblems(MatchEditions(file, options.file, session.RomEdition(), editions), options.rom);
+  ImportFile file = ParseImport(text, options.file, session.Names());
+  RefuseProblems(file.problems, options.rom);
+  RefuseProblems(MatchEditions(file, options.file, session.RomEdition(), editions, session.Names()), options.rom);
   std::vector<PlannedSave> plan;
   for (const ImportRow& row : file.rows) {
     if (auto save = PlanRow(session, row)) plan.push_back(std::move(*save));
@@ -57,10 +58,13 @@ ExitStatus RunImport(const ImportOptions& options) {
   // Every save before the report, which may fail to be written.
   if (!options.dryRun) {
     for (const PlannedSave& save : plan) session.Save(save.item, save.fields);
+    session.WriteChanges();
   }
   size_t changed = 0;
   for (const PlannedSave& save : plan) {
-    for (const FieldChange& change : save.changes) std::cout << FormatChange(change) << "\n";
+    for (const FieldChange& change : save.changes) {
+      std::cout << FormatChange(change, session.Names()[static_cast<size_t>(save.item)]) << "\n";
+    }
     changed += save.changes.size();
   }
   std::cout << changed << (changed == 1 ? " field" : " fields") << " in " << plan.size()

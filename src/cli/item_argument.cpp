@@ -20,8 +20,6 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 
 constexpr std::ptrdiff_t kCandidatesShown = 6;
 
-std::string_view NameOf(int item) { return ItemNames[static_cast<size_t>(item)]; }
-
 template <typename Range, typename ToText>
 std::string Join(const Range& range, ToText toText) {
   std::string text;
@@ -31,11 +29,11 @@ std::string Join(const Range& range, ToText toText) {
 
 // "Poké Ball (5), pokeDoll (37)"; a short beginning fits dozens of names,
 // and a few show what to type.
-std::string Candidates(const std::vector<int>& items) {
+std::string Candidates(ItemNameViews names, const std::vector<int>& items) {
   const std::vector<int> shown(items.begin(),
                                items.begin() + std::min<std::ptrdiff_t>(kCandidatesShown, std::ssize(items)));
   const size_t more = items.size() - shown.size();
-  return Join(shown, [](int item) { return std::string(NameOf(item)) + " (" + std::to_string(item) + ")"; }) +
+  return Join(shown, [names](int item) { return std::string(names[static_cast<size_t>(item)]) + " (" + std::to_string(item) + ")"; }) +
          (more > 0 ? " and " + std::to_string(more) + " more" : "");
 }
 
@@ -51,9 +49,9 @@ std::optional<int> ParseDecimal(std::string_view text, int low, int high) {
   return value;
 }
 
-int ParseItem(std::string_view text) {
+int ParseItem(std::string_view text, ItemNameViews names) {
   if (const auto number = ParseDecimal(text, 1, LastItem)) return *number;
-  std::vector<int> matches = ItemsNamed(ItemNames, text);
+  std::vector<int> matches = ItemsNamed(names, text);
   // Entry 0 is no item: the list's "Nothing" before the first.
   std::erase(matches, 0);
   if (matches.size() == 1) return matches.front();
@@ -61,11 +59,11 @@ int ParseItem(std::string_view text) {
     throw InvalidInput("There is no item \"" + std::string(text) +
                        "\": give a number from 1 to 255 or an item's name.");
   }
-  if (AllNamedAlike(ItemNames, matches)) {
-    throw InvalidInput("The name \"" + std::string(NameOf(matches[0])) + "\" stands at items " +
+  if (AllNamedAlike(names, matches)) {
+    throw InvalidInput("The name \"" + std::string(names[static_cast<size_t>(matches[0])]) + "\" stands at items " +
                        Join(matches, [](int item) { return std::to_string(item); }) + ": give the item's number.");
   }
-  throw InvalidInput("\"" + std::string(text) + "\" begins several names: " + Candidates(matches) + ".");
+  throw InvalidInput("\"" + std::string(text) + "\" begins several names: " + Candidates(names, matches) + ".");
 }
 
 std::optional<int16_t> ParsePocket(std::string_view text) {

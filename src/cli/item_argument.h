@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "items/item_name_match.h"
+
 // How items and pockets are named on the command line and in import files.
 
 // A number from 1 to 255, or an item's name in any case and with or without
@@ -12,7 +14,7 @@
 // CliError (invalid input) for anything else: a name that stands at several
 // items is refused with their numbers, an ambiguous beginning with the names
 // it fits.
-int ParseItem(std::string_view text);
+int ParseItem(std::string_view text, ItemNameViews names);
 
 // A number from 0 to 255, or a pocket's name ("Key", "tm/hm") in any case.
 std::optional<int16_t> ParsePocket(std::string_view text);

@@ -4,11 +4,8 @@
 
 #include "cli/csv.h"
 #include "items/edition_table.h"
-#include "items/item_names.h"
 
 namespace {
-
-std::string NameOf(int item) { return std::string(ItemNames[static_cast<size_t>(item)]); }
 
 nlohmann::ordered_json JsonValue(int item, Field field, const std::string& text) {
   if (field == Field::Price || field == Field::Pocket) return std::stoul(text);
@@ -24,7 +21,7 @@ std::string ExportCsv(const std::vector<ItemRow>& rows, const Edition& edition) 
   header.emplace_back(EditionKey);
   std::string text = CsvLine(header);
   for (const ItemRow& row : rows) {
-    std::vector<std::string> fields{std::to_string(row.item), NameOf(row.item)};
+    std::vector<std::string> fields{std::to_string(row.item), row.name};
     fields.insert(fields.end(), row.values.texts.begin(), row.values.texts.end());
     fields.emplace_back(edition.name);
     text += CsvLine(fields);
@@ -35,7 +32,7 @@ std::string ExportCsv(const std::vector<ItemRow>& rows, const Edition& edition) 
 std::string ExportJson(const std::vector<ItemRow>& rows, const Edition& edition) {
   std::string text = "[\n";
   for (size_t i = 0; i < rows.size(); ++i) {
-    nlohmann::ordered_json object{{"index", rows[i].item}, {"name", NameOf(rows[i].item)}};
+    nlohmann::ordered_json object{{"index", rows[i].item}, {"name", rows[i].name}};
     for (Field field : AllFields) {
       object[std::string(FieldKey(field))] = JsonValue(rows[i].item, field, rows[i].values[field]);
     }

@@ -12,6 +12,7 @@
 
 struct ItemRow {
   int item = 0;
+  std::string name;  // as the ROM names it
   ItemValues values;
 };
 

@@ -12,7 +12,6 @@
 #include "cli/rom_session.h"
 #include "items/edition_table.h"
 #include "items/item_name_match.h"
-#include "items/item_names.h"
 
 namespace {
 
@@ -45,7 +44,7 @@ std::string EditionChoices() {
 // Gathers the rows and every problem found, so that one run reports them all.
 class RowCollector {
  public:
-  explicit RowCollector(const std::string& fileName) : fileName_(fileName) {}
+  RowCollector(const std::string& fileName, ItemNameViews names) : fileName_(fileName), names_(names) {}
 
   void Problem(const std::string& where, const std::string& what) {
     file_.problems.push_back(Quoted(fileName_) + (where.empty() ? "" : " " + where) + ": " + what);
@@ -59,7 +58,7 @@ class RowCollector {
       return false;
     }
     if (!seen_.insert(*item).second) {
-      Problem(where, DescribeItem(*item) + " is given a second time.");
+      Problem(where, DescribeItem(*item, names_) + " is given a second time.");
       return false;
     }
     file_.rows.push_back({where, *item, {}});
@@ -92,8 +91,8 @@ class RowCollector {
     if (name.empty()) return;
     // Its bytes would not show as the user typed them.
     if (!IsUtf8(name)) return Problem(row.where + ", name", "the name is not UTF-8 text. " + SaveAsUtf8);
-    if (!NamesItem(ItemNames, name, row.item)) {
-      Problem(row.where, "name \"" + name + "\" is not the name of " + DescribeItem(row.item) + ".");
+    if (!NamesItem(names_, name, row.item)) {
+      Problem(row.where, "name \"" + name + "\" is not the name of " + DescribeItem(row.item, names_) + ".");
     }
   }
   void ReadEdition(ImportRow& row, const std::string& name) {
@@ -103,17 +102,18 @@ class RowCollector {
       Problem(row.where + ", edition", "there is no edition \"" + name + "\"; give " + EditionChoices() + ".");
   }
   void CheckNoPointer(const ImportRow& row, const std::string& text) {
-    if (!text.empty()) Problem(row.where + ", asm", DescribeItem(row.item) + " has no ASM pointer; leave it empty.");
+    if (!text.empty()) Problem(row.where + ", asm", DescribeItem(row.item, names_) + " has no ASM pointer; leave it empty.");
   }
 
   const std::string& fileName_;
+  ItemNameViews names_;
   ImportFile file_;
   std::set<int> seen_;
 };
 
-ImportFile ParseCsvImport(const std::string& text, const std::string& fileName) {
+ImportFile ParseCsvImport(const std::string& text, const std::string& fileName, ItemNameViews names) {
   const std::vector<CsvRecord> records = ParseCsv(text, fileName);
-  RowCollector rows(fileName);
+  RowCollector rows(fileName, names);
   if (records.empty()) {
     rows.Problem("", "the file is empty; it needs a header row that names the columns, such as \"index,price\".");
     return rows.Take();
@@ -122,14 +122,14 @@ ImportFile ParseCsvImport(const std::string& text, const std::string& fileName) 
   const CsvRecord& header = records.front();
   const std::string headerWhere = "line " + std::to_string(header.line);
   std::vector<ColumnKey> columns;
-  std::set<std::string> names;
+  std::set<std::string> keys;
   for (const std::string& name : header.fields) {
     const auto column = ColumnFromKey(name);
     if (!column) rows.Problem(headerWhere, "there is no column \"" + name + "\".");
-    if (!names.insert(name).second) rows.Problem(headerWhere, "the column \"" + name + "\" stands twice.");
+    if (!keys.insert(name).second) rows.Problem(headerWhere, "the column \"" + name + "\" stands twice.");
     if (column) columns.push_back(*column);
   }
-  if (!names.count("index")) rows.Problem(headerWhere, "the header has no \"index\" column.");
+  if (!keys.count("index")) rows.Problem(headerWhere, "the header has no \"index\" column.");
   if (rows.HasProblems()) return rows.Take();
 
   const auto indexColumn =
@@ -210,7 +210,7 @@ class DuplicateKeyFinder {
   std::string where_;
 };
 
-ImportFile ParseJsonImport(const std::string& text, const std::string& fileName) {
+ImportFile ParseJsonImport(const std::string& text, const std::string& fileName, ItemNameViews names) {
   nlohmann::json document;
   DuplicateKeyFinder duplicates;
   try {
@@ -222,7 +222,7 @@ ImportFile ParseJsonImport(const std::string& text, const std::string& fileName)
   } catch (const nlohmann::json::out_of_range&) {
     throw InvalidInput(Quoted(fileName) + " holds a number too large to read.");
   }
-  RowCollector rows(fileName);
+  RowCollector rows(fileName, names);
   duplicates.Report(rows);
   if (rows.HasProblems()) return rows.Take();
   if (!document.is_array() || document.empty()) {
@@ -250,11 +250,11 @@ bool LooksLikeJson(const std::string& text) {
 
 }  // namespace
 
-ImportFile ParseImport(const std::string& text, const std::string& fileName) {
+ImportFile ParseImport(const std::string& text, const std::string& fileName, ItemNameViews names) {
   // Editors on some systems begin UTF-8 files with a byte order mark.
   constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
   const std::string body = text.starts_with(byteOrderMark) ? text.substr(byteOrderMark.size()) : text;
-  return LooksLikeJson(body) ? ParseJsonImport(body, fileName) : ParseCsvImport(body, fileName);
+  return LooksLikeJson(body) ? ParseJsonImport(body, fileName, names) : ParseCsvImport(body, fileName, names);
 }
 
 const Edition* EditionOption(const std::string& name) {
@@ -264,7 +264,7 @@ const Edition* EditionOption(const std::string& name) {
 }
 
 std::vector<std::string> MatchEditions(ImportFile& file, const std::string& fileName, const Edition& romEdition,
-                                       const EditionChoice& choice) {
+                                       const EditionChoice& choice, ItemNameViews names) {
   std::vector<std::string> problems;
   std::vector<std::string> unnamed;
   for (ImportRow& row : file.rows) {
@@ -279,7 +279,7 @@ std::vector<std::string> MatchEditions(ImportFile& file, const std::string& file
       unnamed.push_back(row.where);
       continue;
     }
-    problems.push_back(Quoted(fileName) + " " + row.where + ": " + DescribeItem(row.item) + " comes from " +
+    problems.push_back(Quoted(fileName) + " " + row.where + ": " + DescribeItem(row.item, names) + " comes from " +
                        std::string(row.edition->label) + ", the ROM is " + std::string(romEdition.label) +
                        "; give --across-editions to import it without its ASM pointer.");
   }

@@ -7,6 +7,7 @@
 
 #include "cli/item_values.h"
 #include "items/edition_table.h"
+#include "items/item_name_match.h"
 
 // Reads a file in the export's form, CSV or JSON (told apart by its first
 // character): the header names or keys decide the columns, and a file may
@@ -28,7 +29,8 @@ struct ImportFile {
   std::vector<std::string> problems;  // one sentence each, naming file, line and column
 };
 
-ImportFile ParseImport(const std::string& text, const std::string& fileName);
+// `names` are the ROM's, against which the name column is checked.
+ImportFile ParseImport(const std::string& text, const std::string& fileName, ItemNameViews names);
 
 // What the user said about the edition of the rows.
 struct EditionChoice {
@@ -46,4 +48,4 @@ const Edition* EditionOption(const std::string& name);
 // pointer but name no edition. With `acrossEditions` all such rows are kept
 // but lose their pointers.
 std::vector<std::string> MatchEditions(ImportFile& file, const std::string& fileName, const Edition& romEdition,
-                                       const EditionChoice& choice);
+                                       const EditionChoice& choice, ItemNameViews names);

@@ -18,13 +18,13 @@ std::string Line(std::string_view caption, const std::string& value, const std::
 
 }  // namespace
 
-std::string FormatItem(int item, const ItemFields& fields) {
+std::string FormatItem(int item, std::string_view name, const ItemFields& fields) {
   const ItemValues values = *ValuesOf(item, fields).values;
   const uint8_t use = FieldCodec::ByteFromHex(values[Field::Options]);
   const uint8_t type = FieldCodec::ByteFromHex(values[Field::How]);
   const int pocket = fields.Pocket;
 
-  std::string text = "Item " + std::to_string(item) + ": " + std::string(ItemNames[static_cast<size_t>(item)]) + "\n";
+  std::string text = "Item " + std::to_string(item) + ": " + std::string(name) + "\n";
   text += Line("Price", values[Field::Price]);
   text += Line("Effect", values[Field::Effect]);
   text += Line("Var.", values[Field::Variable]);

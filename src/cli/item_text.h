@@ -1,9 +1,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "items/item_fields.h"
 
-// An item as the window shows it: the seven fields under their captions,
+// An item, under the name the ROM gives it, as the window shows it: the seven fields under their captions,
 // what the Use, Type and pocket bytes mean, and any warnings.
-std::string FormatItem(int item, const ItemFields& fields);
+std::string FormatItem(int item, std::string_view name, const ItemFields& fields);

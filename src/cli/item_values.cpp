@@ -81,7 +81,7 @@ std::vector<FieldChange> Changes(int item, const ItemValues& before, const ItemV
   return changes;
 }
 
-std::string FormatChange(const FieldChange& change) {
-  return std::to_string(change.item) + " " + std::string(ItemNames[static_cast<size_t>(change.item)]) + " " +
+std::string FormatChange(const FieldChange& change, std::string_view name) {
+  return std::to_string(change.item) + " " + std::string(name) + " " +
          std::string(FieldKey(change.field)) + " " + change.before + " -> " + change.after;
 }

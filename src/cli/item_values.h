@@ -55,4 +55,4 @@ struct FieldChange {
 };
 std::vector<FieldChange> Changes(int item, const ItemValues& before, const ItemValues& after);
 // "18 Potion price 300 -> 350"
-std::string FormatChange(const FieldChange& change);
+std::string FormatChange(const FieldChange& change, std::string_view name);

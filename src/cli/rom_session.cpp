@@ -1,46 +1,87 @@
 #include "cli/rom_session.h"
 
+#include <memory>
+
 #include "cli/cli_error.h"
 #include "cli/file_access.h"
-#include "items/item_names.h"
+#include "rom_io/file_image.h"
+#include "rom_io/file_path.h"
+#include "rom_io/file_replacement.h"
+#include "rom_io/rom_patch.h"
 
-std::string DescribeItem(int item) {
-  return "item " + std::to_string(item) + " (" + std::string(ItemNames[static_cast<size_t>(item)]) + ")";
-}
+namespace {
 
-RomSession::RomSession(const std::string& path) : path_(path) {
-  ReadableFileSize(path_);
-  const auto opened = editor_.OpenRom(path_);
-  if (!opened.enableFrames) {
-    throw InvalidInput(Quoted(path_) + " is not a supported ROM (" + opened.label + ").");
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+std::vector<uint8_t> ReadRom(const std::string& path) {
+  if (ReadableFileSize(path) > LargestRomSize) {
+    throw InvalidInput(Quoted(path) + " is larger than any Game Boy cartridge, so it is not a ROM image.");
   }
-  // The tables lie inside the file wherever they were found; without them nothing is read.
-  if (opened.problem == EditorProblem::TablesNotFound) throw InvalidInput(opened.message);
+  const std::unique_ptr<std::FILE, FileCloser> file(OpenCFile(path, "rb"));
+  std::vector<uint8_t> bytes;
+  const std::error_code error = file ? ReadRest(file.get(), bytes) : LastFileError();
+  if (error) throw FileError(CannotMessage("read", path, error));
+  return bytes;
 }
 
-ItemFields RomSession::Load(int item) {
-  auto loaded = editor_.LoadItem(static_cast<int16_t>(item));
-  if (!loaded.fields) {
-    const std::string message = "Cannot load " + DescribeItem(item) + ": " + loaded.message;
-    throw CliError(IsFileProblem(loaded.problem) ? ExitStatus::FileError : ExitStatus::InvalidInput, message);
+std::string CannotSave(const std::string& path, std::error_code cause) {
+  ProblemDetails details;
+  details.path = path;
+  details.cause = cause;
+  details.saving = true;
+  return DescribeProblem(EditorProblem::CannotWrite, details);
+}
+
+}  // namespace
+
+std::string DescribeItem(int item, ItemNameViews names) {
+  return "item " + std::to_string(item) + " (" + std::string(names[static_cast<size_t>(item)]) + ")";
+}
+
+RomSession::RomSession(const std::string& path) : path_(path), read_(ReadRom(path)), image_(read_) {
+  switch (image_.Problem()) {
+    case EditorProblem::None:
+      break;
+    case EditorProblem::NoRomOpen:
+      throw InvalidInput(Quoted(path_) + " is not a supported ROM (" + std::string(UnsupportedRomLabel) + ").");
+    default: {
+      ProblemDetails details;
+      details.itemTableMissing = !image_.Tables().items;
+      details.pointerTableMissing = !image_.Tables().pointers;
+      throw InvalidInput(DescribeProblem(image_.Problem(), details));
+    }
   }
-  return *loaded.fields;
+  names_ = image_.Names().Views();
 }
 
-ItemValues RomSession::LoadValues(int item) {
+ItemFields RomSession::Load(int item) const { return image_.Load(item); }
+
+ItemValues RomSession::LoadValues(int item) const {
   // What the core loads it can always store again.
   return *ValuesOf(item, Load(item)).values;
 }
 
 void RomSession::Save(int item, const ItemFields& fields) {
-  // The core saves into the item of the last Load.
-  Load(item);
-  const SaveOutcome outcome = editor_.SaveItem(fields);
-  if (outcome.saved()) {
-    NoteRomWritten();
-    return;
+  const SaveOutcome outcome = image_.Store(item, fields);
+  if (!outcome.saved()) {
+    throw InvalidInput("Cannot save " + DescribeItem(item, names_) + " in " + Quoted(path_) + ": " + outcome.message);
   }
-  // A file problem's message already names the file; a refusal names the field.
-  if (IsFileProblem(outcome.problem)) throw FileError(outcome.message);
-  throw InvalidInput("Cannot save " + DescribeItem(item) + " in " + Quoted(path_) + ": " + outcome.message);
+}
+
+void RomSession::WriteChanges() {
+  if (image_.Bytes() == read_) return;
+  const std::unique_ptr<std::FILE, FileCloser> file(OpenCFile(path_, "r+b"));
+  if (!file) throw FileError(CannotSave(path_, LastFileError()));
+  std::vector<uint8_t> now;
+  if (const std::error_code error = ReadRest(file.get(), now)) throw FileError(CannotMessage("read", path_, error));
+  if (now != read_) {
+    throw FileError(Quoted(path_) + " changed while it was being edited; nothing was written. Run the command again.");
+  }
+  if (const std::error_code error = WriteChangedBytes(file.get(), read_, image_.Bytes())) {
+    throw FileError(CannotSave(path_, error));
+  }
+  NoteRomWritten();
+  read_ = image_.Bytes();
 }

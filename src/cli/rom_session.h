@@ -1,32 +1,45 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "cli/item_values.h"
 #include "items/edition_table.h"
 #include "items/item_fields.h"
-#include "items/rom_item_editor.h"
+#include "items/item_image.h"
+#include "items/item_name_match.h"
 
-// One ROM opened through the core for the length of a command. Opening
+// One ROM for the length of a command, read once into memory: items are
+// loaded and saved there, through the core's conversions and checks, and
+// WriteChanges puts the bytes that changed into the file, in place. Opening
 // fails with a CliError when the file cannot be read (file error) or is no
-// supported ROM (invalid input); a Save the core refuses or fails is turned
-// into a CliError carrying the core's own message.
+// supported ROM or has no item tables (invalid input).
 class RomSession {
  public:
   explicit RomSession(const std::string& path);
 
   // Item 1 to 255.
-  ItemFields Load(int item);
+  ItemFields Load(int item) const;
   // The same item in the tool's columns.
-  ItemValues LoadValues(int item);
-  // Writes `fields` into `item` through the core's checked Save.
+  ItemValues LoadValues(int item) const;
+  // Stores `fields` into `item` in memory; a field out of range is refused
+  // (invalid input) with the core's own message.
   void Save(int item, const ItemFields& fields);
-  const Edition& RomEdition() const { return *editor_.OpenEdition(); }
+  // Writes what Save changed into the file, only those bytes, after seeing
+  // that the file still holds what was read; a file error otherwise.
+  void WriteChanges();
+
+  const Edition& RomEdition() const { return *image_.RomEdition(); }
+  // The ROM's item names, by item number.
+  ItemNameViews Names() const { return names_; }
 
  private:
   std::string path_;
-  RomItemEditor editor_;
+  std::vector<uint8_t> read_;  // the file as it was read
+  ItemImage image_;
+  std::vector<std::string_view> names_;
 };
 
 // "item 5 (Poké Ball)", the way every message names an item.
-std::string DescribeItem(int item);
+std::string DescribeItem(int item, ItemNameViews names);

@@ -24,7 +24,6 @@ std::string PocketNumber(const std::string& text) {
 }
 
 ExitStatus RunSet(const SetOptions& options) {
-  const int item = ParseItem(options.item);
   if (options.given.empty()) throw InvalidInput("Give at least one field to set, such as --price 300.");
   // An unset shell variable must not store 00.
   for (const auto& [field, text] : options.given) {
@@ -33,18 +32,21 @@ ExitStatus RunSet(const SetOptions& options) {
                          " is given an empty value: give a value, or leave the option out to keep the field.");
     }
   }
+  RomSession session(options.rom);
+  const int item = ParseItem(options.item, session.Names());
   // The core leaves the pointer alone above item 179, so a value there would
   // be dropped without a word.
   if (options.given.count(Field::Asm) && !HasAsmEntry(item)) {
-    throw InvalidInput("Cannot set the ASM pointer of " + DescribeItem(item) + ": only items 1 to 179 have one.");
+    throw InvalidInput("Cannot set the ASM pointer of " + DescribeItem(item, session.Names()) +
+                       ": only items 1 to 179 have one.");
   }
-  RomSession session(options.rom);
   ItemFields fields = session.Load(item);
   for (const auto& [field, text] : options.given) {
     SetField(fields, field, field == Field::Pocket ? PocketNumber(text) : text);
   }
   session.Save(item, fields);
-  std::cout << FormatItem(item, session.Load(item));
+  session.WriteChanges();
+  std::cout << FormatItem(item, session.Names()[static_cast<size_t>(item)], session.Load(item));
   return ExitStatus::Success;
 }
 

@@ -14,9 +14,9 @@ struct ShowOptions {
 };
 
 ExitStatus RunShow(const ShowOptions& options) {
-  const int item = ParseItem(options.item);
-  RomSession session(options.rom);
-  std::cout << FormatItem(item, session.Load(item));
+  const RomSession session(options.rom);
+  const int item = ParseItem(options.item, session.Names());
+  std::cout << FormatItem(item, session.Names()[static_cast<size_t>(item)], session.Load(item));
   return ExitStatus::Success;
 }
 

@@ -371,7 +371,13 @@ TEST_F(CliTest, NoOutputMayBeAnInput) {
 // drive is on the current one (under Wine, a Linux path): the working
 // folder's own path with "/" for its drive is the same file either way.
 TEST_F(CliTest, APathBeginningWithASlashIsAPath) {
+#ifdef _WIN32
+  // Wine reads a path that begins with / as a Linux path: the working
+  // folder's own path names the same file either way.
   const std::filesystem::path rom = std::filesystem::current_path() / "slash-path.gbc";
+#else
+  const std::filesystem::path rom = dir_.Path("slash-path.gbc");
+#endif
   std::filesystem::copy_file(Rom(), rom, std::filesystem::copy_options::overwrite_existing);
   const auto info = Run({"info", "/" + rom.relative_path().generic_string()});
   std::filesystem::remove(rom);
@@ -407,6 +413,38 @@ TEST_F(CliTest, RomsWithoutItemTablesAreRefused) {
   const auto cut = PathOf("cut.gbc");
   RomBuilder(0xE000).WithEdition(Gold).WriteTo(cut);
   EXPECT_EQ(Run({"export", cut}).status, 2);
+}
+
+}  // namespace
+
+namespace {
+
+// A ROM hack: both tables moved, and Master Ball renamed in the ROM's own list.
+TEST_F(CliTest, WorksOnAHacksOwnTablesAndNames) {
+  std::vector<std::string> names = CleanRomItemNames(Gold);
+  names[0] = "SHINY CHARM";
+  const auto rom = PathOf("hack.gbc");
+  RomBuilder()
+      .WithEdition(Gold)
+      .WithItemTableAt(Gold, 0x4C000)
+      .WithPointerTableAt(Gold, 0xEA00)
+      .WithItemNames(Gold, names)
+      .WriteTo(rom);
+  const auto before = ReadFileBytes(rom);
+  EXPECT_TRUE(Run({"show", rom, "shiny charm"}).out.starts_with("Item 1: SHINY CHARM\n"));
+  EXPECT_NE(Run({"info", rom}).out.find("\nItem table         0x4C000, moved from 0x68A0\n"), std::string::npos);
+  ASSERT_EQ(Run({"set", rom, "shiny", "--price", "1"}).status, 0);
+  WriteFileBytes(PathOf("prices.csv"), {'i', 'n', 'd', 'e', 'x', ',', 'p', 'r', 'i', 'c', 'e', '\n', '2', ',', '5', '\n'});
+  ASSERT_EQ(Run({"import", rom, PathOf("prices.csv")}).status, 0);
+
+  const auto after = ReadFileBytes(rom);
+  for (size_t offset : DifferingOffsets(before, after)) {
+    EXPECT_TRUE(offset == 0x4C000 || offset == 0x4C001 || offset == 0x4C007 || offset == 0x4C008) << offset;
+  }
+  EXPECT_EQ((std::vector<uint8_t>(after.begin() + 0x4C000, after.begin() + 0x4C009)),
+            (std::vector<uint8_t>{1, 0, before[0x4C002], before[0x4C003], before[0x4C004], before[0x4C005],
+                                  before[0x4C006], 5, 0}));
+  EXPECT_NE(Run({"export", rom}).out.find("\n1,SHINY CHARM,1,"), std::string::npos);
 }
 
 }  // namespace

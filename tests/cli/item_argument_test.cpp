@@ -1,3 +1,4 @@
+#include "items/item_names.h"
 #include "cli/item_argument.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ TEST(ItemArgument, NumbersAndNames) {
       {"poke ball", 5} /* the name rule is items/item_name_match's; this row shows it is used */,
       {"nothing", 255} /* item 0 has no record, so only 255 is meant */,
   };
-  for (const auto& c : cases) EXPECT_EQ(ParseItem(c.text), c.item) << c.text;
+  for (const auto& c : cases) EXPECT_EQ(ParseItem(c.text, ItemNames), c.item) << c.text;
 }
 
 TEST(ItemArgument, RefusesWithTheNumbersOfARepeatedName) {
@@ -40,7 +41,7 @@ TEST(ItemArgument, RefusesWithTheNumbersOfARepeatedName) {
   };
   for (const auto& c : cases) {
     try {
-      ParseItem(c.text);
+      ParseItem(c.text, ItemNames);
       ADD_FAILURE() << c.text;
     } catch (const CliError& error) {
       EXPECT_EQ(error.what(), std::string(c.message));
@@ -48,7 +49,7 @@ TEST(ItemArgument, RefusesWithTheNumbersOfARepeatedName) {
     }
   }
   for (const char* text : {"-1", " 5", "5 ", "+5", "1e2", "99999999999", "Teru-Sama"}) {
-    EXPECT_THROW(ParseItem(text), CliError) << text;
+    EXPECT_THROW(ParseItem(text, ItemNames), CliError) << text;
   }
 }
 

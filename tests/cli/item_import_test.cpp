@@ -1,3 +1,4 @@
+#include "items/item_names.h"
 #include "cli/item_import.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ std::vector<ItemRow> MadeUpRows(uint32_t seed) {
   for (int item = 1; item <= LastItem; ++item) {
     const ItemFields fields{std::to_string(random() % 65536),     hex(), hex(),        hex(),
                             static_cast<int16_t>(random() % 256), hex(), hex() + hex()};
-    rows.push_back({item, *ValuesOf(item, fields).values});
+    rows.push_back({item, std::string(ItemNames[static_cast<size_t>(item)]), *ValuesOf(item, fields).values});
   }
   return rows;
 }
@@ -40,7 +41,7 @@ TEST(ItemImport, ReadsBackWhatEitherExportWrote) {
   const Edition& silver = EditionTable[1];
   for (const std::string& exported : {ExportCsv(rows, silver), ExportJson(rows, silver)}) {
     for (const std::string& text : {exported, "\xEF\xBB\xBF" + exported}) {
-      const ImportFile file = ParseImport(text, "items");
+      const ImportFile file = ParseImport(text, "items", ItemNames);
       EXPECT_TRUE(file.problems.empty()) << file.problems.front();
       ASSERT_EQ(file.rows.size(), rows.size());
       for (size_t i = 0; i < rows.size(); ++i) {
@@ -57,7 +58,7 @@ TEST(ItemImport, TakesOnlyTheColumnsAndRowsGiven) {
   const std::string csv = "pocket,index,price,effect,edition\nkey,18,,,\n3,5,,,\n";
   const std::string json = R"([{"pocket": "key", "index": 18}, {"index": 5, "pocket": 3, "asm": null, "price": null}])";
   for (const std::string& text : {csv, json}) {
-    const ImportFile file = ParseImport(text, "items");
+    const ImportFile file = ParseImport(text, "items", ItemNames);
     ASSERT_TRUE(file.problems.empty()) << file.problems.front();
     ASSERT_EQ(file.rows.size(), 2u);
     EXPECT_EQ(file.rows[0].item, 18);
@@ -69,7 +70,7 @@ TEST(ItemImport, TakesOnlyTheColumnsAndRowsGiven) {
     pocketOnly[static_cast<size_t>(Field::Pocket)] = "3";
     EXPECT_EQ(file.rows[1].given, pocketOnly);
   }
-  EXPECT_TRUE(ParseImport("index,price\n", "items").rows.empty());
+  EXPECT_TRUE(ParseImport("index,price\n", "items", ItemNames).rows.empty());
 }
 
 TEST(ItemImport, NamesEveryBadRowAndColumn) {
@@ -118,7 +119,7 @@ TEST(ItemImport, NamesEveryBadRowAndColumn) {
       {"index,edition\n1,Gold\n",
        {"\"f\" line 2, edition: there is no edition \"Gold\"; give gold, silver or crystal."}},
   };
-  for (const auto& c : cases) EXPECT_EQ(ParseImport(c.text, "f").problems, c.problems) << c.text;
+  for (const auto& c : cases) EXPECT_EQ(ParseImport(c.text, "f", ItemNames).problems, c.problems) << c.text;
 }
 
 TEST(ItemImport, PointersComeOnlyFromTheRomsEdition) {
@@ -149,8 +150,8 @@ TEST(ItemImport, PointersComeOnlyFromTheRomsEdition) {
   };
   const auto pointer = static_cast<size_t>(Field::Asm);
   for (const auto& c : cases) {
-    ImportFile file = ParseImport(text, "f");
-    EXPECT_EQ(MatchEditions(file, "f", gold, c.choice), c.problems) << (c.choice.given ? c.choice.given->name : "none") << c.choice.acrossEditions;
+    ImportFile file = ParseImport(text, "f", ItemNames);
+    EXPECT_EQ(MatchEditions(file, "f", gold, c.choice, ItemNames), c.problems) << (c.choice.given ? c.choice.given->name : "none") << c.choice.acrossEditions;
     if (!c.problems.empty()) continue;
     for (size_t row = 0; row < c.keepsPointer.size(); ++row) {
       EXPECT_EQ(file.rows[row].given[pointer].has_value(), c.keepsPointer[row]) << row;
@@ -160,8 +161,8 @@ TEST(ItemImport, PointersComeOnlyFromTheRomsEdition) {
 }
 
 TEST(ItemImport, AFileWithoutEditionsNamesItsRowsOnce) {
-  ImportFile file = ParseImport("index,asm\n1,1234\n2,\n3,5678\n", "f");
-  const auto problems = MatchEditions(file, "f", EditionTable[0], {});
+  ImportFile file = ParseImport("index,asm\n1,1234\n2,\n3,5678\n", "f", ItemNames);
+  const auto problems = MatchEditions(file, "f", EditionTable[0], {}, ItemNames);
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_NE(problems[0].find("\"f\": 2 rows give an ASM pointer without the edition it comes from (line 2 first)"),
             std::string::npos)
@@ -171,11 +172,11 @@ TEST(ItemImport, AFileWithoutEditionsNamesItsRowsOnce) {
 }
 
 TEST(ItemImport, UnreadableFilesStopAtOnce) {
-  EXPECT_THROW(ParseImport("[{\"index\": 1", "f"), CliError);
-  EXPECT_THROW(ParseImport("index\n\"1\n", "f"), CliError);
+  EXPECT_THROW(ParseImport("[{\"index\": 1", "f", ItemNames), CliError);
+  EXPECT_THROW(ParseImport("index\n\"1\n", "f", ItemNames), CliError);
   // Found by fuzzing: a number past what a double holds.
   try {
-    ParseImport(R"([{"index": 1e99999}])", "f");
+    ParseImport(R"([{"index": 1e99999}])", "f", ItemNames);
     ADD_FAILURE() << "an overflowing number was accepted";
   } catch (const CliError& error) {
     EXPECT_EQ(error.Status(), ExitStatus::InvalidInput);

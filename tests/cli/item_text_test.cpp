@@ -1,3 +1,4 @@
+#include "items/item_names.h"
 #include "cli/item_text.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,7 @@ namespace {
 
 TEST(ItemText, ShowsTheFieldsUnderTheWindowsCaptions) {
   const ItemFields potion{"300", "00", "14", "80", 1, "40", "C56E"};
-  EXPECT_EQ(FormatItem(18, potion),
+  EXPECT_EQ(FormatItem(18, "Potion", potion),
             "Item 18: Potion\n"
             "Price        300\n"
             "Effect       00\n"
@@ -16,7 +17,7 @@ TEST(ItemText, ShowsTheFieldsUnderTheWindowsCaptions) {
             "Type         40  field menu 4 (current), battle menu 0 (no use)\n"
             "ASM Pointer  C56E\n");
   const ItemFields mail{"50", "00", "00", "C1", 7, "09", "1234"};
-  EXPECT_EQ(FormatItem(181, mail),
+  EXPECT_EQ(FormatItem(181, ItemNames[181], mail),
             "Item 181: Surf Mail\n"
             "Price        50\n"
             "Effect       00\n"

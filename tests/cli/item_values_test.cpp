@@ -51,8 +51,8 @@ TEST(ItemValues, ChangesListOnlyDifferingFieldsInColumnOrder) {
   edited.Price = "350";
   const auto changes = Changes(18, before, *ValuesOf(18, edited).values);
   ASSERT_EQ(changes.size(), 2u);
-  EXPECT_EQ(FormatChange(changes[0]), "18 Potion price 300 -> 350");
-  EXPECT_EQ(FormatChange(changes[1]), "18 Potion how 40 -> 04");
+  EXPECT_EQ(FormatChange(changes[0], "Potion"), "18 Potion price 300 -> 350");
+  EXPECT_EQ(FormatChange(changes[1], "Potion"), "18 Potion how 40 -> 04");
   EXPECT_TRUE(Changes(18, before, before).empty());
 }
 

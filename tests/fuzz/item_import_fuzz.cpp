@@ -1,5 +1,6 @@
 // Any text given to import is either refused with a reason, or yields rows
 // whose every value the item editor would store as given.
+#include "items/item_names.h"
 #include "cli/cli_error.h"
 #include "cli/item_import.h"
 #include "fuzz_file.h"
@@ -9,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   ImportFile file;
   try {
-    file = ParseImport(text, "fuzz.csv");
+    file = ParseImport(text, "fuzz.csv", ItemNames);
   } catch (const CliError& error) {
     Require(error.Status() == ExitStatus::InvalidInput && *error.what() != '\0', "a refusal says why");
     return 0;
