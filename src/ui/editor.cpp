@@ -131,7 +131,7 @@ void Editor::dropEvent(QDropEvent* event) {
 }
 
 void Editor::onLoad() {
-  const RomItemEditor::LoadResult result = rom_.LoadItem(SelectedItem(*item_));
+  const RomItemEditor::LoadResult result = rom_.LoadItem(SelectedItem(*item_, rom_.Names()));
   if (result.fields) {
     showFields(*result.fields);
   } else {

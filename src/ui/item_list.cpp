@@ -63,4 +63,6 @@ void ShowItemNames(QComboBox& list, const ItemNameList& names) {
   }
 }
 
-int16_t SelectedItem(const QComboBox& list) { return ChosenItem(list.currentIndex(), ToUtf8(list.currentText())); }
+int16_t SelectedItem(const QComboBox& list, const ItemNameList& names) {
+  return ChosenItem(list.currentIndex(), ToUtf8(list.currentText()), names.Views());
+}

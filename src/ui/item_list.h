@@ -12,5 +12,6 @@ void FillItemList(QComboBox& list);
 // Shows the open ROM's names in the chooser, keeping its choice.
 void ShowItemNames(QComboBox& list, const ItemNameList& names);
 
-// The index of the entry the chooser shows, or -1 when its text names none.
-int16_t SelectedItem(const QComboBox& list);
+// The index of the entry the chooser shows, or -1 when its text names none
+// of `names`, the ROM's.
+int16_t SelectedItem(const QComboBox& list, const ItemNameList& names);

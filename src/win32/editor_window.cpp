@@ -109,7 +109,7 @@ void Editor::CreateMenus() {
 }
 
 void Editor::FillLists() {
-  for (size_t item = 0; item < ItemCount; ++item) AddEntry(Control("Item"), ItemNames[item], 0);
+  for (size_t item = 0; item < ItemCount; ++item) AddEntry(Control("Item"), shownNames_[item], 0);
   for (size_t pocket = 0; pocket < PocketCount; ++pocket) {
     AddEntry(Control("Pocket"), PocketNames[pocket], static_cast<LPARAM>(pocket));
   }
@@ -171,7 +171,7 @@ void Editor::Command(int id, int notification) {
   if (id == CommandId("Exit")) return static_cast<void>(DestroyWindow(window_));
   if (id == CommandId("About")) return OnAbout();
   if (id == form_->Id("Load") && notification == BN_CLICKED) return OnLoad();
-  if (id == form_->Id("Item") && notification == CBN_EDITCHANGE) return completion_->Update();
+  if (id == form_->Id("Item") && notification == CBN_EDITCHANGE) return completion_->Update(rom_.Names().Views());
   if (id == form_->Id("Item") && notification == CBN_SELCHANGE) return completion_->Close();
   if (id == CompletionId && notification == LBN_SELCHANGE) return static_cast<void>(completion_->Accept());
   if ((id == form_->Id("Item") && notification == CBN_KILLFOCUS) || (id == CompletionId && notification == LBN_KILLFOCUS)) {
@@ -193,16 +193,32 @@ void Editor::OnDrop(HDROP drop) {
 
 void Editor::ApplyOpen(const OpenCommandResult& result) {
   SetText(Control("Witchita"), result.label);
+  ShowItemNames();
   for (const std::string& message : result.messages) showMessage_(window_, message);
   if (!result.enableFrames) return;
   for (const std::string_view frame : EditingFrames) form_->SetFrameEnabled(frame, true);
+}
+
+// The open ROM's names, where they differ from those the list shows; the
+// choice stays.
+void Editor::ShowItemNames() {
+  HWND list = Control("Item");
+  const auto current = SendMessageW(list, CB_GETCURSEL, 0, 0);
+  for (size_t item = 0; item < ItemCount; ++item) {
+    const std::string& name = rom_.Names()[item];
+    if (shownNames_[item] == name) continue;
+    SendMessageW(list, CB_DELETESTRING, item, 0);
+    SendMessageW(list, CB_INSERTSTRING, item, reinterpret_cast<LPARAM>(Wide(name).c_str()));
+  }
+  shownNames_ = rom_.Names();
+  if (current >= 0) SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(current), 0);
 }
 
 void Editor::OnLoad() {
   completion_->Close();
   HWND item = Control("Item");
   const auto current = static_cast<int>(SendMessageW(item, CB_GETCURSEL, 0, 0));
-  const RomItemEditor::LoadResult result = rom_.LoadItem(ChosenItem(current, WindowText(item)));
+  const RomItemEditor::LoadResult result = rom_.LoadItem(ChosenItem(current, WindowText(item), rom_.Names().Views()));
   if (result.fields) {
     ShowFields(*result.fields);
   } else {

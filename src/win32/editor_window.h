@@ -61,9 +61,11 @@ class Editor {
   void ShowFields(const ItemFields& fields);
   ItemFields GatherFields() const;
   void ShowPocket(int16_t value);
+  void ShowItemNames();
   int16_t SelectedPocket() const;
 
   RomItemEditor rom_;
+  ItemNameList shownNames_;  // what the item list shows
   DialogSource dialogs_;
   MessageSink showMessage_;
   HWND window_ = nullptr;

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "items/item_name_match.h"
-#include "items/item_names.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -17,14 +16,14 @@ ItemCompletion::ItemCompletion(HWND window, HWND chooser, int id)
       list_(CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_BORDER | WS_VSCROLL | LBS_NOTIFY, 0, 0, 0, 0, window,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr)) {}
 
-void ItemCompletion::Update() {
+void ItemCompletion::Update(ItemNameViews names) {
   const std::string typed = WindowText(chooser_);
   SendMessageW(list_, LB_RESETCONTENT, 0, 0);
-  const std::vector<int> items = typed.empty() ? std::vector<int>() : ItemsContaining(ItemNames, typed);
+  const std::vector<int> items = typed.empty() ? std::vector<int>() : ItemsContaining(names, typed);
   if (items.empty()) return Close();
   for (const int item : items) {
     const auto row = SendMessageW(list_, LB_ADDSTRING, 0,
-                                  reinterpret_cast<LPARAM>(Wide(ItemNames[static_cast<size_t>(item)]).c_str()));
+                                  reinterpret_cast<LPARAM>(Wide(names[static_cast<size_t>(item)]).c_str()));
     SendMessageW(list_, LB_SETITEMDATA, static_cast<WPARAM>(row), item);
   }
   // Under the chooser's edit box, as wide as the chooser.

@@ -58,7 +58,7 @@ TEST(ItemChoice, TheShownEntryWinsThenTheEntryTheTextNames) {
       {300, "Master Ball", 1},
   };
   for (const Choice& choice : choices) {
-    EXPECT_EQ(ChosenItem(choice.current, choice.text), choice.expected) << choice.current << " " << choice.text;
+    EXPECT_EQ(ChosenItem(choice.current, choice.text, ItemNames), choice.expected) << choice.current << " " << choice.text;
   }
 }
 

@@ -110,6 +110,7 @@ class EditorTest : public QObject {
   void textBoxesHoldNoMoreThanTheirField();
   void itemChooser_data();
   void itemChooser();
+  void romHacksTablesAndNames();
   void tabOrder_data();
   void tabOrder();
   void keyboard();
@@ -511,6 +512,32 @@ void EditorTest::textBoxesHoldNoMoreThanTheirField() {
     h.field(name)->insert(pasted);
     QCOMPARE(h.field(name)->text().size(), most);
   }
+}
+
+// A ROM hack's own layout and names reach the window; a ROM whose code was
+// rewritten is told at Open.
+void EditorTest::romHacksTablesAndNames() {
+  const Edition& gold = EditionTable[0];
+  std::vector<std::string> names = CleanRomItemNames(gold);
+  names[0] = "SHINY CHARM";
+  Harness h;
+  const auto path = h.write(RomBuilder().WithEdition(gold).WithItemTableAt(gold, 0x4C000).WithItemNames(gold, names));
+  h.editor.show();
+  QVERIFY(QTest::qWaitForWindowActive(&h.editor));
+  h.open(path);
+  QCOMPARE(h.find<QLabel>("Witchita")->toolTip(), "Item table 0x4C000, moved from 0x68A0");
+  auto* item = h.find<QComboBox>("Item");
+  QCOMPARE(item->itemText(1), "SHINY CHARM");
+  QTest::keyClicks(item->lineEdit(), "shiny");
+  QTest::mouseClick(h.find<QPushButton>("Load"), Qt::LeftButton);
+  QVERIFY(h.messages.isEmpty());
+  QCOMPARE(h.shown(), FieldsInFile(path, 1));
+
+  h.open(h.write(RomBuilder().WithEditionByte(0x47).WithGameCode("AAUE"), "rewritten.gbc"));
+  QCOMPARE(h.label(), "Pokémon Gold Version");
+  QCOMPARE(h.messages, QStringList{"Kestrune cannot find the item table and the ASM pointer table in this ROM: the "
+                                   "game's code that reads them has been changed. Nothing was read or written."});
+  QCOMPARE(item->itemText(1), "Master Ball");
 }
 
 void EditorTest::itemChooser_data() {
