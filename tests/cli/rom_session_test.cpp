@@ -22,4 +22,20 @@ TEST(RomSession, RefusesAFileOneByteTooShortForTheLastPointer) {
   }
 }
 
+// Another program may write the ROM between the command's read and its
+// write; what it wrote stays, and nothing of the command's is written.
+TEST(RomSession, WritesNothingIntoAFileThatChangedSinceItWasRead) {
+  TempDir dir;
+  const auto path = dir.Path("rom.gbc");
+  RomBuilder().WithEdition(EditionTable[0]).WriteTo(path);
+  RomSession session(path.string());
+  ItemFields fields = session.Load(5);
+  fields.Price = "1";
+  session.Save(5, fields);
+  const auto changed = RomBuilder(RomBuilder::TwoMiB, 7).WithEdition(EditionTable[0]).Bytes();
+  WriteFileBytes(path, changed);
+  EXPECT_THROW(session.WriteChanges(), CliError);
+  EXPECT_EQ(ReadFileBytes(path), changed);
+}
+
 }  // namespace

@@ -143,6 +143,21 @@ TEST_F(EditorWindowTest, ATypedNameLoadsItsItemInAnyCaseAndWithoutAccents) {
   EXPECT_EQ(WindowText(Control("Price")), pokeBall);
 }
 
+TEST_F(EditorWindowTest, AHacksOwnNamesStandInTheListAndChooseTheItem) {
+  std::vector<std::string> names = CleanRomItemNames(EditionTable[0]);
+  names[0] = "SHINY CHARM";
+  const auto path = dir_.Path("hack.gbc");
+  RomBuilder().WithEdition(EditionTable[0]).WithItemNames(EditionTable[0], names).WithRecord(EditionTable[0], 1, {0x39, 0x30, 0, 0, 0, 1, 0}).WriteTo(path);
+  Open(path);
+  Type("Item", "shiny");
+  SendMessageW(Control("Load"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_EQ(WindowText(Control("Price")), "12345");
+  wchar_t first[32] = {};
+  SendMessageW(Control("Item"), CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(first));
+  EXPECT_EQ(std::wstring(first), L"SHINY CHARM");
+}
+
 TEST_F(EditorWindowTest, LoadThenSaveLeavesAnUnknownPocketByteAlone) {
   const auto path = dir_.Path("odd.gbc");
   RomBuilder(RomBuilder::TwoMiB, 9).WithEdition(EditionTable[0]).WithRecord(EditionTable[0], 7, {1, 2, 3, 4, 5, 0xA5, 6})
