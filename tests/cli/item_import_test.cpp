@@ -1,5 +1,5 @@
-#include "items/item_names.h"
 #include "cli/item_import.h"
+#include "items/item_names.h"
 
 #include <gtest/gtest.h>
 

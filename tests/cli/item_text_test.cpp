@@ -1,5 +1,5 @@
-#include "items/item_names.h"
 #include "cli/item_text.h"
+#include "items/item_names.h"
 
 #include <gtest/gtest.h>
 

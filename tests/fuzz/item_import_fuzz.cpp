@@ -1,10 +1,10 @@
 // Any text given to import is either refused with a reason, or yields rows
 // whose every value the item editor would store as given.
-#include "items/item_names.h"
 #include "cli/cli_error.h"
 #include "cli/item_import.h"
 #include "fuzz_file.h"
 #include "items/edition_table.h"
+#include "items/item_names.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
