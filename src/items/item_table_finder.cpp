@@ -23,7 +23,7 @@ std::optional<int32_t> FindAttributeTable(std::span<const uint8_t> rom) {
   static const CodePattern code(ItemAttributeCode);
   const auto at = code.FindOnce(rom);
   if (!at) return std::nullopt;
-  return TableAt(rom, FileOffsetOf(code.Bank(rom, *at), code.Address(rom, *at)), LastItem * ItemRecordSize);
+  return TableAt(rom, FileOffsetOf(code.Bank(rom, *at), code.Address(rom, *at)), int64_t{LastItem} * ItemRecordSize);
 }
 
 std::optional<int32_t> FindPointerTable(std::span<const uint8_t> rom) {
@@ -31,7 +31,7 @@ std::optional<int32_t> FindPointerTable(std::span<const uint8_t> rom) {
   const auto at = code.FindOnce(rom);
   if (!at) return std::nullopt;
   const auto bank = static_cast<int>(static_cast<int64_t>(*at) / BankSize);
-  return TableAt(rom, FileOffsetOf(bank, code.Address(rom, *at)), LastItemWithAsm * AsmEntrySize);
+  return TableAt(rom, FileOffsetOf(bank, code.Address(rom, *at)), int64_t{LastItemWithAsm} * AsmEntrySize);
 }
 
 }  // namespace

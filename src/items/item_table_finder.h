@@ -25,7 +25,7 @@ inline constexpr std::string_view NameListCode = "3D 5F 16 00 21 LL HH 19 19 19 
 
 inline constexpr int64_t BankSize = 0x4000;
 // The largest Game Boy cartridge; a larger file is no ROM image and is not searched.
-inline constexpr int64_t LargestRomSize = 8 * 1024 * 1024;
+inline constexpr int64_t LargestRomSize = int64_t{8} * 1024 * 1024;
 // 255 names ended by 0x50 of at most 12 bytes each.
 inline constexpr int MaxItemNameBytes = 12;
 
