@@ -5,6 +5,8 @@
 #include "cli/file_access.h"
 #include "cli/rom_image.h"
 #include "rom_io/checksum_fix.h"
+#include "rom_io/file_path.h"
+#include "rom_io/file_replacement.h"
 
 namespace {
 
@@ -23,11 +25,7 @@ std::string DescribeRefresh(const ChecksumRefresh& refresh) {
   return text;
 }
 
-// Writes the checksum bytes and nothing else; the file keeps its length.
-ExitStatus RunFixChecksum(const std::string& path) {
-  const HeaderFacts header = ScanRomFile(path);
-  RefuseNonGameBoyImage(path, header);
-  const ChecksumFix fix = FixChecksums(path, header, StadiumBlocksOf(path));
+void Report(const std::string& path, const ChecksumFix& fix) {
   if (fix.error) throw FileError(CannotMessage("write", path, fix.error));
   if (fix.changedSinceScan) {
     throw FileError(Quoted(path) + " changed while it was read; nothing was written. Run fix-checksum again.");
@@ -39,6 +37,35 @@ ExitStatus RunFixChecksum(const std::string& path) {
   } else {
     std::cout << Quoted(path) << ": " << DescribeRefresh(fix.refresh) << ".\n";
   }
+}
+
+// A file that cannot be opened for writing is still refused first for not
+// being a ROM image, as when it can.
+[[noreturn]] void RefuseUnwritable(const std::string& path) {
+  const std::error_code cause = LastFileError();
+  RefuseNonGameBoyImage(path, ScanRomFile(path));
+  throw FileError(CannotMessage("write", path, cause));
+}
+
+// Writes the checksum bytes and nothing else; the file keeps its length. A
+// file no larger than a cartridge is read once, whole, through the handle
+// that writes; a larger one is scanned first and read whole again, as it
+// has no Stadium blocks and only its global checksum can change.
+ExitStatus RunFixChecksum(const std::string& path) {
+  const int64_t size = ReadableFileSize(path);
+  if (size > LargestRomSize) {
+    const HeaderFacts header = ScanRomFile(path);
+    RefuseNonGameBoyImage(path, header);
+    Report(path, FixChecksums(path, header, StadiumBlocks::None));
+    return ExitStatus::Success;
+  }
+  const OpenFile file(OpenCFile(path, "r+b"));
+  if (!file) RefuseUnwritable(path);
+  const ItemImage image(ReadRomFile(file.get(), path, size));
+  RefuseNonGameBoyImage(path, ReadHeader(image.Bytes()));
+  ChecksumFix fix;
+  fix.changedSinceScan = static_cast<int64_t>(image.Bytes().size()) != size;
+  Report(path, fix.changedSinceScan ? fix : FixChecksumsIn(file.get(), image.Bytes(), StadiumBlocksOf(image)));
   return ExitStatus::Success;
 }
 

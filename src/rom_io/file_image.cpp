@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "rom_io/file_path.h"
+#include "rom_io/file_replacement.h"
 #include "rom_io/rom_file.h"
 
 std::optional<std::vector<uint8_t>> ReadFileImage(const std::string& path, int64_t limit) {
@@ -18,4 +19,18 @@ std::optional<std::vector<uint8_t>> ReadFileImage(const std::string& path, int64
   if (failed || static_cast<int64_t>(read) > limit) return std::nullopt;
   bytes.resize(read);
   return bytes;
+}
+
+std::error_code ReadWholeFile(std::FILE* file, std::vector<uint8_t>& bytes, size_t expected) {
+  constexpr size_t chunk = size_t{1} << 16;
+  // One byte more than expected, so that the end of the file is seen by the first read.
+  size_t room = expected + 1;
+  size_t read = 0;
+  for (;; room += chunk) {
+    bytes.resize(room);
+    read += std::fread(bytes.data() + read, 1, room - read, file);
+    if (read < room) break;
+  }
+  bytes.resize(read);
+  return std::ferror(file) ? LastFileError() : std::error_code{};
 }

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cassert>
-#include <fstream>
 #include <utility>
 
 #include "rom_io/checksum_math.h"
@@ -73,14 +72,16 @@ std::string HeaderFacts::Title() const { return Printable(header, TitleOffset, T
 std::string HeaderFacts::GameCode() const { return Printable(header, HeaderGameCodeOffset, HeaderGameCodeLength); }
 
 RomScan ScanRom(const std::string& path) {
-  std::ifstream file(FilePath(path), std::ios::binary);
-  if (!file.is_open()) return {std::nullopt, RomScanProblem::CannotRead, LastFileError()};
+  const OpenFile file(OpenCFile(path, "rb"));
+  if (!file) return {std::nullopt, RomScanProblem::CannotRead, LastFileError()};
+  return ScanRom(file.get());
+}
+
+RomScan ScanRom(std::FILE* file) {
   FactGatherer gatherer;
-  std::vector<char> piece(kPieceSize);
-  while (file.read(piece.data(), static_cast<std::streamsize>(piece.size())) || file.gcount() > 0) {
-    gatherer.Add(reinterpret_cast<const uint8_t*>(piece.data()), static_cast<size_t>(file.gcount()));
-  }
-  if (file.bad()) return {std::nullopt, RomScanProblem::CannotRead, LastFileError()};
+  std::vector<uint8_t> piece(kPieceSize);
+  for (size_t read; (read = std::fread(piece.data(), 1, piece.size(), file)) > 0;) gatherer.Add(piece.data(), read);
+  if (std::ferror(file)) return {std::nullopt, RomScanProblem::CannotRead, LastFileError()};
   auto facts = gatherer.Facts();
   if (!facts) return {std::nullopt, RomScanProblem::TooShortForHeader, {}};
   return {std::move(facts), RomScanProblem::None, {}};
@@ -99,7 +100,11 @@ uint8_t HeaderChecksum(const std::vector<uint8_t>& rom) {
   return sum;
 }
 
-uint16_t GlobalChecksum(const std::vector<uint8_t>& rom) { return ReadHeader(rom).globalComputed; }
+uint16_t GlobalChecksum(const std::vector<uint8_t>& rom) {
+  assert(rom.size() >= HeaderEnd);
+  return static_cast<uint16_t>(Sum16(0, rom.data(), rom.size()) - rom[GlobalChecksumOffset] -
+                               rom[GlobalChecksumOffset + 1]);
+}
 
 std::string ChecksumText(uint16_t value) {
   return "0x" + HexFunctions::ByteToHex(static_cast<uint8_t>(value >> 8)) +

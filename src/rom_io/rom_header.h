@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,6 +50,8 @@ struct RomScan {
 
 // Reads the file at `path` once, front to back, in constant memory.
 RomScan ScanRom(const std::string& path);
+// The same through a file already open, from where it stands to its end.
+RomScan ScanRom(std::FILE* file);
 
 // The same facts of a whole image in memory, which holds at least HeaderEnd bytes.
 HeaderFacts ReadHeader(const std::vector<uint8_t>& rom);
