@@ -62,7 +62,7 @@ ExitStatus RunFixChecksum(const std::string& path) {
   const OpenFile file(OpenCFile(path, "r+b"));
   if (!file) RefuseUnwritable(path);
   const ItemImage image(ReadRomFile(file.get(), path, size));
-  RefuseNonGameBoyImage(path, ReadHeader(image.Bytes()));
+  RefuseNonGameBoyImage(path, ReadHeaderBytes(image.Bytes()));
   ChecksumFix fix;
   fix.changedSinceScan = static_cast<int64_t>(image.Bytes().size()) != size;
   Report(path, fix.changedSinceScan ? fix : FixChecksumsIn(file.get(), image.Bytes(), StadiumBlocksOf(image)));

@@ -35,6 +35,14 @@ std::string Printable(const std::vector<uint8_t>& header, size_t offset, size_t 
   return text;
 }
 
+// What the header bytes alone tell.
+void TakeStoredChecksums(HeaderFacts& facts) {
+  facts.headerStored = facts.header[HeaderChecksumOffset];
+  facts.headerComputed = HeaderChecksum(facts.header);
+  facts.globalStored =
+      static_cast<uint16_t>(facts.header[GlobalChecksumOffset] << 8 | facts.header[GlobalChecksumOffset + 1]);
+}
+
 // Gathers every fact while the file streams past.
 class FactGatherer {
  public:
@@ -48,10 +56,7 @@ class FactGatherer {
   std::optional<HeaderFacts> Facts() {
     if (size_ < HeaderEnd) return std::nullopt;
     facts_.size = size_;
-    facts_.headerStored = facts_.header[HeaderChecksumOffset];
-    facts_.headerComputed = HeaderChecksum(facts_.header);
-    facts_.globalStored =
-        static_cast<uint16_t>(facts_.header[GlobalChecksumOffset] << 8 | facts_.header[GlobalChecksumOffset + 1]);
+    TakeStoredChecksums(facts_);
     // The checksum leaves out its own two bytes.
     facts_.globalComputed =
         static_cast<uint16_t>(sum_ - facts_.header[GlobalChecksumOffset] - facts_.header[GlobalChecksumOffset + 1]);
@@ -92,6 +97,15 @@ HeaderFacts ReadHeader(const std::vector<uint8_t>& rom) {
   FactGatherer gatherer;
   gatherer.Add(rom.data(), rom.size());
   return *gatherer.Facts();
+}
+
+HeaderFacts ReadHeaderBytes(const std::vector<uint8_t>& rom) {
+  assert(rom.size() >= HeaderEnd);
+  HeaderFacts facts;
+  facts.header.assign(rom.begin(), rom.begin() + HeaderEnd);
+  facts.size = rom.size();
+  TakeStoredChecksums(facts);
+  return facts;
 }
 
 uint8_t HeaderChecksum(const std::vector<uint8_t>& rom) {

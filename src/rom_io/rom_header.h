@@ -55,6 +55,9 @@ RomScan ScanRom(std::FILE* file);
 
 // The same facts of a whole image in memory, which holds at least HeaderEnd bytes.
 HeaderFacts ReadHeader(const std::vector<uint8_t>& rom);
+// Only what the header bytes and the size give: the computed global
+// checksum and the SHA-1, which take a pass over the whole image, stay unset.
+HeaderFacts ReadHeaderBytes(const std::vector<uint8_t>& rom);
 
 // The boot ROM's check: x = x - byte - 1 over 0x134 to 0x14C.
 uint8_t HeaderChecksum(const std::vector<uint8_t>& rom);
