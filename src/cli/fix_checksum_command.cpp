@@ -47,25 +47,33 @@ void Report(const std::string& path, const ChecksumFix& fix) {
   throw FileError(CannotMessage("write", path, cause));
 }
 
-// Writes the checksum bytes and nothing else; the file keeps its length. A
-// file no larger than a cartridge is read once, whole, through the handle
-// that writes; a larger one is scanned first and read whole again, as it
-// has no Stadium blocks and only its global checksum can change.
+// A file no larger than a cartridge is read once, whole; the refusals come
+// before anything is written.
+ChecksumFix FixWholeImage(std::FILE* file, const std::string& path, int64_t size) {
+  const ItemImage image(ReadRomFile(file, path, size));
+  RefuseNonGameBoyImage(path, ReadHeaderBytes(image.Bytes()));
+  if (static_cast<int64_t>(image.Bytes().size()) != size) {
+    ChecksumFix changed;
+    changed.changedSinceScan = true;
+    return changed;
+  }
+  return FixChecksumsIn(file, image.Bytes(), StadiumBlocksOf(image));
+}
+
+// A larger file streams past in constant memory; it has no Stadium blocks.
+ChecksumFix FixLargeFile(std::FILE* file, const std::string& path) {
+  const HeaderFacts header = ScanRomFile(file, path);
+  RefuseNonGameBoyImage(path, header);
+  return FixGlobalChecksumIn(file, header);
+}
+
+// Writes the checksum bytes and nothing else, through the one handle that
+// read them; the file keeps its length.
 ExitStatus RunFixChecksum(const std::string& path) {
   const int64_t size = ReadableFileSize(path);
-  if (size > LargestRomSize) {
-    const HeaderFacts header = ScanRomFile(path);
-    RefuseNonGameBoyImage(path, header);
-    Report(path, FixChecksums(path, header, StadiumBlocks::None));
-    return ExitStatus::Success;
-  }
   const OpenFile file(OpenCFile(path, "r+b"));
   if (!file) RefuseUnwritable(path);
-  const ItemImage image(ReadRomFile(file.get(), path, size));
-  RefuseNonGameBoyImage(path, ReadHeaderBytes(image.Bytes()));
-  ChecksumFix fix;
-  fix.changedSinceScan = static_cast<int64_t>(image.Bytes().size()) != size;
-  Report(path, fix.changedSinceScan ? fix : FixChecksumsIn(file.get(), image.Bytes(), StadiumBlocksOf(image)));
+  Report(path, size > LargestRomSize ? FixLargeFile(file.get(), path) : FixWholeImage(file.get(), path, size));
   return ExitStatus::Success;
 }
 

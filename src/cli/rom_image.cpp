@@ -10,11 +10,7 @@ CliError TooShort(const std::string& path) {
   return InvalidInput(Quoted(path) + " is too short to hold a cartridge header.");
 }
 
-}  // namespace
-
-HeaderFacts ScanRomFile(const std::string& path) {
-  ReadableFileSize(path);
-  RomScan scan = ScanRom(path);
+HeaderFacts FactsOf(RomScan scan, const std::string& path) {
   switch (scan.problem) {
     case RomScanProblem::None:
       return std::move(*scan.facts);
@@ -25,6 +21,15 @@ HeaderFacts ScanRomFile(const std::string& path) {
   }
   throw TooShort(path);
 }
+
+}  // namespace
+
+HeaderFacts ScanRomFile(const std::string& path) {
+  ReadableFileSize(path);
+  return FactsOf(ScanRom(path), path);
+}
+
+HeaderFacts ScanRomFile(std::FILE* file, const std::string& path) { return FactsOf(ScanRom(file), path); }
 
 std::vector<uint8_t> ReadRomFile(std::FILE* file, const std::string& path, int64_t size) {
   std::vector<uint8_t> bytes;

@@ -13,6 +13,8 @@
 // CliError when the file cannot be read (file error) or is too short to hold
 // a cartridge header (invalid input).
 HeaderFacts ScanRomFile(const std::string& path);
+// The same through a file already open at `path`.
+HeaderFacts ScanRomFile(std::FILE* file, const std::string& path);
 
 // The whole of the ROM file open as `file`, which held `size` bytes when it
 // was looked at. Throws a CliError like ScanRomFile.

@@ -32,3 +32,8 @@ ChecksumFix FixChecksums(const std::string& path, const HeaderFacts& facts, Stad
 // open for update when `write` says to write.
 ChecksumFix FixChecksumsIn(std::FILE* file, const std::vector<uint8_t>& rom, StadiumBlocks blocks,
                            ChecksumWrite write = ChecksumWrite::Write);
+
+// The global checksum alone, for a file too large to hold whole and so too
+// large to carry Stadium blocks: `facts` come from ScanRom through `file`,
+// open for update, and only the checksum's two bytes are written.
+ChecksumFix FixGlobalChecksumIn(std::FILE* file, const HeaderFacts& facts);
