@@ -39,7 +39,7 @@ std::string StadiumState(const ItemImage& image) {
   return !refresh.blocksChanged ? "current"
          : halves == 0          ? "stale (run fix-checksum)"
                                 : "stale (" + std::to_string(halves) + (halves == 1 ? " half-bank" : " half-banks") +
-                         "; run fix-checksum)";
+                             "; run fix-checksum)";
 }
 
 template <typename Sum>
@@ -54,7 +54,8 @@ void PrintInfo(const HeaderFacts& header, const ItemImage& image, const std::str
             << Line("Size", std::to_string(header.size) + " bytes")
             << Line("Header checksum", Checksums(header.headerStored, header.headerComputed))
             << Line("Global checksum", Checksums(header.globalStored, header.globalComputed))
-            << Line("Stadium checksums", stadium) << Line("Known dump", dump ? std::string(*dump) + " (clean)" : "none");
+            << Line("Stadium checksums", stadium)
+            << Line("Known dump", dump ? std::string(*dump) + " (clean)" : "none");
 }
 
 // One read: a file no larger than a cartridge is read whole and looked at
