@@ -71,7 +71,7 @@ ExitStatus RunInfo(const std::string& path) {
   }
   const OpenFile file(OpenCFile(path, "rb"));
   if (!file) throw FileError(CannotMessage("read", path, LastFileError()));
-  const ItemImage image(ReadRomFile(file.get(), path, size));
+  const ItemImage image(ReadRomFile(file.get(), path));
   PrintInfo(ReadHeader(image.Bytes()), image, StadiumState(image));
   return ExitStatus::Success;
 }

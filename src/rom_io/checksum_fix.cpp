@@ -26,7 +26,7 @@ ChecksumFix FixChecksums(const std::string& path, const HeaderFacts& facts, Stad
     return fix;
   }
   std::vector<uint8_t> rom;
-  if ((fix.error = ReadWholeFile(file.get(), rom, facts.size))) return fix;
+  if ((fix.error = ReadRest(file.get(), rom))) return fix;
   if (!IsTheScannedImage(rom, facts)) {
     fix.changedSinceScan = true;
     return fix;

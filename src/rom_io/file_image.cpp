@@ -21,16 +21,13 @@ std::optional<std::vector<uint8_t>> ReadFileImage(const std::string& path, int64
   return bytes;
 }
 
-std::error_code ReadWholeFile(std::FILE* file, std::vector<uint8_t>& bytes, size_t expected) {
-  constexpr size_t chunk = size_t{1} << 16;
-  // One byte more than expected, so that the end of the file is seen by the first read.
-  size_t room = expected + 1;
+std::error_code ReadRest(std::FILE* file, std::vector<uint8_t>& bytes) {
+  constexpr size_t chunk = 1 << 16;
   size_t read = 0;
-  for (;; room += chunk) {
-    bytes.resize(room);
-    read += std::fread(bytes.data() + read, 1, room - read, file);
-    if (read < room) break;
-  }
+  do {
+    bytes.resize(read + chunk);
+    read += std::fread(bytes.data() + read, 1, chunk, file);
+  } while (read == bytes.size());
   bytes.resize(read);
-  return std::ferror(file) ? LastFileError() : std::error_code{};
+  return std::ferror(file) != 0 ? LastFileError() : std::error_code{};
 }

@@ -12,7 +12,6 @@
 // file never fills memory.
 std::optional<std::vector<uint8_t>> ReadFileImage(const std::string& path, int64_t limit);
 
-// Everything from where `file` stands to its end, through the open handle,
-// room for `expected` bytes made at once; the system's reason when a read
-// fails.
-std::error_code ReadWholeFile(std::FILE* file, std::vector<uint8_t>& bytes, size_t expected = 0);
+// The rest of an open file, from where it stands; the system's reason when
+// a read fails.
+std::error_code ReadRest(std::FILE* file, std::vector<uint8_t>& bytes);

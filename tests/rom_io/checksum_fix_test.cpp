@@ -46,7 +46,7 @@ TEST(ChecksumFix, AnImageReadThroughTheHandleGetsWhatTheFileGets) {
   const OpenFile file(OpenCFile(path, "r+b"));
   ASSERT_TRUE(file);
   std::vector<uint8_t> read;
-  ASSERT_FALSE(ReadWholeFile(file.get(), read, rom.Bytes().size()));
+  ASSERT_FALSE(ReadRest(file.get(), read));
   const ChecksumFix fix = FixChecksumsIn(file.get(), read, StadiumBlocks::N64Only);
   EXPECT_FALSE(fix.error);
   EXPECT_EQ(fix.refresh.halfBanksChanged, refresh.halfBanksChanged);
