@@ -21,7 +21,8 @@ std::string Line(const std::string& label, const std::string& value) {
   return label + std::string(kValueColumn - label.size(), ' ') + value + "\n";
 }
 
-// The item table lines as the editor's Open gives them.
+// The edition and, for tables not where the clean game has them, where
+// they are: the lines the editor's Open gives.
 std::string EditionLines(const ItemImage& image) {
   const Edition* edition = image.RomEdition();
   if (edition == nullptr) return Line("Edition", std::string(UnsupportedRomLabel));
