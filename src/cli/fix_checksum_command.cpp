@@ -71,7 +71,7 @@ ChecksumFix FixLargeFile(std::FILE* file, const std::string& path) {
 // read them; the file keeps its length.
 ExitStatus RunFixChecksum(const std::string& path) {
   const int64_t size = ReadableFileSize(path);
-  const OpenFile file(OpenCFile(path, "r+b"));
+  const CFileHandle file(OpenCFile(path, "r+b"));
   if (!file) RefuseUnwritable(path);
   Report(path, size > LargestRomSize ? FixLargeFile(file.get(), path) : FixWholeImage(file.get(), path, size));
   return ExitStatus::Success;

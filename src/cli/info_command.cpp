@@ -70,7 +70,7 @@ ExitStatus RunInfo(const std::string& path) {
     PrintInfo(header, ItemImage(header.header), "none");
     return ExitStatus::Success;
   }
-  const OpenFile file(OpenCFile(path, "rb"));
+  const CFileHandle file(OpenCFile(path, "rb"));
   if (!file) throw FileError(CannotMessage("read", path, LastFileError()));
   const ItemImage image(ReadRomFile(file.get(), path));
   PrintInfo(ReadHeader(image.Bytes()), image, StadiumState(image));

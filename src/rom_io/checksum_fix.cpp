@@ -20,7 +20,7 @@ bool IsTheScannedImage(const std::vector<uint8_t>& rom, const HeaderFacts& facts
 ChecksumFix FixChecksums(const std::string& path, const HeaderFacts& facts, StadiumBlocks blocks, ChecksumWrite write) {
   ChecksumFix fix;
   // One handle reads and writes, so the bytes summed are the bytes written into.
-  const OpenFile file(OpenCFile(path, write == ChecksumWrite::Write ? "r+b" : "rb"));
+  const CFileHandle file(OpenCFile(path, write == ChecksumWrite::Write ? "r+b" : "rb"));
   if (!file) {
     fix.error = LastFileError();
     return fix;

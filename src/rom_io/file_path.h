@@ -27,7 +27,7 @@ std::FILE* OpenCFile(const std::string& utf8, const char* mode);
 struct CFileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
-using OpenFile = std::unique_ptr<std::FILE, CFileCloser>;
+using CFileHandle = std::unique_ptr<std::FILE, CFileCloser>;
 
 // Creates `path` as a new, empty file, but only if no file has that name:
 // nothing is ever overwritten. Uses the system's own exclusive create, as

@@ -77,7 +77,7 @@ std::string HeaderFacts::Title() const { return Printable(header, TitleOffset, T
 std::string HeaderFacts::GameCode() const { return Printable(header, HeaderGameCodeOffset, HeaderGameCodeLength); }
 
 RomScan ScanRom(const std::string& path) {
-  const OpenFile file(OpenCFile(path, "rb"));
+  const CFileHandle file(OpenCFile(path, "rb"));
   if (!file) return {std::nullopt, RomScanProblem::CannotRead, LastFileError()};
   return ScanRom(file.get());
 }

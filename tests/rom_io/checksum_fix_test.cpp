@@ -43,7 +43,7 @@ TEST(ChecksumFix, AnImageReadThroughTheHandleGetsWhatTheFileGets) {
   std::vector<uint8_t> expected = rom.Bytes();
   const ChecksumRefresh refresh = RefreshChecksums(expected, StadiumBlocks::N64Only);
 
-  const OpenFile file(OpenCFile(path, "r+b"));
+  const CFileHandle file(OpenCFile(path, "r+b"));
   ASSERT_TRUE(file);
   std::vector<uint8_t> read;
   ASSERT_FALSE(ReadRest(file.get(), read));

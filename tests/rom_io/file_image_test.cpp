@@ -14,7 +14,7 @@ TEST(FileImage, ReadsTheRestOfAnOpenFileFromWhereItStands) {
   const std::vector<uint8_t> bytes = RomBuilder(0x30001, 4).Bytes();
   WriteFileBytes(path, bytes);
   for (long start : {0L, 100L, static_cast<long>(bytes.size())}) {
-    const OpenFile file(OpenCFile(path, "rb"));
+    const CFileHandle file(OpenCFile(path, "rb"));
     ASSERT_TRUE(file);
     ASSERT_EQ(std::fseek(file.get(), start, SEEK_SET), 0);
     std::vector<uint8_t> read;
