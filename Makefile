@@ -43,6 +43,7 @@ bench: deps
 	cmake --build --preset release --target kestrune_bench
 	./build/release/bench/kestrune_bench --benchmark_repetitions=9 \
 	  --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
+	./scripts/bench-cli
 	./scripts/bench-startup
 	./scripts/bench-startup-wine
 
@@ -53,6 +54,7 @@ bench-smoke: deps
 	cmake --preset release
 	cmake --build --preset release --target kestrune_bench
 	./build/release/bench/kestrune_bench --benchmark_min_time=0
+	./scripts/bench-cli 1
 	WARMUP=0 ./scripts/bench-startup 1
 
 # dist/windows: kestrune.exe and kestrune-cli.exe, cross-built with MinGW-w64.

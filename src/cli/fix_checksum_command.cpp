@@ -5,6 +5,8 @@
 #include "cli/file_access.h"
 #include "cli/rom_image.h"
 #include "rom_io/checksum_fix.h"
+#include "rom_io/file_path.h"
+#include "rom_io/file_replacement.h"
 
 namespace {
 
@@ -23,11 +25,7 @@ std::string DescribeRefresh(const ChecksumRefresh& refresh) {
   return text;
 }
 
-// Writes the checksum bytes and nothing else; the file keeps its length.
-ExitStatus RunFixChecksum(const std::string& path) {
-  const HeaderFacts header = ScanRomFile(path);
-  RefuseNonGameBoyImage(path, header);
-  const ChecksumFix fix = FixChecksums(path, header, StadiumBlocksOf(path));
+void Report(const std::string& path, const ChecksumFix& fix) {
   if (fix.error) throw FileError(CannotMessage("write", path, fix.error));
   if (fix.changedSinceScan) {
     throw FileError(Quoted(path) + " changed while it was read; nothing was written. Run fix-checksum again.");
@@ -39,6 +37,43 @@ ExitStatus RunFixChecksum(const std::string& path) {
   } else {
     std::cout << Quoted(path) << ": " << DescribeRefresh(fix.refresh) << ".\n";
   }
+}
+
+// A file that cannot be opened for writing is still refused first for not
+// being a ROM image, as when it can.
+[[noreturn]] void RefuseUnwritable(const std::string& path) {
+  const std::error_code cause = LastFileError();
+  RefuseNonGameBoyImage(path, ScanRomFile(path));
+  throw FileError(CannotMessage("write", path, cause));
+}
+
+// A file no larger than a cartridge is read once, whole; the refusals come
+// before anything is written.
+ChecksumFix FixWholeImage(std::FILE* file, const std::string& path, int64_t size) {
+  const ItemImage image(ReadRomFile(file, path));
+  RefuseNonGameBoyImage(path, ReadHeaderBytes(image.Bytes()));
+  if (static_cast<int64_t>(image.Bytes().size()) != size) {
+    ChecksumFix changed;
+    changed.changedSinceScan = true;
+    return changed;
+  }
+  return FixChecksumsIn(file, image.Bytes(), StadiumBlocksOf(image));
+}
+
+// A larger file streams past in constant memory; it has no Stadium blocks.
+ChecksumFix FixLargeFile(std::FILE* file, const std::string& path) {
+  const HeaderFacts header = ScanRomFile(file, path);
+  RefuseNonGameBoyImage(path, header);
+  return FixGlobalChecksumIn(file, header);
+}
+
+// Writes the checksum bytes and nothing else, through the one handle that
+// read them; the file keeps its length.
+ExitStatus RunFixChecksum(const std::string& path) {
+  const int64_t size = ReadableFileSize(path);
+  const CFileHandle file(OpenCFile(path, "r+b"));
+  if (!file) RefuseUnwritable(path);
+  Report(path, size > LargestRomSize ? FixLargeFile(file.get(), path) : FixWholeImage(file.get(), path, size));
   return ExitStatus::Success;
 }
 

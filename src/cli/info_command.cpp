@@ -1,12 +1,15 @@
 #include <cassert>
 #include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/file_access.h"
 #include "cli/rom_image.h"
-#include "items/rom_item_editor.h"
-#include "rom_io/checksum_fix.h"
+#include "items/table_places.h"
+#include "rom_io/file_path.h"
+#include "rom_io/file_replacement.h"
 
 namespace {
 
@@ -18,17 +21,26 @@ std::string Line(const std::string& label, const std::string& value) {
   return label + std::string(kValueColumn - label.size(), ' ') + value + "\n";
 }
 
-std::string StadiumLine(const std::string& path, const HeaderFacts& header) {
-  const StadiumBlocks blocks = StadiumBlocksOf(path);
-  if (blocks == StadiumBlocks::None) return Line("Stadium checksums", "none");
-  const ChecksumFix check = FixChecksums(path, header, blocks, ChecksumWrite::DryRun);
-  if (check.error) throw FileError(CannotMessage("read", path, check.error));
-  const int halves = check.refresh.halfBanksChanged;
-  const std::string state = !check.refresh.blocksChanged ? "current"
-                            : halves == 0                ? "stale (run fix-checksum)"
-                                                         : "stale (" + std::to_string(halves) +
-                                                (halves == 1 ? " half-bank" : " half-banks") + "; run fix-checksum)";
-  return Line("Stadium checksums", state);
+// The edition and, for tables not where the clean game has them, where
+// they are: the lines the editor's Open gives.
+std::string EditionLines(const ItemImage& image) {
+  const Edition* edition = image.RomEdition();
+  if (edition == nullptr) return Line("Edition", std::string(UnsupportedRomLabel));
+  std::string lines = Line("Edition", std::string(edition->label));
+  for (const TablePlace& place : DescribeTablePlaces(*edition, image.Tables())) lines += Line(place.table, place.place);
+  return lines;
+}
+
+std::string StadiumState(const ItemImage& image) {
+  const StadiumBlocks blocks = StadiumBlocksOf(image);
+  if (blocks == StadiumBlocks::None) return "none";
+  std::vector<uint8_t> fixed = image.Bytes();
+  const ChecksumRefresh refresh = RefreshChecksums(fixed, blocks);
+  const int halves = refresh.halfBanksChanged;
+  return !refresh.blocksChanged ? "current"
+         : halves == 0          ? "stale (run fix-checksum)"
+                                : "stale (" + std::to_string(halves) + (halves == 1 ? " half-bank" : " half-banks") +
+                             "; run fix-checksum)";
 }
 
 template <typename Sum>
@@ -37,20 +49,31 @@ std::string Checksums(Sum stored, Sum computed) {
          (stored == computed ? " (equal)" : " (different)");
 }
 
-ExitStatus RunInfo(const std::string& path) {
-  const HeaderFacts header = ScanRomFile(path);
-  // The label comes from the core, exactly as the window shows it.
-  RomItemEditor editor;
-  const RomItemEditor::OpenResult opened = editor.OpenRom(path);
+void PrintInfo(const HeaderFacts& header, const ItemImage& image, const std::string& stadium) {
   const auto dump = KnownDumpName(header.sha1);
-
-  std::cout << Line("Edition", opened.label);
-  for (const TablePlace& place : opened.tablePlaces) std::cout << Line(place.table, place.place);
-  std::cout << Line("Title", header.Title()) << Line("Game code", header.GameCode())
+  std::cout << EditionLines(image) << Line("Title", header.Title()) << Line("Game code", header.GameCode())
             << Line("Size", std::to_string(header.size) + " bytes")
             << Line("Header checksum", Checksums(header.headerStored, header.headerComputed))
             << Line("Global checksum", Checksums(header.globalStored, header.globalComputed))
-            << StadiumLine(path, header) << Line("Known dump", dump ? std::string(*dump) + " (clean)" : "none");
+            << Line("Stadium checksums", stadium)
+            << Line("Known dump", dump ? std::string(*dump) + " (clean)" : "none");
+}
+
+// One read: a file no larger than a cartridge is read whole and looked at
+// in memory; a larger one streams past in constant memory, and its header
+// alone names its edition, since no item table or Stadium block is looked
+// for in it.
+ExitStatus RunInfo(const std::string& path) {
+  const int64_t size = ReadableFileSize(path);
+  if (size > LargestRomSize) {
+    const HeaderFacts header = ScanRomFile(path);
+    PrintInfo(header, ItemImage(header.header), "none");
+    return ExitStatus::Success;
+  }
+  const CFileHandle file(OpenCFile(path, "rb"));
+  if (!file) throw FileError(CannotMessage("read", path, LastFileError()));
+  const ItemImage image(ReadRomFile(file.get(), path));
+  PrintInfo(ReadHeader(image.Bytes()), image, StadiumState(image));
   return ExitStatus::Success;
 }
 

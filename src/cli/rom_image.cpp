@@ -2,12 +2,15 @@
 
 #include "cli/cli_error.h"
 #include "cli/file_access.h"
-#include "items/rom_item_editor.h"
 #include "rom_io/file_image.h"
 
-HeaderFacts ScanRomFile(const std::string& path) {
-  ReadableFileSize(path);
-  RomScan scan = ScanRom(path);
+namespace {
+
+CliError TooShort(const std::string& path) {
+  return InvalidInput(Quoted(path) + " is too short to hold a cartridge header.");
+}
+
+HeaderFacts FactsOf(RomScan scan, const std::string& path) {
   switch (scan.problem) {
     case RomScanProblem::None:
       return std::move(*scan.facts);
@@ -16,7 +19,25 @@ HeaderFacts ScanRomFile(const std::string& path) {
     case RomScanProblem::TooShortForHeader:
       break;
   }
-  throw InvalidInput(Quoted(path) + " is too short to hold a cartridge header.");
+  throw TooShort(path);
+}
+
+}  // namespace
+
+HeaderFacts ScanRomFile(const std::string& path) {
+  ReadableFileSize(path);
+  return FactsOf(ScanRom(path), path);
+}
+
+HeaderFacts ScanRomFile(std::FILE* file, const std::string& path) { return FactsOf(ScanRom(file), path); }
+
+std::vector<uint8_t> ReadRomFile(std::FILE* file, const std::string& path) {
+  std::vector<uint8_t> bytes;
+  if (const std::error_code cause = ReadRest(file, bytes)) {
+    throw FileError(CannotMessage("read", path, cause));
+  }
+  if (bytes.size() < HeaderEnd) throw TooShort(path);
+  return bytes;
 }
 
 void RefuseNonGameBoyImage(const std::string& path, const HeaderFacts& facts) {
@@ -33,11 +54,8 @@ void RefuseNonGameBoyImage(const std::string& path, const HeaderFacts& facts) {
   }
 }
 
-StadiumBlocks StadiumBlocksOf(const std::string& path) {
-  RomItemEditor editor;
-  editor.OpenRom(path);
-  const Edition* edition = editor.OpenEdition();
-  const auto image = ReadFileImage(path, StadiumRomSize);
-  if (edition == nullptr || !image) return StadiumBlocks::None;
-  return StadiumBlocksIn(*image, edition->stadiumBaseBlock ? StadiumBlocks::WithBase : StadiumBlocks::N64Only);
+StadiumBlocks StadiumBlocksOf(const ItemImage& image) {
+  const Edition* edition = image.RomEdition();
+  if (edition == nullptr) return StadiumBlocks::None;
+  return StadiumBlocksIn(image.Bytes(), edition->stadiumBaseBlock ? StadiumBlocks::WithBase : StadiumBlocks::N64Only);
 }

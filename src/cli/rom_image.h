@@ -1,7 +1,11 @@
 #pragma once
 
+#include <cstdint>
+#include <cstdio>
 #include <string>
+#include <vector>
 
+#include "items/item_image.h"
 #include "rom_io/rom_header.h"
 #include "rom_io/stadium_checksums.h"
 
@@ -9,11 +13,17 @@
 // CliError when the file cannot be read (file error) or is too short to hold
 // a cartridge header (invalid input).
 HeaderFacts ScanRomFile(const std::string& path);
+// The same through a file already open at `path`.
+HeaderFacts ScanRomFile(std::FILE* file, const std::string& path);
+
+// The whole of the ROM file open as `file` at `path`, just opened. Throws a
+// CliError like ScanRomFile.
+std::vector<uint8_t> ReadRomFile(std::FILE* file, const std::string& path);
 
 // Throws a CliError (invalid input) unless `facts` describe a Game Boy ROM
 // image, so that no other file is written into.
 void RefuseNonGameBoyImage(const std::string& path, const HeaderFacts& facts);
 
-// The Stadium checksum blocks that the ROM's edition carries and the ROM
+// The Stadium checksum blocks that the image's edition carries and the image
 // holds; none when the edition is not supported.
-StadiumBlocks StadiumBlocksOf(const std::string& path);
+StadiumBlocks StadiumBlocksOf(const ItemImage& image);

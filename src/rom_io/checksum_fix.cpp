@@ -1,29 +1,13 @@
 #include "rom_io/checksum_fix.h"
 
 #include <algorithm>
-#include <memory>
 
+#include "rom_io/file_image.h"
 #include "rom_io/file_path.h"
 #include "rom_io/file_replacement.h"
 #include "rom_io/rom_patch.h"
 
 namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using OpenFile = std::unique_ptr<std::FILE, FileCloser>;
-
-std::error_code ReadWholeFile(std::FILE* file, std::vector<uint8_t>& bytes) {
-  constexpr size_t chunk = 1 << 16;
-  size_t read = 0;
-  do {
-    bytes.resize(read + chunk);
-    read += std::fread(bytes.data() + read, 1, chunk, file);
-  } while (read == bytes.size());
-  bytes.resize(read);
-  return std::ferror(file) ? LastFileError() : std::error_code{};
-}
 
 // The checks the caller made were made on these bytes.
 bool IsTheScannedImage(const std::vector<uint8_t>& rom, const HeaderFacts& facts) {
@@ -36,19 +20,37 @@ bool IsTheScannedImage(const std::vector<uint8_t>& rom, const HeaderFacts& facts
 ChecksumFix FixChecksums(const std::string& path, const HeaderFacts& facts, StadiumBlocks blocks, ChecksumWrite write) {
   ChecksumFix fix;
   // One handle reads and writes, so the bytes summed are the bytes written into.
-  const OpenFile file(OpenCFile(path, write == ChecksumWrite::Write ? "r+b" : "rb"));
+  const CFileHandle file(OpenCFile(path, write == ChecksumWrite::Write ? "r+b" : "rb"));
   if (!file) {
     fix.error = LastFileError();
     return fix;
   }
   std::vector<uint8_t> rom;
-  if ((fix.error = ReadWholeFile(file.get(), rom))) return fix;
+  if ((fix.error = ReadRest(file.get(), rom))) return fix;
   if (!IsTheScannedImage(rom, facts)) {
     fix.changedSinceScan = true;
     return fix;
   }
+  return FixChecksumsIn(file.get(), rom, blocks, write);
+}
+
+ChecksumFix FixChecksumsIn(std::FILE* file, const std::vector<uint8_t>& rom, StadiumBlocks blocks,
+                           ChecksumWrite write) {
+  ChecksumFix fix;
   std::vector<uint8_t> fixed = rom;
-  fix.refresh = RefreshChecksums(fixed, rom.size() == StadiumRomSize ? blocks : StadiumBlocks::None);
-  if (write == ChecksumWrite::Write && fix.refresh.Changed()) fix.error = WriteChangedBytes(file.get(), rom, fixed);
+  fix.refresh = RefreshChecksums(fixed, blocks);
+  if (write == ChecksumWrite::Write && fix.refresh.Changed()) fix.error = WriteChangedBytes(file, rom, fixed);
+  return fix;
+}
+
+ChecksumFix FixGlobalChecksumIn(std::FILE* file, const HeaderFacts& facts) {
+  ChecksumFix fix;
+  fix.refresh.globalBefore = facts.globalStored;
+  fix.refresh.globalAfter = facts.globalComputed;
+  if (!fix.refresh.Changed()) return fix;
+  std::vector<uint8_t> fixed = facts.header;
+  fixed[GlobalChecksumOffset] = static_cast<uint8_t>(facts.globalComputed >> 8);
+  fixed[GlobalChecksumOffset + 1] = static_cast<uint8_t>(facts.globalComputed & 0xFF);
+  fix.error = WriteChangedBytes(file, facts.header, fixed);
   return fix;
 }

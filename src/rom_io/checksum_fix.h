@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "rom_io/rom_header.h"
 #include "rom_io/stadium_checksums.h"
@@ -25,3 +27,13 @@ struct ChecksumFix {
 // links stay.
 ChecksumFix FixChecksums(const std::string& path, const HeaderFacts& facts, StadiumBlocks blocks,
                          ChecksumWrite write = ChecksumWrite::Write);
+
+// The same for `rom`, the whole file as just read through `file`, which is
+// open for update when `write` says to write.
+ChecksumFix FixChecksumsIn(std::FILE* file, const std::vector<uint8_t>& rom, StadiumBlocks blocks,
+                           ChecksumWrite write = ChecksumWrite::Write);
+
+// The global checksum alone, for a file too large to hold whole and so too
+// large to carry Stadium blocks: `facts` come from ScanRom through `file`,
+// open for update, and only the checksum's two bytes are written.
+ChecksumFix FixGlobalChecksumIn(std::FILE* file, const HeaderFacts& facts);

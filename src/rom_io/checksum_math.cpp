@@ -20,9 +20,12 @@ constexpr std::array<uint16_t, 256> CrcTable = [] {
 
 }  // namespace
 
+// Added up in 32 bits, which the compiler can do many bytes at a time;
+// wrapping at 2^32 keeps the low 16 bits right.
 uint16_t Sum16(uint16_t sum, const uint8_t* bytes, size_t count) {
-  for (size_t i = 0; i < count; ++i) sum = static_cast<uint16_t>(sum + bytes[i]);
-  return sum;
+  uint32_t total = sum;
+  for (size_t i = 0; i < count; ++i) total += bytes[i];
+  return static_cast<uint16_t>(total);
 }
 
 uint16_t Crc16(uint16_t crc, const uint8_t* bytes, size_t count) {

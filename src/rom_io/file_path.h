@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <system_error>
 
@@ -21,6 +22,12 @@ std::string Utf8Text(const std::filesystem::path& path);
 // failed.
 std::FILE* OpenCFile(const std::filesystem::path& path, const char* mode);
 std::FILE* OpenCFile(const std::string& utf8, const char* mode);
+
+// Closes the file when it goes out of scope.
+struct CFileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using CFileHandle = std::unique_ptr<std::FILE, CFileCloser>;
 
 // Creates `path` as a new, empty file, but only if no file has that name:
 // nothing is ever overwritten. Uses the system's own exclusive create, as

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cassert>
-#include <fstream>
 #include <utility>
 
 #include "rom_io/checksum_math.h"
@@ -36,6 +35,14 @@ std::string Printable(const std::vector<uint8_t>& header, size_t offset, size_t 
   return text;
 }
 
+// What the header bytes alone tell.
+void TakeStoredChecksums(HeaderFacts& facts) {
+  facts.headerStored = facts.header[HeaderChecksumOffset];
+  facts.headerComputed = HeaderChecksum(facts.header);
+  facts.globalStored =
+      static_cast<uint16_t>(facts.header[GlobalChecksumOffset] << 8 | facts.header[GlobalChecksumOffset + 1]);
+}
+
 // Gathers every fact while the file streams past.
 class FactGatherer {
  public:
@@ -49,10 +56,7 @@ class FactGatherer {
   std::optional<HeaderFacts> Facts() {
     if (size_ < HeaderEnd) return std::nullopt;
     facts_.size = size_;
-    facts_.headerStored = facts_.header[HeaderChecksumOffset];
-    facts_.headerComputed = HeaderChecksum(facts_.header);
-    facts_.globalStored =
-        static_cast<uint16_t>(facts_.header[GlobalChecksumOffset] << 8 | facts_.header[GlobalChecksumOffset + 1]);
+    TakeStoredChecksums(facts_);
     // The checksum leaves out its own two bytes.
     facts_.globalComputed =
         static_cast<uint16_t>(sum_ - facts_.header[GlobalChecksumOffset] - facts_.header[GlobalChecksumOffset + 1]);
@@ -73,14 +77,16 @@ std::string HeaderFacts::Title() const { return Printable(header, TitleOffset, T
 std::string HeaderFacts::GameCode() const { return Printable(header, HeaderGameCodeOffset, HeaderGameCodeLength); }
 
 RomScan ScanRom(const std::string& path) {
-  std::ifstream file(FilePath(path), std::ios::binary);
-  if (!file.is_open()) return {std::nullopt, RomScanProblem::CannotRead, LastFileError()};
+  const CFileHandle file(OpenCFile(path, "rb"));
+  if (!file) return {std::nullopt, RomScanProblem::CannotRead, LastFileError()};
+  return ScanRom(file.get());
+}
+
+RomScan ScanRom(std::FILE* file) {
   FactGatherer gatherer;
-  std::vector<char> piece(kPieceSize);
-  while (file.read(piece.data(), static_cast<std::streamsize>(piece.size())) || file.gcount() > 0) {
-    gatherer.Add(reinterpret_cast<const uint8_t*>(piece.data()), static_cast<size_t>(file.gcount()));
-  }
-  if (file.bad()) return {std::nullopt, RomScanProblem::CannotRead, LastFileError()};
+  std::vector<uint8_t> piece(kPieceSize);
+  for (size_t read; (read = std::fread(piece.data(), 1, piece.size(), file)) > 0;) gatherer.Add(piece.data(), read);
+  if (std::ferror(file)) return {std::nullopt, RomScanProblem::CannotRead, LastFileError()};
   auto facts = gatherer.Facts();
   if (!facts) return {std::nullopt, RomScanProblem::TooShortForHeader, {}};
   return {std::move(facts), RomScanProblem::None, {}};
@@ -93,13 +99,26 @@ HeaderFacts ReadHeader(const std::vector<uint8_t>& rom) {
   return *gatherer.Facts();
 }
 
+HeaderFacts ReadHeaderBytes(const std::vector<uint8_t>& rom) {
+  assert(rom.size() >= HeaderEnd);
+  HeaderFacts facts;
+  facts.header.assign(rom.begin(), rom.begin() + HeaderEnd);
+  facts.size = rom.size();
+  TakeStoredChecksums(facts);
+  return facts;
+}
+
 uint8_t HeaderChecksum(const std::vector<uint8_t>& rom) {
   uint8_t sum = 0;
   for (size_t at = HeaderChecksumStart; at < HeaderChecksumOffset; ++at) sum = static_cast<uint8_t>(sum - rom[at] - 1);
   return sum;
 }
 
-uint16_t GlobalChecksum(const std::vector<uint8_t>& rom) { return ReadHeader(rom).globalComputed; }
+uint16_t GlobalChecksum(const std::vector<uint8_t>& rom) {
+  assert(rom.size() >= HeaderEnd);
+  return static_cast<uint16_t>(Sum16(0, rom.data(), rom.size()) - rom[GlobalChecksumOffset] -
+                               rom[GlobalChecksumOffset + 1]);
+}
 
 std::string ChecksumText(uint16_t value) {
   return "0x" + HexFunctions::ByteToHex(static_cast<uint8_t>(value >> 8)) +

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,9 +50,14 @@ struct RomScan {
 
 // Reads the file at `path` once, front to back, in constant memory.
 RomScan ScanRom(const std::string& path);
+// The same through a file already open, from where it stands to its end.
+RomScan ScanRom(std::FILE* file);
 
 // The same facts of a whole image in memory, which holds at least HeaderEnd bytes.
 HeaderFacts ReadHeader(const std::vector<uint8_t>& rom);
+// Only what the header bytes and the size give: the computed global
+// checksum and the SHA-1, which take a pass over the whole image, stay unset.
+HeaderFacts ReadHeaderBytes(const std::vector<uint8_t>& rom);
 
 // The boot ROM's check: x = x - byte - 1 over 0x134 to 0x14C.
 uint8_t HeaderChecksum(const std::vector<uint8_t>& rom);

@@ -9,27 +9,53 @@ constexpr size_t kLengthField = 8;
 
 constexpr uint32_t RotateLeft(uint32_t value, int bits) { return value << bits | value >> (32 - bits); }
 
+using Schedule = std::array<uint32_t, 16>;
+
+// Round I. The schedule is kept as its last sixteen words, each made just
+// before its round; the five working words stay where they are and the
+// caller names them in turn, so no round copies a word along. Every index
+// is known at compile time, so the rounds unroll into straight code.
+template <size_t I, typename Function>
+void Round(uint32_t a, uint32_t& b, uint32_t c, uint32_t d, uint32_t& e, Schedule& w, uint32_t k, Function f) {
+  if constexpr (I >= 16) w[I % 16] = RotateLeft(w[(I - 3) % 16] ^ w[(I - 8) % 16] ^ w[(I - 14) % 16] ^ w[I % 16], 1);
+  e += RotateLeft(a, 5) + f(b, c, d) + k + w[I % 16];
+  b = RotateLeft(b, 30);
+}
+
+// After five rounds the words are back in their places.
+template <size_t I, typename Function>
+void FiveRounds(std::array<uint32_t, 5>& v, Schedule& w, uint32_t k, Function f) {
+  auto& [a, b, c, d, e] = v;
+  Round<I>(a, b, c, d, e, w, k, f);
+  Round<I + 1>(e, a, b, c, d, w, k, f);
+  Round<I + 2>(d, e, a, b, c, w, k, f);
+  Round<I + 3>(c, d, e, a, b, w, k, f);
+  Round<I + 4>(b, c, d, e, a, w, k, f);
+}
+
+template <size_t I, typename Function>
+void TwentyRounds(std::array<uint32_t, 5>& v, Schedule& w, uint32_t k, Function f) {
+  FiveRounds<I>(v, w, k, f);
+  FiveRounds<I + 5>(v, w, k, f);
+  FiveRounds<I + 10>(v, w, k, f);
+  FiveRounds<I + 15>(v, w, k, f);
+}
+
 }  // namespace
 
 void Sha1::Block(const uint8_t* block) {
-  std::array<uint32_t, 80> w{};
-  for (size_t i = 0; i < 16; ++i) {
+  Schedule w;
+  for (size_t i = 0; i < w.size(); ++i) {
     w[i] = static_cast<uint32_t>(block[4 * i]) << 24 | static_cast<uint32_t>(block[4 * i + 1]) << 16 |
            static_cast<uint32_t>(block[4 * i + 2]) << 8 | static_cast<uint32_t>(block[4 * i + 3]);
   }
-  for (size_t i = 16; i < 80; ++i) w[i] = RotateLeft(w[i - 3] ^ w[i - 8] ^ w[i - 14] ^ w[i - 16], 1);
-
-  uint32_t a = h_[0], b = h_[1], c = h_[2], d = h_[3], e = h_[4];
-  const auto round = [&](size_t i, uint32_t f, uint32_t k) {
-    const uint32_t next = RotateLeft(a, 5) + f + e + k + w[i];
-    e = d, d = c, c = RotateLeft(b, 30), b = a, a = next;
-  };
-  // Four loops of twenty rounds, so that no round asks which function it uses.
-  for (size_t i = 0; i < 20; ++i) round(i, (b & c) | (~b & d), 0x5A827999);
-  for (size_t i = 20; i < 40; ++i) round(i, b ^ c ^ d, 0x6ED9EBA1);
-  for (size_t i = 40; i < 60; ++i) round(i, (b & c) | (b & d) | (c & d), 0x8F1BBCDC);
-  for (size_t i = 60; i < 80; ++i) round(i, b ^ c ^ d, 0xCA62C1D6);
-  h_[0] += a, h_[1] += b, h_[2] += c, h_[3] += d, h_[4] += e;
+  const auto parity = [](uint32_t b, uint32_t c, uint32_t d) { return b ^ c ^ d; };
+  std::array<uint32_t, 5> v = h_;
+  TwentyRounds<0>(v, w, 0x5A827999, [](uint32_t b, uint32_t c, uint32_t d) { return d ^ (b & (c ^ d)); });
+  TwentyRounds<20>(v, w, 0x6ED9EBA1, parity);
+  TwentyRounds<40>(v, w, 0x8F1BBCDC, [](uint32_t b, uint32_t c, uint32_t d) { return (b & c) | (d & (b | c)); });
+  TwentyRounds<60>(v, w, 0xCA62C1D6, parity);
+  for (size_t i = 0; i < h_.size(); ++i) h_[i] += v[i];
 }
 
 void Sha1::Update(const uint8_t* bytes, size_t count) {

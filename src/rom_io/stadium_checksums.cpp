@@ -66,11 +66,12 @@ void WriteN64Block(std::vector<uint8_t>& rom) {
   PutBigEndian(rom, kN64CrcOffset, Crc16(kCrcStart, &rom[HalfBankSumsOffset], 2 * HalfBankCount));
 }
 
-int ChangedSums(const std::vector<uint8_t>& before, const std::vector<uint8_t>& after) {
+// `tail` holds the ROM's bytes from `start` on as they were before.
+int ChangedSums(const std::vector<uint8_t>& tail, size_t start, const std::vector<uint8_t>& after) {
   int changed = 0;
   for (size_t half = 0; half < HalfBankCount; ++half) {
     const size_t at = HalfBankSumsOffset + 2 * half;
-    if (BigEndianAt(before, at) != BigEndianAt(after, at)) ++changed;
+    if (BigEndianAt(tail, at - start) != BigEndianAt(after, at)) ++changed;
   }
   return changed;
 }
@@ -92,14 +93,17 @@ ChecksumRefresh RefreshChecksums(std::vector<uint8_t>& rom, StadiumBlocks blocks
   if (rom.size() != StadiumRomSize) blocks = StadiumBlocks::None;
   ChecksumRefresh refresh;
   refresh.globalBefore = BigEndianAt(rom, GlobalChecksumOffset);
-  const std::vector<uint8_t> before = blocks == StadiumBlocks::None ? std::vector<uint8_t>{} : rom;
+  // Only the blocks change, so only they are kept to compare.
+  const size_t start = StadiumBlocksStart(blocks);
+  const std::vector<uint8_t> tail =
+      blocks == StadiumBlocks::None ? std::vector<uint8_t>{}
+                                    : std::vector<uint8_t>(rom.begin() + static_cast<std::ptrdiff_t>(start), rom.end());
   PutBigEndian(rom, GlobalChecksumOffset, 0);
   if (blocks == StadiumBlocks::WithBase) WriteBaseBlock(rom);
   if (blocks != StadiumBlocks::None) {
     WriteN64Block(rom);
-    const auto start = static_cast<std::ptrdiff_t>(StadiumBlocksStart(blocks));
-    refresh.blocksChanged = !std::equal(rom.begin() + start, rom.end(), before.begin() + start);
-    refresh.halfBanksChanged = ChangedSums(before, rom);
+    refresh.blocksChanged = !std::equal(tail.begin(), tail.end(), rom.begin() + static_cast<std::ptrdiff_t>(start));
+    refresh.halfBanksChanged = ChangedSums(tail, start, rom);
   }
   refresh.globalAfter = GlobalChecksum(rom);
   PutBigEndian(rom, GlobalChecksumOffset, refresh.globalAfter);

@@ -7,6 +7,7 @@
 
 #include "cli_runner.h"
 #include "items/edition_table.h"
+#include "items/item_table_finder.h"
 #include "rom_builder.h"
 #include "rom_io/rom_file.h"
 #include "rom_io/stadium_checksums.h"
@@ -394,6 +395,23 @@ TEST_F(CliTest, ReadOnlyRomIsAFileError) {
   EXPECT_EQ(set.err, "Cannot save to \"" + rom + "\": Permission denied.\n");
   EXPECT_EQ(Run({"fix-checksum", rom}).status, 3);
   EXPECT_EQ(Run({"show", rom, "18"}).status, 0);
+}
+
+// A file larger than any cartridge is scanned, never held whole: its header
+// still names the edition, and only its global checksum can be fixed.
+TEST_F(CliTest, AFileLargerThanAnyCartridgeIsStillDescribedAndFixed) {
+  const auto large = PathOf("large.gbc");
+  RomBuilder(static_cast<size_t>(LargestRomSize) + 1).WithEdition(Gold).WithHeaderChecksum().WriteTo(large);
+  const auto info = Run({"info", large});
+  EXPECT_EQ(info.status, 0) << info.err;
+  EXPECT_NE(info.out.find("Edition            Pokémon Gold Version\n"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("Size               8388609 bytes\n"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("Stadium checksums  none\n"), std::string::npos) << info.out;
+  const auto before = ReadFileBytes(large);
+  const auto fixed = Run({"fix-checksum", large});
+  EXPECT_EQ(fixed.status, 0) << fixed.err;
+  for (size_t offset : DifferingOffsets(before, ReadFileBytes(large))) EXPECT_TRUE(offset == 0x14E || offset == 0x14F);
+  EXPECT_NE(Run({"info", large}).out.find("(equal)\nStadium checksums  none\n"), std::string::npos);
 }
 
 TEST_F(CliTest, RomsWithoutItemTablesAreRefused) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "rom_builder.h"
+#include "rom_io/file_image.h"
+#include "rom_io/file_path.h"
 
 namespace {
 
@@ -30,6 +32,25 @@ TEST(ChecksumFix, WritesWhatTheImageInMemoryGetsAndOnlyThat) {
     EXPECT_EQ(ReadFileBytes(path), expected) << size;
     EXPECT_FALSE(FixChecksums(path.string(), FactsOf(path), StadiumBlocks::WithBase).refresh.Changed());
   }
+}
+
+// The handle that read the file writes into it.
+TEST(ChecksumFix, AnImageReadThroughTheHandleGetsWhatTheFileGets) {
+  TempDir dir;
+  const auto path = dir.Path("rom.gbc");
+  const RomBuilder rom(RomBuilder::TwoMiB, 9);
+  rom.WriteTo(path);
+  std::vector<uint8_t> expected = rom.Bytes();
+  const ChecksumRefresh refresh = RefreshChecksums(expected, StadiumBlocks::N64Only);
+
+  const CFileHandle file(OpenCFile(path, "r+b"));
+  ASSERT_TRUE(file);
+  std::vector<uint8_t> read;
+  ASSERT_FALSE(ReadRest(file.get(), read));
+  const ChecksumFix fix = FixChecksumsIn(file.get(), read, StadiumBlocks::N64Only);
+  EXPECT_FALSE(fix.error);
+  EXPECT_EQ(fix.refresh.halfBanksChanged, refresh.halfBanksChanged);
+  EXPECT_EQ(ReadFileBytes(path), expected);
 }
 
 }  // namespace

@@ -74,6 +74,18 @@ TEST(RomHeader, ScanningAFileGivesTheFactsOfItsImage) {
   EXPECT_EQ(missing.cause, std::errc::no_such_file_or_directory);
 }
 
+TEST(RomHeader, TheHeaderBytesAloneGiveTheFactsThatNeedNoWholePass) {
+  const std::vector<uint8_t> rom = RomBuilder(0x8000, 3).WithHeaderChecksum().Bytes();
+  const HeaderFacts whole = ReadHeader(rom);
+  const HeaderFacts header = ReadHeaderBytes(rom);
+  EXPECT_EQ(header.header, whole.header);
+  EXPECT_EQ(header.size, whole.size);
+  EXPECT_EQ(header.headerStored, whole.headerStored);
+  EXPECT_EQ(header.headerComputed, whole.headerComputed);
+  EXPECT_EQ(header.globalStored, whole.globalStored);
+  EXPECT_EQ(header.GameBoyImageProblem(), whole.GameBoyImageProblem());
+}
+
 TEST(RomHeader, AGameBoyImageHasTwoBanksAndAHeaderThatChecks) {
   using Problem = HeaderFacts::ImageProblem;
   EXPECT_EQ(ReadHeader(RomBuilder(SmallestRomSize).WithHeaderChecksum().Bytes()).GameBoyImageProblem(), Problem::None);

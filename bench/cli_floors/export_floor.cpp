@@ -1,0 +1,42 @@
+// The floor of `export`: read a clean Gold, Silver or Crystal ROM whose
+// tables lie where the clean game has them and print the same CSV as the
+// tool, with the built-in names.
+#include <cstdio>
+#include <string>
+
+#include "cli_floors/floor_input.h"
+#include "items/edition_table.h"
+#include "items/item_names.h"
+
+namespace {
+
+void PrintItem(const std::vector<uint8_t>& rom, const Edition& edition, int item) {
+  const uint8_t* record = &rom[static_cast<size_t>(RecordAddress(edition.itemTableBase, item))];
+  std::string asmPointer;
+  if (HasAsmEntry(item)) {
+    const uint8_t* entry = &rom[static_cast<size_t>(AsmEntryAddress(edition.asmTableBase, item))];
+    char text[5];
+    std::snprintf(text, sizeof text, "%02X%02X", entry[0], entry[1]);
+    asmPointer = text;
+  }
+  const std::string_view name = ItemNames[static_cast<size_t>(item)];
+  std::printf("%d,%.*s,%d,%02X,%02X,%02X,%d,%02X,%s,%.*s\n", item, static_cast<int>(name.size()), name.data(),
+              record[RecordByte::Price] | record[RecordByte::Price + 1] << 8, record[RecordByte::Effect],
+              record[RecordByte::Variable], record[RecordByte::Options], record[RecordByte::Pocket],
+              record[RecordByte::How], asmPointer.c_str(), static_cast<int>(edition.name.size()), edition.name.data());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s ROM\n", argv[0]);
+    return 2;
+  }
+  const std::vector<uint8_t> rom = ReadWholeFileOrExit(argv[1]);
+  const Edition* edition = EditionOf(rom);
+  if (edition == nullptr) return 2;
+  std::printf("index,name,price,effect,variable,options,pocket,how,asm,edition\n");
+  for (int item = 1; item <= LastItem; ++item) PrintItem(rom, *edition, item);
+  return 0;
+}

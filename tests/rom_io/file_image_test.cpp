@@ -1,0 +1,26 @@
+#include "rom_io/file_image.h"
+
+#include <gtest/gtest.h>
+
+#include "rom_builder.h"
+#include "rom_io/file_path.h"
+
+namespace {
+
+// Read in pieces, so a length that is no multiple of a piece tests the end.
+TEST(FileImage, ReadsTheRestOfAnOpenFileFromWhereItStands) {
+  TempDir dir;
+  const auto path = dir.Path("rom.gbc");
+  const std::vector<uint8_t> bytes = RomBuilder(0x30001, 4).Bytes();
+  WriteFileBytes(path, bytes);
+  for (long start : {0L, 100L, static_cast<long>(bytes.size())}) {
+    const CFileHandle file(OpenCFile(path, "rb"));
+    ASSERT_TRUE(file);
+    ASSERT_EQ(std::fseek(file.get(), start, SEEK_SET), 0);
+    std::vector<uint8_t> read;
+    EXPECT_FALSE(ReadRest(file.get(), read));
+    EXPECT_EQ(read, std::vector<uint8_t>(bytes.begin() + start, bytes.end())) << start;
+  }
+}
+
+}  // namespace
