@@ -1,7 +1,5 @@
 #include "cli/rom_session.h"
 
-#include <memory>
-
 #include "cli/cli_error.h"
 #include "cli/file_access.h"
 #include "rom_io/file_image.h"
@@ -11,15 +9,11 @@
 
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 std::vector<uint8_t> ReadRom(const std::string& path) {
   if (ReadableFileSize(path) > LargestRomSize) {
     throw InvalidInput(Quoted(path) + " is larger than any Game Boy cartridge, so it is not a ROM image.");
   }
-  const std::unique_ptr<std::FILE, FileCloser> file(OpenCFile(path, "rb"));
+  const CFileHandle file(OpenCFile(path, "rb"));
   std::vector<uint8_t> bytes;
   const std::error_code error = file ? ReadRest(file.get(), bytes) : LastFileError();
   if (error) throw FileError(CannotMessage("read", path, error));
@@ -40,7 +34,7 @@ std::string DescribeItem(int item, ItemNameViews names) {
   return "item " + std::to_string(item) + " (" + std::string(names[static_cast<size_t>(item)]) + ")";
 }
 
-RomSession::RomSession(const std::string& path) : path_(path), read_(ReadRom(path)), image_(read_) {
+RomSession::RomSession(const std::string& path) : path_(path), image_(ReadRom(path)) {
   switch (image_.Problem()) {
     case EditorProblem::None:
       break;
@@ -64,6 +58,7 @@ ItemValues RomSession::LoadValues(int item) const {
 }
 
 void RomSession::Save(int item, const ItemFields& fields) {
+  if (read_.empty()) read_ = image_.Bytes();
   const SaveOutcome outcome = image_.Store(item, fields);
   if (!outcome.saved()) {
     throw InvalidInput("Cannot save " + DescribeItem(item, names_) + " in " + Quoted(path_) + ": " + outcome.message);
@@ -71,12 +66,14 @@ void RomSession::Save(int item, const ItemFields& fields) {
 }
 
 void RomSession::WriteChanges() {
-  if (image_.Bytes() == read_) return;
-  const std::unique_ptr<std::FILE, FileCloser> file(OpenCFile(path_, "r+b"));
+  if (read_.empty() || image_.Bytes() == read_) return;
+  const CFileHandle file(OpenCFile(path_, "r+b"));
   if (!file) throw FileError(CannotSave(path_, LastFileError()));
-  std::vector<uint8_t> now;
-  if (const std::error_code error = ReadRest(file.get(), now)) throw FileError(CannotMessage("read", path_, error));
-  if (now != read_) {
+  bool unchanged = false;
+  if (const std::error_code error = FileHolds(file.get(), read_, unchanged)) {
+    throw FileError(CannotMessage("read", path_, error));
+  }
+  if (!unchanged) {
     throw FileError(Quoted(path_) + " changed while it was being edited; nothing was written. Run the command again.");
   }
   if (const std::error_code error = WriteChangedBytes(file.get(), read_, image_.Bytes())) {

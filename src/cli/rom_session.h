@@ -18,6 +18,8 @@
 class RomSession {
  public:
   explicit RomSession(const std::string& path);
+  RomSession(const RomSession&) = delete;  // the names point into it
+  RomSession& operator=(const RomSession&) = delete;
 
   // Item 1 to 255.
   ItemFields Load(int item) const;
@@ -36,8 +38,9 @@ class RomSession {
 
  private:
   std::string path_;
-  std::vector<uint8_t> read_;  // the file as it was read
   ItemImage image_;
+  // The file as it was read, kept from the first Save on, to compare with.
+  std::vector<uint8_t> read_;
   std::vector<std::string_view> names_;
 };
 

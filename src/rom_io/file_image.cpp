@@ -1,5 +1,7 @@
 #include "rom_io/file_image.h"
 
+#include <algorithm>
+
 #include <cstdio>
 
 #include "rom_io/file_path.h"
@@ -30,4 +32,22 @@ std::error_code ReadRest(std::FILE* file, std::vector<uint8_t>& bytes) {
   } while (read == bytes.size());
   bytes.resize(read);
   return std::ferror(file) != 0 ? LastFileError() : std::error_code{};
+}
+
+std::error_code FileHolds(std::FILE* file, const std::vector<uint8_t>& bytes, bool& holds) {
+  std::vector<uint8_t> piece(1 << 16);
+  size_t at = 0;
+  holds = true;
+  for (;;) {
+    const size_t read = std::fread(piece.data(), 1, piece.size(), file);
+    if (read == 0) break;
+    if (read > bytes.size() - at || !std::equal(piece.begin(), piece.begin() + static_cast<std::ptrdiff_t>(read),
+                                                bytes.begin() + static_cast<std::ptrdiff_t>(at))) {
+      holds = false;
+    }
+    at = std::min(at + read, bytes.size());
+  }
+  if (std::ferror(file) != 0) return LastFileError();
+  holds = holds && at == bytes.size();
+  return {};
 }

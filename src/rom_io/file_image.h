@@ -12,6 +12,11 @@
 // file never fills memory.
 std::optional<std::vector<uint8_t>> ReadFileImage(const std::string& path, int64_t limit);
 
+// Whether `file`, read from where it stands to its end, holds exactly
+// `bytes`; the system's reason when a read fails. Reads a piece at a time,
+// so that no second copy of the file is held.
+std::error_code FileHolds(std::FILE* file, const std::vector<uint8_t>& bytes, bool& holds);
+
 // The rest of an open file, from where it stands; the system's reason when
 // a read fails.
 std::error_code ReadRest(std::FILE* file, std::vector<uint8_t>& bytes);

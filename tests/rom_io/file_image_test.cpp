@@ -23,4 +23,21 @@ TEST(FileImage, ReadsTheRestOfAnOpenFileFromWhereItStands) {
   }
 }
 
+TEST(FileImage, TellsWhetherAFileStillHoldsWhatWasRead) {
+  TempDir dir;
+  const auto path = dir.Path("rom.gbc");
+  const std::vector<uint8_t> bytes = RomBuilder(0x20001, 4).Bytes();
+  std::vector<uint8_t> changed = bytes;
+  changed[0x10000] ^= 1;
+  const std::vector<uint8_t> longer = RomBuilder(0x20002, 4).Bytes();
+  for (const auto& [file, same] : {std::pair{bytes, true}, std::pair{changed, false}, std::pair{longer, false},
+                                   std::pair{std::vector<uint8_t>(bytes.begin(), bytes.end() - 1), false}}) {
+    WriteFileBytes(path, file);
+    const CFileHandle handle(OpenCFile(path, "rb"));
+    bool holds = !same;
+    EXPECT_FALSE(FileHolds(handle.get(), bytes, holds));
+    EXPECT_EQ(holds, same) << file.size();
+  }
+}
+
 }  // namespace
