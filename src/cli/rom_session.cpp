@@ -10,11 +10,14 @@
 namespace {
 
 std::vector<uint8_t> ReadRom(const std::string& path) {
-  if (ReadableFileSize(path) > LargestRomSize) {
+  const int64_t size = ReadableFileSize(path);
+  if (size > LargestRomSize) {
     throw InvalidInput(Quoted(path) + " is larger than any Game Boy cartridge, so it is not a ROM image.");
   }
   const CFileHandle file(OpenCFile(path, "rb"));
   std::vector<uint8_t> bytes;
+  // Room for one read piece past the end, so that the buffer is never moved.
+  bytes.reserve(static_cast<size_t>(size) + (1 << 16));
   const std::error_code error = file ? ReadRest(file.get(), bytes) : LastFileError();
   if (error) throw FileError(CannotMessage("read", path, error));
   return bytes;
