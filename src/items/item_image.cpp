@@ -4,24 +4,13 @@
 #include <string>
 
 #include "items/field_codec.h"
+#include "items/image_edition.h"
 #include "items/item_access.h"
 #include "items/item_encoding.h"
 #include "rom_io/hex_functions.h"
 
-namespace {
-
-std::string TextAt(const std::vector<uint8_t>& bytes, size_t offset, size_t length) {
-  std::string text;
-  for (size_t at = offset; at < offset + length && at < bytes.size(); ++at) text += static_cast<char>(bytes[at]);
-  return text;
-}
-
-}  // namespace
-
 ItemImage::ItemImage(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {
-  const auto editionByte = static_cast<size_t>(EditionByteOffset);
-  const std::string versionByte = editionByte < bytes_.size() ? HexFunctions::ByteToHex(bytes_[editionByte]) : "00";
-  edition_ = FindEdition(versionByte, TextAt(bytes_, GameCodeOffset, GameCodeLength));
+  edition_ = EditionOfImage(bytes_);
   if (edition_ == nullptr) {
     problem_ = EditorProblem::NoRomOpen;
     return;

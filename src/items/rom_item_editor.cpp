@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "items/image_edition.h"
 #include "items/item_access.h"
 #include "rom_io/file_image.h"
 #include "rom_io/hex_functions.h"
@@ -20,12 +21,6 @@ std::string HexToText(const std::string& hex) {
     text += static_cast<char>(value);
   }
   return text;
-}
-
-// The tables of the file at `path` as it is now; none when it cannot be read.
-ItemTables TablesInFile(const std::string& path) {
-  const auto image = ReadFileImage(path, LargestRomSize);
-  return image ? FindItemTables(*image) : ItemTables{};
 }
 
 SaveOutcome Outcome(SaveOutcome::Kind kind, EditorProblem problem, const ProblemDetails& details) {
@@ -135,11 +130,11 @@ RomItemEditor::FileCheck RomItemEditor::CheckFile(bool saving) const {
   if (const std::error_code cause = saving ? WriteProblem(romPath_) : ReadProblem(romPath_)) {
     return {saving ? EditorProblem::CannotWrite : EditorProblem::CannotRead, cause};
   }
-  // The file may have been replaced or rebuilt since it was opened.
-  if (FindEdition(ReadHexBytes(romPath_, EditionByteOffset, 1), ReadGameCode()) != edition_) {
-    return {EditorProblem::Replaced, {}};
-  }
-  if (TablesInFile(romPath_) != tables_) return {EditorProblem::TablesMoved, {}};
+  // The file may have been replaced or rebuilt since it was opened; one read
+  // of it shows both.
+  const auto image = ReadFileImage(romPath_, LargestRomSize);
+  if (image && EditionOfImage(*image) != edition_) return {EditorProblem::Replaced, {}};
+  if (!image || FindItemTables(*image) != tables_) return {EditorProblem::TablesMoved, {}};
   return {};
 }
 
