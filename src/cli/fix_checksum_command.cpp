@@ -50,7 +50,7 @@ void Report(const std::string& path, const ChecksumFix& fix) {
 // A file no larger than a cartridge is read once, whole; the refusals come
 // before anything is written.
 ChecksumFix FixWholeImage(std::FILE* file, const std::string& path, int64_t size) {
-  const ItemImage image(ReadRomFile(file, path));
+  const ItemImage image(ReadRomFile(file, path, size));
   RefuseNonGameBoyImage(path, ReadHeaderBytes(image.Bytes()));
   if (static_cast<int64_t>(image.Bytes().size()) != size) {
     ChecksumFix changed;

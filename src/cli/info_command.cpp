@@ -72,7 +72,7 @@ ExitStatus RunInfo(const std::string& path) {
   }
   const CFileHandle file(OpenCFile(path, "rb"));
   if (!file) throw FileError(CannotMessage("read", path, LastFileError()));
-  const ItemImage image(ReadRomFile(file.get(), path));
+  const ItemImage image(ReadRomFile(file.get(), path, size));
   PrintInfo(ReadHeader(image.Bytes()), image, StadiumState(image));
   return ExitStatus::Success;
 }

@@ -16,9 +16,9 @@ HeaderFacts ScanRomFile(const std::string& path);
 // The same through a file already open at `path`.
 HeaderFacts ScanRomFile(std::FILE* file, const std::string& path);
 
-// The whole of the ROM file open as `file` at `path`, just opened. Throws a
-// CliError like ScanRomFile.
-std::vector<uint8_t> ReadRomFile(std::FILE* file, const std::string& path);
+// The whole of the ROM file open as `file` at `path`, just opened, whose
+// size was found to be `size`. Throws a CliError like ScanRomFile.
+std::vector<uint8_t> ReadRomFile(std::FILE* file, const std::string& path, int64_t size);
 
 // Throws a CliError (invalid input) unless `facts` describe a Game Boy ROM
 // image, so that no other file is written into.

@@ -16,9 +16,7 @@ std::vector<uint8_t> ReadRom(const std::string& path) {
   }
   const CFileHandle file(OpenCFile(path, "rb"));
   std::vector<uint8_t> bytes;
-  // Room for one read piece past the end, so that the buffer is never moved.
-  bytes.reserve(static_cast<size_t>(size) + (1 << 16));
-  const std::error_code error = file ? ReadRest(file.get(), bytes) : LastFileError();
+  const std::error_code error = file ? ReadRest(file.get(), bytes, static_cast<size_t>(size)) : LastFileError();
   if (error) throw FileError(CannotMessage("read", path, error));
   return bytes;
 }

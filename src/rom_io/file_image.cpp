@@ -1,7 +1,6 @@
 #include "rom_io/file_image.h"
 
 #include <algorithm>
-
 #include <cstdio>
 
 #include "rom_io/file_path.h"
@@ -11,20 +10,19 @@
 std::optional<std::vector<uint8_t>> ReadFileImage(const std::string& path, int64_t limit) {
   const auto size = RegularFileSize(path);
   if (!size || *size > limit) return std::nullopt;
-  std::FILE* file = OpenCFile(path, "rb");
-  if (file == nullptr) return std::nullopt;
-  // One byte more than expected, to see a file that grew since its size was taken.
-  std::vector<uint8_t> bytes(static_cast<size_t>(*size) + 1);
-  const size_t read = std::fread(bytes.data(), 1, bytes.size(), file);
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed || static_cast<int64_t>(read) > limit) return std::nullopt;
-  bytes.resize(read);
+  const CFileHandle file(OpenCFile(path, "rb"));
+  std::vector<uint8_t> bytes;
+  // The file may have grown since its size was taken.
+  if (!file || ReadRest(file.get(), bytes, static_cast<size_t>(*size)) || static_cast<int64_t>(bytes.size()) > limit) {
+    return std::nullopt;
+  }
   return bytes;
 }
 
-std::error_code ReadRest(std::FILE* file, std::vector<uint8_t>& bytes) {
+std::error_code ReadRest(std::FILE* file, std::vector<uint8_t>& bytes, size_t expected) {
   constexpr size_t chunk = 1 << 16;
+  // Room for one piece past the end, so that the buffer is never moved.
+  bytes.reserve(expected + chunk);
   size_t read = 0;
   do {
     bytes.resize(read + chunk);

@@ -18,5 +18,5 @@ std::optional<std::vector<uint8_t>> ReadFileImage(const std::string& path, int64
 std::error_code FileHolds(std::FILE* file, const std::vector<uint8_t>& bytes, bool& holds);
 
 // The rest of an open file, from where it stands; the system's reason when
-// a read fails.
-std::error_code ReadRest(std::FILE* file, std::vector<uint8_t>& bytes);
+// a read fails. `expected`, the size it likely has, saves moving the buffer.
+std::error_code ReadRest(std::FILE* file, std::vector<uint8_t>& bytes, size_t expected = 0);
