@@ -34,7 +34,7 @@ std::string EditionLines(const ItemImage& image) {
 std::string StadiumState(const ItemImage& image) {
   const StadiumBlocks blocks = StadiumBlocksOf(image);
   if (blocks == StadiumBlocks::None) return "none";
-  std::vector<uint8_t> fixed = image.Bytes();
+  RomBytes fixed = image.Bytes();
   const ChecksumRefresh refresh = RefreshChecksums(fixed, blocks);
   const int halves = refresh.halfBanksChanged;
   return !refresh.blocksChanged ? "current"
@@ -67,7 +67,7 @@ ExitStatus RunInfo(const std::string& path) {
   const int64_t size = ReadableFileSize(path);
   if (size > LargestRomSize) {
     const HeaderFacts header = ScanRomFile(path);
-    PrintInfo(header, ItemImage(header.header), "none");
+    PrintInfo(header, ItemImage(RomBytes(header.header.begin(), header.header.end())), "none");
     return ExitStatus::Success;
   }
   const CFileHandle file(OpenCFile(path, "rb"));

@@ -31,8 +31,8 @@ HeaderFacts ScanRomFile(const std::string& path) {
 
 HeaderFacts ScanRomFile(std::FILE* file, const std::string& path) { return FactsOf(ScanRom(file), path); }
 
-std::vector<uint8_t> ReadRomFile(std::FILE* file, const std::string& path, int64_t size) {
-  std::vector<uint8_t> bytes;
+RomBytes ReadRomFile(std::FILE* file, const std::string& path, int64_t size) {
+  RomBytes bytes;
   if (const std::error_code cause = ReadRest(file, bytes, static_cast<size_t>(size))) {
     throw FileError(CannotMessage("read", path, cause));
   }

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "items/item_image.h"
 #include "rom_io/rom_header.h"
@@ -18,7 +17,7 @@ HeaderFacts ScanRomFile(std::FILE* file, const std::string& path);
 
 // The whole of the ROM file open as `file` at `path`, just opened, whose
 // size was found to be `size`. Throws a CliError like ScanRomFile.
-std::vector<uint8_t> ReadRomFile(std::FILE* file, const std::string& path, int64_t size);
+RomBytes ReadRomFile(std::FILE* file, const std::string& path, int64_t size);
 
 // Throws a CliError (invalid input) unless `facts` describe a Game Boy ROM
 // image, so that no other file is written into.

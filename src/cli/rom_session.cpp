@@ -9,13 +9,13 @@
 
 namespace {
 
-std::vector<uint8_t> ReadRom(const std::string& path) {
+RomBytes ReadRom(const std::string& path) {
   const int64_t size = ReadableFileSize(path);
   if (size > LargestRomSize) {
     throw InvalidInput(Quoted(path) + " is larger than any Game Boy cartridge, so it is not a ROM image.");
   }
   const CFileHandle file(OpenCFile(path, "rb"));
-  std::vector<uint8_t> bytes;
+  RomBytes bytes;
   const std::error_code error = file ? ReadRest(file.get(), bytes, static_cast<size_t>(size)) : LastFileError();
   if (error) throw FileError(CannotMessage("read", path, error));
   return bytes;

@@ -40,7 +40,7 @@ class RomSession {
   std::string path_;
   ItemImage image_;
   // The file as it was read, kept from the first Save on, to compare with.
-  std::vector<uint8_t> read_;
+  RomBytes read_;
   std::vector<std::string_view> names_;
 };
 

@@ -9,7 +9,7 @@
 #include "items/item_encoding.h"
 #include "rom_io/hex_functions.h"
 
-ItemImage::ItemImage(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {
+ItemImage::ItemImage(RomBytes bytes) : bytes_(std::move(bytes)) {
   edition_ = EditionOfImage(bytes_);
   if (edition_ == nullptr) {
     problem_ = EditorProblem::NoRomOpen;

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <span>
-#include <vector>
 
 #include "items/edition_table.h"
 #include "items/editor_problem.h"
@@ -10,6 +9,7 @@
 #include "items/item_name_list.h"
 #include "items/item_table_finder.h"
 #include "items/save_outcome.h"
+#include "rom_io/rom_bytes.h"
 
 // A whole ROM in memory, for work on many items at once: its edition, tables
 // and names found as the editor's Open finds them, and its items read and
@@ -17,7 +17,7 @@
 // and Save. Writing the changed bytes back is the caller's.
 class ItemImage {
  public:
-  explicit ItemImage(std::vector<uint8_t> bytes);
+  explicit ItemImage(RomBytes bytes);
 
   // Why no item can be read: NoRomOpen for a file of no supported edition,
   // TablesNotFound when the game's code does not lead to both tables.
@@ -26,7 +26,7 @@ class ItemImage {
   const Edition* RomEdition() const { return edition_; }
   const ItemTables& Tables() const { return tables_; }
   const ItemNameList& Names() const { return names_; }
-  const std::vector<uint8_t>& Bytes() const { return bytes_; }
+  const RomBytes& Bytes() const { return bytes_; }
 
   // Item 1 to 255 of an image without a problem.
   ItemFields Load(int item) const;
@@ -35,7 +35,7 @@ class ItemImage {
   SaveOutcome Store(int item, const ItemFields& fields);
 
  private:
-  std::vector<uint8_t> bytes_;
+  RomBytes bytes_;
   const Edition* edition_ = nullptr;
   ItemTables tables_;
   ItemNameList names_;

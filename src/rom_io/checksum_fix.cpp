@@ -10,7 +10,7 @@
 namespace {
 
 // The checks the caller made were made on these bytes.
-bool IsTheScannedImage(const std::vector<uint8_t>& rom, const HeaderFacts& facts) {
+bool IsTheScannedImage(std::span<const uint8_t> rom, const HeaderFacts& facts) {
   return rom.size() == facts.size && rom.size() >= facts.header.size() &&
          std::equal(facts.header.begin(), facts.header.end(), rom.begin());
 }
@@ -25,7 +25,7 @@ ChecksumFix FixChecksums(const std::string& path, const HeaderFacts& facts, Stad
     fix.error = LastFileError();
     return fix;
   }
-  std::vector<uint8_t> rom;
+  RomBytes rom;
   if ((fix.error = ReadRest(file.get(), rom))) return fix;
   if (!IsTheScannedImage(rom, facts)) {
     fix.changedSinceScan = true;
@@ -34,10 +34,10 @@ ChecksumFix FixChecksums(const std::string& path, const HeaderFacts& facts, Stad
   return FixChecksumsIn(file.get(), rom, blocks, write);
 }
 
-ChecksumFix FixChecksumsIn(std::FILE* file, const std::vector<uint8_t>& rom, StadiumBlocks blocks,
+ChecksumFix FixChecksumsIn(std::FILE* file, std::span<const uint8_t> rom, StadiumBlocks blocks,
                            ChecksumWrite write) {
   ChecksumFix fix;
-  std::vector<uint8_t> fixed = rom;
+  RomBytes fixed(rom.begin(), rom.end());
   fix.refresh = RefreshChecksums(fixed, blocks);
   if (write == ChecksumWrite::Write && fix.refresh.Changed()) fix.error = WriteChangedBytes(file, rom, fixed);
   return fix;

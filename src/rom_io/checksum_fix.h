@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 #include <system_error>
-#include <vector>
+#include <span>
 
 #include "rom_io/rom_header.h"
 #include "rom_io/stadium_checksums.h"
@@ -30,7 +30,7 @@ ChecksumFix FixChecksums(const std::string& path, const HeaderFacts& facts, Stad
 
 // The same for `rom`, the whole file as just read through `file`, which is
 // open for update when `write` says to write.
-ChecksumFix FixChecksumsIn(std::FILE* file, const std::vector<uint8_t>& rom, StadiumBlocks blocks,
+ChecksumFix FixChecksumsIn(std::FILE* file, std::span<const uint8_t> rom, StadiumBlocks blocks,
                            ChecksumWrite write = ChecksumWrite::Write);
 
 // The global checksum alone, for a file too large to hold whole and so too

@@ -92,29 +92,29 @@ RomScan ScanRom(std::FILE* file) {
   return {std::move(facts), RomScanProblem::None, {}};
 }
 
-HeaderFacts ReadHeader(const std::vector<uint8_t>& rom) {
+HeaderFacts ReadHeader(std::span<const uint8_t> rom) {
   assert(rom.size() >= HeaderEnd);
   FactGatherer gatherer;
   gatherer.Add(rom.data(), rom.size());
   return *gatherer.Facts();
 }
 
-HeaderFacts ReadHeaderBytes(const std::vector<uint8_t>& rom) {
+HeaderFacts ReadHeaderBytes(std::span<const uint8_t> rom) {
   assert(rom.size() >= HeaderEnd);
   HeaderFacts facts;
-  facts.header.assign(rom.begin(), rom.begin() + HeaderEnd);
+  facts.header.assign(rom.begin(), rom.begin() + static_cast<std::ptrdiff_t>(HeaderEnd));
   facts.size = rom.size();
   TakeStoredChecksums(facts);
   return facts;
 }
 
-uint8_t HeaderChecksum(const std::vector<uint8_t>& rom) {
+uint8_t HeaderChecksum(std::span<const uint8_t> rom) {
   uint8_t sum = 0;
   for (size_t at = HeaderChecksumStart; at < HeaderChecksumOffset; ++at) sum = static_cast<uint8_t>(sum - rom[at] - 1);
   return sum;
 }
 
-uint16_t GlobalChecksum(const std::vector<uint8_t>& rom) {
+uint16_t GlobalChecksum(std::span<const uint8_t> rom) {
   assert(rom.size() >= HeaderEnd);
   return static_cast<uint16_t>(Sum16(0, rom.data(), rom.size()) - rom[GlobalChecksumOffset] -
                                rom[GlobalChecksumOffset + 1]);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -54,17 +55,17 @@ RomScan ScanRom(const std::string& path);
 RomScan ScanRom(std::FILE* file);
 
 // The same facts of a whole image in memory, which holds at least HeaderEnd bytes.
-HeaderFacts ReadHeader(const std::vector<uint8_t>& rom);
+HeaderFacts ReadHeader(std::span<const uint8_t> rom);
 // Only what the header bytes and the size give: the computed global
 // checksum and the SHA-1, which take a pass over the whole image, stay unset.
-HeaderFacts ReadHeaderBytes(const std::vector<uint8_t>& rom);
+HeaderFacts ReadHeaderBytes(std::span<const uint8_t> rom);
 
 // The boot ROM's check: x = x - byte - 1 over 0x134 to 0x14C.
-uint8_t HeaderChecksum(const std::vector<uint8_t>& rom);
+uint8_t HeaderChecksum(std::span<const uint8_t> rom);
 
 // The sum of every byte but the two checksum bytes themselves, big-endian
 // in the file.
-uint16_t GlobalChecksum(const std::vector<uint8_t>& rom);
+uint16_t GlobalChecksum(std::span<const uint8_t> rom);
 
 // "0x1A2B"
 std::string ChecksumText(uint16_t value);

@@ -7,15 +7,15 @@
 
 namespace {
 
-bool WriteRun(std::FILE* file, const std::vector<uint8_t>& bytes, size_t offset, size_t end) {
+bool WriteRun(std::FILE* file, std::span<const uint8_t> bytes, size_t offset, size_t end) {
   return std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0 &&
          std::fwrite(bytes.data() + offset, 1, end - offset, file) == end - offset;
 }
 
 }  // namespace
 
-std::error_code WriteChangedBytes(std::FILE* file, const std::vector<uint8_t>& before,
-                                  const std::vector<uint8_t>& after) {
+std::error_code WriteChangedBytes(std::FILE* file, std::span<const uint8_t> before,
+                                  std::span<const uint8_t> after) {
   assert(before.size() == after.size());
   size_t offset = 0;
   while (offset < after.size()) {

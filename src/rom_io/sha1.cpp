@@ -41,21 +41,25 @@ void TwentyRounds(std::array<uint32_t, 5>& v, Schedule& w, uint32_t k, Function 
   FiveRounds<I + 15>(v, w, k, f);
 }
 
-}  // namespace
-
-void Sha1::Block(const uint8_t* block) {
+void PortableBlock(uint32_t* state, const uint8_t* block) {
   Schedule w;
   for (size_t i = 0; i < w.size(); ++i) {
     w[i] = static_cast<uint32_t>(block[4 * i]) << 24 | static_cast<uint32_t>(block[4 * i + 1]) << 16 |
            static_cast<uint32_t>(block[4 * i + 2]) << 8 | static_cast<uint32_t>(block[4 * i + 3]);
   }
   const auto parity = [](uint32_t b, uint32_t c, uint32_t d) { return b ^ c ^ d; };
-  std::array<uint32_t, 5> v = h_;
+  std::array<uint32_t, 5> v{state[0], state[1], state[2], state[3], state[4]};
   TwentyRounds<0>(v, w, 0x5A827999, [](uint32_t b, uint32_t c, uint32_t d) { return d ^ (b & (c ^ d)); });
   TwentyRounds<20>(v, w, 0x6ED9EBA1, parity);
   TwentyRounds<40>(v, w, 0x8F1BBCDC, [](uint32_t b, uint32_t c, uint32_t d) { return (b & c) | (d & (b | c)); });
   TwentyRounds<60>(v, w, 0xCA62C1D6, parity);
-  for (size_t i = 0; i < h_.size(); ++i) h_[i] += v[i];
+  for (size_t i = 0; i < v.size(); ++i) state[i] += v[i];
+}
+
+}  // namespace
+
+void PortableSha1Blocks(uint32_t* state, const uint8_t* blocks, size_t count) {
+  for (; count > 0; --count, blocks += kBlockSize) PortableBlock(state, blocks);
 }
 
 void Sha1::Update(const uint8_t* bytes, size_t count) {
@@ -67,11 +71,13 @@ void Sha1::Update(const uint8_t* bytes, size_t count) {
     bytes += taken;
     count -= taken;
     if (pendingSize_ < kBlockSize) return;
-    Block(pending_.data());
+    blocks_(h_.data(), pending_.data(), 1);
     pendingSize_ = 0;
   }
   // Whole blocks straight from the caller's bytes, without a copy.
-  for (; count >= kBlockSize; bytes += kBlockSize, count -= kBlockSize) Block(bytes);
+  blocks_(h_.data(), bytes, count / kBlockSize);
+  bytes += count / kBlockSize * kBlockSize;
+  count %= kBlockSize;
   std::copy(bytes, bytes + count, pending_.begin());
   pendingSize_ = count;
 }
@@ -96,7 +102,7 @@ std::string Sha1::HexDigest() {
   return hex;
 }
 
-std::string Sha1Hex(const std::vector<uint8_t>& bytes) {
+std::string Sha1Hex(std::span<const uint8_t> bytes) {
   Sha1 sha1;
   sha1.Update(bytes.data(), bytes.size());
   return sha1.HexDigest();

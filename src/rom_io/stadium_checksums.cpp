@@ -28,23 +28,23 @@ bool OpensWith(std::span<const uint8_t> rom, size_t offset, std::string_view ope
          std::equal(opening.begin(), opening.end(), rom.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
-void PutBigEndian(std::vector<uint8_t>& rom, size_t offset, uint16_t value) {
+void PutBigEndian(std::span<uint8_t> rom, size_t offset, uint16_t value) {
   rom[offset] = static_cast<uint8_t>(value >> 8);
   rom[offset + 1] = static_cast<uint8_t>(value & 0xFF);
 }
 
-uint16_t BigEndianAt(const std::vector<uint8_t>& rom, size_t offset) {
+uint16_t BigEndianAt(std::span<const uint8_t> rom, size_t offset) {
   return static_cast<uint16_t>(rom[offset] << 8 | rom[offset + 1]);
 }
 
 // The block's opening text and marker bytes, then zeros up to `end`.
-void ResetBlock(std::vector<uint8_t>& rom, size_t offset, std::string_view opening, size_t end) {
+void ResetBlock(std::span<uint8_t> rom, size_t offset, std::string_view opening, size_t end) {
   std::fill(rom.begin() + static_cast<std::ptrdiff_t>(offset), rom.begin() + static_cast<std::ptrdiff_t>(end), 0);
   std::copy(opening.begin(), opening.end(), rom.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
 // Crystal's flags: bit j of byte i is set when bank 8i + j is as in the clean ROM.
-void WriteBaseBlock(std::vector<uint8_t>& rom) {
+void WriteBaseBlock(std::span<uint8_t> rom) {
   using namespace std::string_literals;
   ResetBlock(rom, BaseBlockOffset, std::string(kBaseOpening) + "\x01\x00"s, BaseBlockOffset + kBaseBlockSize);
   for (size_t bank = 0; bank < CleanCrystalBankCrcs.size(); ++bank) {
@@ -57,7 +57,7 @@ void WriteBaseBlock(std::vector<uint8_t>& rom) {
 
 // Each sum is written before the next is taken, so the last half-bank's
 // sum covers the 255 before it.
-void WriteN64Block(std::vector<uint8_t>& rom) {
+void WriteN64Block(std::span<uint8_t> rom) {
   ResetBlock(rom, N64BlockOffset, kN64Opening, StadiumRomSize);
   for (size_t half = 0; half < HalfBankCount; ++half) {
     const uint16_t sum = Sum16(kHalfBankSumStart, &rom[half * kHalfBankSize], kHalfBankSize);
@@ -67,7 +67,7 @@ void WriteN64Block(std::vector<uint8_t>& rom) {
 }
 
 // `tail` holds the ROM's bytes from `start` on as they were before.
-int ChangedSums(const std::vector<uint8_t>& tail, size_t start, const std::vector<uint8_t>& after) {
+int ChangedSums(std::span<const uint8_t> tail, size_t start, std::span<const uint8_t> after) {
   int changed = 0;
   for (size_t half = 0; half < HalfBankCount; ++half) {
     const size_t at = HalfBankSumsOffset + 2 * half;
@@ -88,7 +88,7 @@ size_t StadiumBlocksStart(StadiumBlocks blocks) {
   return blocks == StadiumBlocks::WithBase ? BaseBlockOffset : N64BlockOffset;
 }
 
-ChecksumRefresh RefreshChecksums(std::vector<uint8_t>& rom, StadiumBlocks blocks) {
+ChecksumRefresh RefreshChecksums(std::span<uint8_t> rom, StadiumBlocks blocks) {
   assert(rom.size() >= HeaderEnd);
   if (rom.size() != StadiumRomSize) blocks = StadiumBlocks::None;
   ChecksumRefresh refresh;

@@ -36,7 +36,7 @@ struct ChecksumRefresh {
 // Rewrites, in this order, the global checksum as zero, the blocks that
 // `blocks` names (a ROM of another size has none) and the global checksum,
 // since each step covers the bytes written before it.
-ChecksumRefresh RefreshChecksums(std::vector<uint8_t>& rom, StadiumBlocks blocks);
+ChecksumRefresh RefreshChecksums(std::span<uint8_t> rom, StadiumBlocks blocks);
 
 // The bytes from here to the end of the ROM hold the blocks.
 size_t StadiumBlocksStart(StadiumBlocks blocks);

@@ -20,7 +20,7 @@ TEST(ItemImage, ReadsAndChangesItemsAsTheEditorDoes) {
     rom.WriteTo(path);
     RomItemEditor editor;
     editor.OpenRom(path);
-    ItemImage image(ReadFileBytes(path));
+    ItemImage image(Image(ReadFileBytes(path)));
     ASSERT_EQ(image.Problem(), EditorProblem::None);
     for (const int item : {1, 100, 179, 180, 255}) {
       ItemFields fields = image.Load(item);
@@ -31,17 +31,17 @@ TEST(ItemImage, ReadsAndChangesItemsAsTheEditorDoes) {
       ASSERT_TRUE(image.Store(item, fields).saved());
       ASSERT_TRUE(editor.SaveItem(fields).saved());
     }
-    EXPECT_EQ(image.Bytes(), ReadFileBytes(path));
+    EXPECT_EQ(image.Bytes(), Image(ReadFileBytes(path)));
   }
 }
 
 TEST(ItemImage, RefusesWhatTheEditorRefuses) {
-  EXPECT_EQ(ItemImage(RomBuilder().WithEditionByte(0x61).Bytes()).Problem(), EditorProblem::NoRomOpen);
+  EXPECT_EQ(ItemImage(Image(RomBuilder().WithEditionByte(0x61).Bytes())).Problem(), EditorProblem::NoRomOpen);
   EXPECT_EQ(ItemImage({}).Problem(), EditorProblem::NoRomOpen);
   const auto rewritten = RomBuilder().WithEdition(Gold).WithByte(CleanTableCodePlaces(Gold).itemUseCode, 0);
-  EXPECT_EQ(ItemImage(rewritten.Bytes()).Problem(), EditorProblem::TablesNotFound);
+  EXPECT_EQ(ItemImage(Image(rewritten.Bytes())).Problem(), EditorProblem::TablesNotFound);
 
-  ItemImage image(RomBuilder().WithEdition(Gold).Bytes());
+  ItemImage image(Image(RomBuilder().WithEdition(Gold).Bytes()));
   const auto before = image.Bytes();
   ItemFields fields = image.Load(5);
   fields.Effect = "G";

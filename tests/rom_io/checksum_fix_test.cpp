@@ -45,7 +45,7 @@ TEST(ChecksumFix, AnImageReadThroughTheHandleGetsWhatTheFileGets) {
 
   const CFileHandle file(OpenCFile(path, "r+b"));
   ASSERT_TRUE(file);
-  std::vector<uint8_t> read;
+  RomBytes read;
   ASSERT_FALSE(ReadRest(file.get(), read));
   const ChecksumFix fix = FixChecksumsIn(file.get(), read, StadiumBlocks::N64Only);
   EXPECT_FALSE(fix.error);

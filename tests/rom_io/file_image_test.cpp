@@ -17,9 +17,9 @@ TEST(FileImage, ReadsTheRestOfAnOpenFileFromWhereItStands) {
     const CFileHandle file(OpenCFile(path, "rb"));
     ASSERT_TRUE(file);
     ASSERT_EQ(std::fseek(file.get(), start, SEEK_SET), 0);
-    std::vector<uint8_t> read;
+    RomBytes read;
     EXPECT_FALSE(ReadRest(file.get(), read));
-    EXPECT_EQ(read, std::vector<uint8_t>(bytes.begin() + start, bytes.end())) << start;
+    EXPECT_EQ(read, RomBytes(bytes.begin() + start, bytes.end())) << start;
   }
 }
 

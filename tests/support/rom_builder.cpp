@@ -205,3 +205,5 @@ std::vector<size_t> DifferingOffsets(const std::vector<uint8_t>& a, const std::v
   for (size_t i = common; i < std::max(a.size(), b.size()); ++i) offsets.push_back(i);
   return offsets;
 }
+
+RomBytes Image(const std::vector<uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
