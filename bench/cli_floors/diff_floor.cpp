@@ -9,7 +9,7 @@
 
 namespace {
 
-bool Differs(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, int32_t offset, int32_t count) {
+bool Differs(const RomBytes& a, const RomBytes& b, int32_t offset, int32_t count) {
   return !std::equal(a.begin() + offset, a.begin() + offset + count, b.begin() + offset);
 }
 
@@ -20,8 +20,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s ROM OTHER_ROM\n", argv[0]);
     return 2;
   }
-  const std::vector<uint8_t> a = ReadWholeFileOrExit(argv[1]);
-  const std::vector<uint8_t> b = ReadWholeFileOrExit(argv[2]);
+  const RomBytes a = ReadWholeFileOrExit(argv[1]);
+  const RomBytes b = ReadWholeFileOrExit(argv[2]);
   const Edition* found = EditionOf(a);
   if (found == nullptr) return 2;
   const Edition& edition = *found;

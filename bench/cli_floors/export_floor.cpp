@@ -10,7 +10,7 @@
 
 namespace {
 
-void PrintItem(const std::vector<uint8_t>& rom, const Edition& edition, int item) {
+void PrintItem(const RomBytes& rom, const Edition& edition, int item) {
   const uint8_t* record = &rom[static_cast<size_t>(RecordAddress(edition.itemTableBase, item))];
   std::string asmPointer;
   if (HasAsmEntry(item)) {
@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s ROM\n", argv[0]);
     return 2;
   }
-  const std::vector<uint8_t> rom = ReadWholeFileOrExit(argv[1]);
+  const RomBytes rom = ReadWholeFileOrExit(argv[1]);
   const Edition* edition = EditionOf(rom);
   if (edition == nullptr) return 2;
   std::printf("index,name,price,effect,variable,options,pocket,how,asm,edition\n");

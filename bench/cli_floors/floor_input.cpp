@@ -8,14 +8,14 @@
 #include <cstdlib>
 #include <string>
 
-std::vector<uint8_t> ReadWholeFileOrExit(const char* path) {
+RomBytes ReadWholeFileOrExit(const char* path) {
   const int file = open(path, O_RDONLY | O_CLOEXEC);
   struct stat status {};
   if (file < 0 || fstat(file, &status) != 0) {
     std::perror(path);
     std::exit(3);
   }
-  std::vector<uint8_t> bytes(static_cast<size_t>(status.st_size));
+  RomBytes bytes(static_cast<size_t>(status.st_size));
   const ssize_t read = pread(file, bytes.data(), bytes.size(), 0);
   close(file);
   if (read != static_cast<ssize_t>(bytes.size())) {
@@ -25,7 +25,7 @@ std::vector<uint8_t> ReadWholeFileOrExit(const char* path) {
   return bytes;
 }
 
-const Edition* EditionOf(const std::vector<uint8_t>& rom) {
+const Edition* EditionOf(std::span<const uint8_t> rom) {
   if (rom.size() < static_cast<size_t>(GameCodeOffset + GameCodeLength)) return nullptr;
   char byte[3];
   std::snprintf(byte, sizeof byte, "%02X", rom[EditionByteOffset]);

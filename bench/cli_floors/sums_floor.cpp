@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s ROM\n", argv[0]);
     return 2;
   }
-  const std::vector<uint8_t> rom = ReadWholeFileOrExit(argv[1]);
+  const RomBytes rom = ReadWholeFileOrExit(argv[1]);
   const size_t halfBank = rom.size() / HalfBankCount;
   uint16_t halves = 0;
   for (size_t at = 0; at + halfBank <= rom.size() && halfBank > 0; at += halfBank) {

@@ -44,7 +44,8 @@ std::string EditionChoices() {
 // Gathers the rows and every problem found, so that one run reports them all.
 class RowCollector {
  public:
-  RowCollector(const std::string& fileName, ItemNameViews names) : fileName_(fileName), names_(names) {}
+  RowCollector(const std::string& fileName, ItemNameViews names)
+      : fileName_(fileName), names_(names), matcher_(names) {}
 
   void Problem(const std::string& where, const std::string& what) {
     file_.problems.push_back(Quoted(fileName_) + (where.empty() ? "" : " " + where) + ": " + what);
@@ -91,7 +92,7 @@ class RowCollector {
     if (name.empty()) return;
     // Its bytes would not show as the user typed them.
     if (!IsUtf8(name)) return Problem(row.where + ", name", "the name is not UTF-8 text. " + SaveAsUtf8);
-    if (!NamesItem(names_, name, row.item)) {
+    if (!matcher_.NamesItem(name, row.item)) {
       Problem(row.where, "name \"" + name + "\" is not the name of " + DescribeItem(row.item, names_) + ".");
     }
   }
@@ -107,6 +108,7 @@ class RowCollector {
 
   const std::string& fileName_;
   ItemNameViews names_;
+  ItemNameMatcher matcher_;
   ImportFile file_;
   std::set<int> seen_;
 };

@@ -68,9 +68,9 @@ std::optional<std::string> FieldProblem(int item, Field field, const std::string
   // Empty byte fields store 00, so only the tested field can be refused.
   ItemFields probe{"0", "", "", "", 0, "", ""};
   SetField(probe, field, text);
-  ItemValuesResult checked = ValuesOf(item, probe);
-  if (checked.values) return std::nullopt;
-  return checked.problem;
+  EncodedItem checked = EncodeItemFields(probe, HasAsmEntry(item));
+  if (checked.bytes) return std::nullopt;
+  return std::move(checked.problem);
 }
 
 std::vector<FieldChange> Changes(int item, const ItemValues& before, const ItemValues& after) {

@@ -32,4 +32,5 @@ class CodePattern {
   // The longest run of fixed bytes, which the search looks for first.
   std::vector<uint8_t> anchor_;
   size_t anchorStart_ = 0;
+  size_t anchorSecond_ = 0;  // the anchor's second byte, or its only one
 };

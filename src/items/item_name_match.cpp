@@ -62,13 +62,6 @@ void AppendFolded(std::string& folded, char32_t point, std::string_view original
   }
 }
 
-std::vector<std::string> FoldedNames(ItemNameViews names) {
-  std::vector<std::string> folded;
-  folded.reserve(names.size());
-  for (const std::string_view name : names) folded.push_back(FoldedName(name));
-  return folded;
-}
-
 }  // namespace
 
 std::string FoldedName(std::string_view text) {
@@ -96,16 +89,7 @@ bool IsUtf8(std::string_view text) {
 }
 
 std::vector<int> ItemsNamed(ItemNameViews names, std::string_view text) {
-  const std::string wanted = FoldedName(text);
-  if (wanted.empty()) return {};
-  std::vector<int> exact;
-  std::vector<int> begun;
-  const std::vector<std::string> folded = FoldedNames(names);
-  for (size_t item = 0; item < folded.size(); ++item) {
-    if (folded[item] == wanted) exact.push_back(static_cast<int>(item));
-    if (folded[item].starts_with(wanted)) begun.push_back(static_cast<int>(item));
-  }
-  return exact.empty() ? begun : exact;
+  return ItemNameMatcher(names).ItemsNamed(text);
 }
 
 bool AllNamedAlike(ItemNameViews names, const std::vector<int>& items) {
@@ -121,15 +105,42 @@ std::optional<int> ItemNamed(ItemNameViews names, std::string_view text) {
 }
 
 bool NamesItem(ItemNameViews names, std::string_view text, int item) {
-  const std::vector<int> items = ItemsNamed(names, text);
-  return AllNamedAlike(names, items) && std::find(items.begin(), items.end(), item) != items.end();
+  return ItemNameMatcher(names).NamesItem(text, item);
 }
 
 std::vector<int> ItemsContaining(ItemNameViews names, std::string_view typed) {
+  return ItemNameMatcher(names).ItemsContaining(typed);
+}
+
+ItemNameMatcher::ItemNameMatcher(ItemNameViews names) : names_(names) {
+  folded_.reserve(names.size());
+  for (const std::string_view name : names) folded_.push_back(FoldedName(name));
+}
+
+std::vector<int> ItemNameMatcher::ItemsNamed(std::string_view text) const {
+  const std::string wanted = FoldedName(text);
+  if (wanted.empty()) return {};
+  std::vector<int> items;
+  for (size_t item = 0; item < folded_.size(); ++item) {
+    if (folded_[item] == wanted) items.push_back(static_cast<int>(item));
+  }
+  if (!items.empty()) return items;
+  for (size_t item = 0; item < folded_.size(); ++item) {
+    if (folded_[item].starts_with(wanted)) items.push_back(static_cast<int>(item));
+  }
+  return items;
+}
+
+bool ItemNameMatcher::NamesItem(std::string_view text, int item) const {
+  const std::vector<int> items = ItemsNamed(text);
+  return AllNamedAlike(names_, items) && std::find(items.begin(), items.end(), item) != items.end();
+}
+
+std::vector<int> ItemNameMatcher::ItemsContaining(std::string_view typed) const {
   const std::string wanted = FoldedName(typed);
   std::vector<int> items;
-  for (size_t item = 0; item < names.size(); ++item) {
-    if (FoldedName(names[item]).find(wanted) != std::string::npos) items.push_back(static_cast<int>(item));
+  for (size_t item = 0; item < folded_.size(); ++item) {
+    if (folded_[item].find(wanted) != std::string::npos) items.push_back(static_cast<int>(item));
   }
   return items;
 }

@@ -44,3 +44,18 @@ bool NamesItem(ItemNameViews names, std::string_view text, int item);
 // The entries whose name holds `typed` anywhere, in list order: what the
 // window suggests while the user types.
 std::vector<int> ItemsContaining(ItemNameViews names, std::string_view typed);
+
+// The same rule for many texts against one list, whose names are folded
+// once: an import checks a name on every row.
+class ItemNameMatcher {
+ public:
+  explicit ItemNameMatcher(ItemNameViews names);
+
+  std::vector<int> ItemsNamed(std::string_view text) const;
+  bool NamesItem(std::string_view text, int item) const;
+  std::vector<int> ItemsContaining(std::string_view typed) const;
+
+ private:
+  ItemNameViews names_;
+  std::vector<std::string> folded_;
+};
