@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <set>
 
@@ -80,7 +81,7 @@ class RowCollector {
       row.given[static_cast<size_t>(field)] = std::to_string(*pocket);
       return;
     }
-    if (const auto problem = FieldProblem(row.item, field, text)) return Problem(where, *problem);
+    if (const auto& problem = CheckedField(row.item, field, text)) return Problem(where, *problem);
     row.given[static_cast<size_t>(field)] = text;
   }
 
@@ -102,6 +103,13 @@ class RowCollector {
     if (!row.edition)
       Problem(row.where + ", edition", "there is no edition \"" + name + "\"; give " + EditionChoices() + ".");
   }
+  // Most items share their byte values, so each text of a column is checked
+  // once; a pointer is checked only for items that have one.
+  const std::optional<std::string>& CheckedField(int item, Field field, const std::string& text) {
+    auto [at, added] = checked_.try_emplace({field, text});
+    if (added) at->second = FieldProblem(item, field, text);
+    return at->second;
+  }
   void CheckNoPointer(const ImportRow& row, const std::string& text) {
     if (!text.empty()) Problem(row.where + ", asm", DescribeItem(row.item, names_) + " has no ASM pointer; leave it empty.");
   }
@@ -109,6 +117,7 @@ class RowCollector {
   const std::string& fileName_;
   ItemNameViews names_;
   ItemNameMatcher matcher_;
+  std::map<std::pair<Field, std::string>, std::optional<std::string>> checked_;
   ImportFile file_;
   std::set<int> seen_;
 };

@@ -25,6 +25,10 @@ class CodePattern {
 
  private:
   bool MatchesAt(std::span<const uint8_t> rom, size_t at) const;
+  // The first place from `from` to before `end` where a run could start,
+  // judged by its anchor's first bytes; `anchors` points at the anchor of a
+  // run starting at the file's first byte. `end` when there is none.
+  size_t NextCandidate(const uint8_t* anchors, size_t from, size_t end) const;
 
   std::vector<int> bytes_;  // -1 where any byte will do
   static constexpr size_t NoOperand = SIZE_MAX;

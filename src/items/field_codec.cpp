@@ -26,8 +26,10 @@ bool AllHexDigits(std::string_view text) {
 std::optional<std::string> PaddedHex(std::string_view text, size_t digits) {
   const std::string_view trimmed = TrimBlanks(text);
   if (trimmed.size() > digits || !AllHexDigits(trimmed)) return std::nullopt;
-  std::string result(digits - trimmed.size(), '0');
-  for (char c : trimmed) result += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  std::string result(digits, '0');
+  for (size_t i = 0; i < trimmed.size(); ++i) {
+    result[digits - trimmed.size() + i] = static_cast<char>(std::toupper(static_cast<unsigned char>(trimmed[i])));
+  }
   return result;
 }
 

@@ -1,12 +1,14 @@
 #include "items/item_encoding.h"
 
+#include <utility>
+
 #include "items/field_codec.h"
 
 EncodedItem EncodeItemFields(const ItemFields& fields, bool withAsm) {
   ItemBytes bytes;
   auto price = FieldCodec::PriceToHex(fields.Price);
   if (!price) return {std::nullopt, "Price: enter a whole number from -32768 to 65535."};
-  bytes.price = *price;
+  bytes.price = std::move(*price);
 
   const struct {
     const std::string& text;
@@ -19,16 +21,16 @@ EncodedItem EncodeItemFields(const ItemFields& fields, bool withAsm) {
   for (const auto& field : byteFields) {
     auto hex = FieldCodec::ByteToHex(field.text);
     if (!hex) return {std::nullopt, ByteFieldProblem(field.caption)};
-    field.hex = *hex;
+    field.hex = std::move(*hex);
   }
   bytes.pocket = FieldCodec::PocketToHex(fields.Pocket);
 
   if (withAsm) {
     auto asmHex = FieldCodec::AsmToHex(fields.ASM);
     if (!asmHex) return {std::nullopt, "ASM Pointer: enter one to four hexadecimal digits (0000 to FFFF), or leave it empty."};
-    bytes.asmPointer = *asmHex;
+    bytes.asmPointer = std::move(*asmHex);
   }
-  return {bytes, {}};
+  return {std::move(bytes), {}};
 }
 
 std::string ByteFieldProblem(std::string_view caption) {
