@@ -26,10 +26,13 @@ struct PlannedSave {
 // The row's fields are known to be valid; nothing to save when none of
 // them changes a byte.
 std::optional<PlannedSave> PlanRow(const RomSession& session, const ImportRow& row) {
-  ItemFields fields = session.Load(row.item);
+  const ItemFields loaded = session.Load(row.item);
+  ItemFields fields = loaded;
   for (Field field : AllFields) {
     if (const auto& text = row.given[static_cast<size_t>(field)]) SetField(fields, field, *text);
   }
+  // The same texts store the same bytes; most rows of an edited export are unchanged.
+  if (fields == loaded) return std::nullopt;
   auto changes = Changes(row.item, session.LoadValues(row.item), *ValuesOf(row.item, fields).values);
   if (changes.empty()) return std::nullopt;
   return PlannedSave{row.item, fields, std::move(changes)};
