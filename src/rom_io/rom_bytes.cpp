@@ -33,7 +33,8 @@ void* AllocateImageMemory(size_t bytes) {
   void* mapped = mmap(nullptr, size + kLargePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (mapped == MAP_FAILED) throw std::bad_alloc();
   auto* const start = static_cast<char*>(mapped);
-  auto* const aligned = reinterpret_cast<char*>(RoundUp(reinterpret_cast<uintptr_t>(start), kLargePage));
+  const auto address = reinterpret_cast<uintptr_t>(start);
+  char* const aligned = start + (RoundUp(address, kLargePage) - address);
   if (aligned != start) munmap(start, static_cast<size_t>(aligned - start));
   if (const size_t after = static_cast<size_t>(start + kLargePage - aligned); after > 0) munmap(aligned + size, after);
   // Only a wish: without large pages the memory is still there, in small ones.
