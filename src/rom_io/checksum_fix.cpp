@@ -1,45 +1,13 @@
 #include "rom_io/checksum_fix.h"
 
-#include <algorithm>
-
-#include "rom_io/file_image.h"
-#include "rom_io/file_path.h"
-#include "rom_io/file_replacement.h"
+#include "rom_io/rom_bytes.h"
 #include "rom_io/rom_patch.h"
 
-namespace {
-
-// The checks the caller made were made on these bytes.
-bool IsTheScannedImage(std::span<const uint8_t> rom, const HeaderFacts& facts) {
-  return rom.size() == facts.size && rom.size() >= facts.header.size() &&
-         std::equal(facts.header.begin(), facts.header.end(), rom.begin());
-}
-
-}  // namespace
-
-ChecksumFix FixChecksums(const std::string& path, const HeaderFacts& facts, StadiumBlocks blocks, ChecksumWrite write) {
-  ChecksumFix fix;
-  // One handle reads and writes, so the bytes summed are the bytes written into.
-  const CFileHandle file(OpenCFile(path, write == ChecksumWrite::Write ? "r+b" : "rb"));
-  if (!file) {
-    fix.error = LastFileError();
-    return fix;
-  }
-  RomBytes rom;
-  if ((fix.error = ReadRest(file.get(), rom))) return fix;
-  if (!IsTheScannedImage(rom, facts)) {
-    fix.changedSinceScan = true;
-    return fix;
-  }
-  return FixChecksumsIn(file.get(), rom, blocks, write);
-}
-
-ChecksumFix FixChecksumsIn(std::FILE* file, std::span<const uint8_t> rom, StadiumBlocks blocks,
-                           ChecksumWrite write) {
+ChecksumFix FixChecksumsIn(std::FILE* file, std::span<const uint8_t> rom, StadiumBlocks blocks) {
   ChecksumFix fix;
   RomBytes fixed(rom.begin(), rom.end());
   fix.refresh = RefreshChecksums(fixed, blocks);
-  if (write == ChecksumWrite::Write && fix.refresh.Changed()) fix.error = WriteChangedBytes(file, rom, fixed);
+  if (fix.refresh.Changed()) fix.error = WriteChangedBytes(file, rom, fixed);
   return fix;
 }
 

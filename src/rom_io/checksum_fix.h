@@ -11,8 +11,6 @@
 // Brings every checksum of a ROM file up to date: the Stadium blocks that
 // `blocks` names when the ROM is 2 MiB, then the global checksum.
 
-enum class ChecksumWrite { Write, DryRun };
-
 struct ChecksumFix {
   ChecksumRefresh refresh;
   // Why the file could not be read or written. Only a failed write of the
@@ -21,17 +19,10 @@ struct ChecksumFix {
   bool changedSinceScan = false;  // the file no longer holds what `facts` describe; nothing written
 };
 
-// `facts` are the file's, from ScanRom, checked by the caller. Reads the
-// whole file again and, when a checksum changes, writes the changed checksum
-// bytes into it in place: nothing else is written, and its owner, mode and
-// links stay.
-ChecksumFix FixChecksums(const std::string& path, const HeaderFacts& facts, StadiumBlocks blocks,
-                         ChecksumWrite write = ChecksumWrite::Write);
-
-// The same for `rom`, the whole file as just read through `file`, which is
-// open for update when `write` says to write.
-ChecksumFix FixChecksumsIn(std::FILE* file, std::span<const uint8_t> rom, StadiumBlocks blocks,
-                           ChecksumWrite write = ChecksumWrite::Write);
+// `rom` is the whole file as just read through `file`, open for update. When
+// a checksum changes, the changed checksum bytes are written into the file
+// in place: nothing else is written, and its owner, mode and links stay.
+ChecksumFix FixChecksumsIn(std::FILE* file, std::span<const uint8_t> rom, StadiumBlocks blocks);
 
 // The global checksum alone, for a file too large to hold whole and so too
 // large to carry Stadium blocks: `facts` come from ScanRom through `file`,

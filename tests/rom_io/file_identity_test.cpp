@@ -28,7 +28,7 @@ TEST(FileIdentity, FixChecksumWritesIntoTheFileItself) {
   const bool givenAway = geteuid() == 0 && chown(rom.c_str(), kOtherUser, kOtherUser) == 0;
   const struct stat before = StatOf(rom);
 
-  const ChecksumFix fix = FixChecksums(rom.string(), *ScanRom(rom.string()).facts, StadiumBlocks::N64Only);
+  const ChecksumFix fix = FixChecksumsOfFile(rom, StadiumBlocks::N64Only);
   ASSERT_FALSE(fix.error) << fix.error.message();
   ASSERT_TRUE(fix.refresh.Changed());
 
@@ -42,7 +42,7 @@ TEST(FileIdentity, FixChecksumWritesIntoTheFileItself) {
     EXPECT_EQ(after.st_uid, kOtherUser);
   }
   EXPECT_EQ(ReadFileBytes(dir.Path("second name.gbc")), ReadFileBytes(rom));
-  EXPECT_FALSE(FixChecksums(rom.string(), *ScanRom(rom.string()).facts, StadiumBlocks::N64Only).refresh.Changed());
+  EXPECT_FALSE(FixChecksumsOfFile(rom, StadiumBlocks::N64Only).refresh.Changed());
 }
 
 TEST(FileIdentity, AReplacedFileKeepsItsMode) {

@@ -2,6 +2,9 @@
 
 #include "items/game_text_table.h"
 #include "items/item_table_finder.h"
+#include "rom_io/file_image.h"
+#include "rom_io/file_path.h"
+#include "rom_io/file_replacement.h"
 #include "rom_io/rom_header.h"
 #include "rom_io/stadium_checksums.h"
 
@@ -207,3 +210,11 @@ std::vector<size_t> DifferingOffsets(const std::vector<uint8_t>& a, const std::v
 }
 
 RomBytes Image(const std::vector<uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
+
+ChecksumFix FixChecksumsOfFile(const std::filesystem::path& path, StadiumBlocks blocks) {
+  const CFileHandle file(OpenCFile(path.string(), "r+b"));
+  RomBytes rom;
+  ChecksumFix failed;
+  failed.error = file ? ReadRest(file.get(), rom) : LastFileError();
+  return failed.error ? failed : FixChecksumsIn(file.get(), rom, blocks);
+}

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "items/edition_table.h"
+#include "rom_io/checksum_fix.h"
 #include "rom_io/rom_bytes.h"
 
 // Builds synthetic ROM images, so that no test writes offsets by hand.
@@ -86,6 +87,10 @@ class TempDir {
 std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path);
 // The same bytes in the memory that whole ROMs are read into.
 RomBytes Image(const std::vector<uint8_t>& bytes);
+
+// fix-checksum's steps on the file at `path`: read whole through a handle
+// open for update, then fixed through that handle.
+ChecksumFix FixChecksumsOfFile(const std::filesystem::path& path, StadiumBlocks blocks);
 void WriteFileBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
 
 // Offsets at which two byte images differ; every offset past the shorter one counts.
