@@ -16,7 +16,7 @@ struct ChecksumFix {
   // Why the file could not be read or written. Only a failed write of the
   // checksums may leave some of them written.
   std::error_code error;
-  bool changedSinceScan = false;  // the file no longer holds what `facts` describe; nothing written
+  bool changedSinceScan = false;  // the file changed size while it was read; nothing written
 };
 
 // `rom` is the whole file as just read through `file`, open for update. When
