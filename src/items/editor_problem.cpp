@@ -47,6 +47,10 @@ std::string DescribeProblem(EditorProblem problem, const ProblemDetails& details
              ", but the open ROM is " + std::string(details.openEdition) + ". Load the item from this ROM first.";
     case EditorProblem::BadField:
       return details.field;
+    case EditorProblem::ChangedSinceLoad:
+      return "Cannot save: " + details.itemName + " has changed in " + Quoted(details.path) + " since it was loaded (" +
+             details.changedFields +
+             "), by another program or window. Nothing was written: load the item again, then make your change.";
     case EditorProblem::CannotRead:
       return FileLead(details) + Reason(details, "the file cannot be read.");
     case EditorProblem::CannotWrite:
@@ -54,6 +58,9 @@ std::string DescribeProblem(EditorProblem problem, const ProblemDetails& details
     case EditorProblem::TablesMoved:
       return FileLead(details) + "the file has changed since it was opened, and its item tables are no longer " +
              "where they were. Open it again.";
+    case EditorProblem::SizeChanged:
+      return FileLead(details) + "the file is now " + std::to_string(details.size) + " bytes long, not the " +
+             std::to_string(details.openSize) + " it had when it was opened. Open it again.";
     case EditorProblem::Replaced:
       return FileLead(details) + "it is no longer the " + std::string(details.openEdition) + " file that was opened.";
     case EditorProblem::PartWritten:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -19,10 +20,12 @@ enum class EditorProblem {
   Unsupported,
   OtherEdition,
   BadField,
+  ChangedSinceLoad,
   // The file, on Open, Load or Save
   CannotRead,
   CannotWrite,
   TablesMoved,
+  SizeChanged,
   Replaced,
   PartWritten,
 };
@@ -30,7 +33,8 @@ enum class EditorProblem {
 // Problems with the file itself rather than with what the user asked.
 constexpr bool IsFileProblem(EditorProblem problem) {
   return problem == EditorProblem::CannotRead || problem == EditorProblem::CannotWrite ||
-         problem == EditorProblem::TablesMoved || problem == EditorProblem::Replaced ||
+         problem == EditorProblem::TablesMoved || problem == EditorProblem::SizeChanged ||
+         problem == EditorProblem::Replaced ||
          problem == EditorProblem::PartWritten;
 }
 
@@ -45,6 +49,8 @@ struct ProblemDetails {
   std::string_view loadedEdition;  // the edition the item was loaded from
   std::string_view openEdition;    // the edition of the open file
   std::string field;               // the field rule that a BadField broke
+  std::string changedFields;       // "Price and Effect", for ChangedSinceLoad
+  int64_t openSize = 0, size = 0;  // the file's length at the Open and now
   int written = 0, expected = 0;   // bytes of a PartWritten Save
   bool saving = false;             // whether a Save met the file problem
 };

@@ -13,11 +13,11 @@ EncodedItem EncodeItemFields(const ItemFields& fields, bool withAsm) {
   const struct {
     const std::string& text;
     std::string& hex;
-    const char* caption;
-  } byteFields[] = {{fields.Effect, bytes.effect, "Effect"},
-                    {fields.Variable, bytes.variable, "Var."},
-                    {fields.Options, bytes.options, "Use"},
-                    {fields.How, bytes.how, "Type"}};
+    std::string_view caption;
+  } byteFields[] = {{fields.Effect, bytes.effect, FieldCaption::Effect},
+                    {fields.Variable, bytes.variable, FieldCaption::Variable},
+                    {fields.Options, bytes.options, FieldCaption::Options},
+                    {fields.How, bytes.how, FieldCaption::How}};
   for (const auto& field : byteFields) {
     auto hex = FieldCodec::ByteToHex(field.text);
     if (!hex) return {std::nullopt, ByteFieldProblem(field.caption)};

@@ -1,10 +1,13 @@
 #include "items/rom_item_editor.h"
 
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
 
 #include "items/image_edition.h"
 #include "items/item_access.h"
 #include "rom_io/file_image.h"
+#include "rom_io/file_path.h"
 #include "rom_io/hex_functions.h"
 #include "rom_io/rom_file.h"
 
@@ -19,6 +22,16 @@ std::string HexToText(const std::string& hex) {
     unsigned value = 0;
     std::from_chars(hex.data() + i, hex.data() + i + 2, value, 16);
     text += static_cast<char>(value);
+  }
+  return text;
+}
+
+// "Price, Effect and Type"
+std::string JoinedCaptions(const std::vector<std::string_view>& captions) {
+  std::string text;
+  for (size_t i = 0; i < captions.size(); ++i) {
+    if (i > 0) text += i + 1 == captions.size() ? " and " : ", ";
+    text += captions[i];
   }
   return text;
 }
@@ -84,6 +97,7 @@ void RomItemEditor::FindTablesAndNames() {
   tables_ = {};
   const auto image = ReadFileImage(romPath_, LargestRomSize);
   if (!image) return;
+  openSize_ = static_cast<int64_t>(image->size());
   tables_ = FindItemTables(*image);
   names_ = ItemNameList(*edition_, *image);
 }
@@ -106,12 +120,35 @@ RomItemEditor::LoadResult RomItemEditor::LoadItem(int16_t listIndex) {
     return refuse(check.problem, check.cause);
   }
 
-  const auto read = [this](int32_t offset, int32_t count) { return ReadHexBytes(romPath_, offset, count); };
   loadedEdition_ = edition_;
   LoadResult result;
-  result.fields = ReadItemFields(read, tables_, item);
+  result.fields = ReadFields(item);
   result.enableAsmFrame = enableAsmFrame;
+  onDisk_ = {ItemOnDisk{romPath_, *result.fields}};
   return result;
+}
+
+ItemFields RomItemEditor::ReadFields(int item) const {
+  const auto read = [this](int32_t offset, int32_t count) { return ReadHexBytes(romPath_, offset, count); };
+  return ReadItemFields(read, tables_, item);
+}
+
+// What this editor knows of the loaded item in the open file, under any of
+// its names.
+RomItemEditor::ItemOnDisk* RomItemEditor::OnDiskHere() {
+  const auto here = std::find_if(onDisk_.begin(), onDisk_.end(), [this](const ItemOnDisk& known) {
+    std::error_code error;
+    return known.path == romPath_ || std::filesystem::equivalent(FilePath(known.path), FilePath(romPath_), error);
+  });
+  return here == onDisk_.end() ? nullptr : &*here;
+}
+
+// Nothing for a file that the item was neither read from nor written to:
+// a Save into another ROM of the edition copies the item.
+std::vector<std::string_view> RomItemEditor::ChangedOnDisk(int item) {
+  const ItemOnDisk* known = OnDiskHere();
+  return known == nullptr ? std::vector<std::string_view>{}
+                          : DifferingFields(known->fields, ReadFields(item), HasAsmEntry(item));
 }
 
 std::optional<int> RomItemEditor::LoadedItem() const {
@@ -134,6 +171,11 @@ RomItemEditor::FileCheck RomItemEditor::CheckFile(bool saving) const {
   // of it shows both.
   const auto image = ReadFileImage(romPath_, LargestRomSize);
   if (image && EditionOfImage(*image) != edition_) return {EditorProblem::Replaced, {}};
+  // A file cut short may still hold its tables, but it is no longer the ROM
+  // that was opened.
+  if (image && static_cast<int64_t>(image->size()) != openSize_) {
+    return {EditorProblem::SizeChanged, {}, static_cast<int64_t>(image->size())};
+  }
   if (!image || FindItemTables(*image) != tables_) return {EditorProblem::TablesMoved, {}};
   return {};
 }
@@ -156,7 +198,14 @@ SaveOutcome RomItemEditor::SaveItem(const ItemFields& fields) {
   if (const FileCheck check = CheckFile(true); check.problem != EditorProblem::None) {
     ProblemDetails failed = details;
     failed.cause = check.cause;
+    failed.openSize = openSize_;
+    failed.size = check.size;
     return Outcome(Kind::Failed, check.problem, failed);
+  }
+  if (const auto changed = ChangedOnDisk(*item); !changed.empty()) {
+    ProblemDetails refused = details;
+    refused.changedFields = JoinedCaptions(changed);
+    return Outcome(Kind::Refused, EditorProblem::ChangedSinceLoad, refused);
   }
 
   const auto write = [this](int32_t offset, const std::string& hex) { return WriteHexBytes(romPath_, offset, hex); };
@@ -167,6 +216,12 @@ SaveOutcome RomItemEditor::SaveItem(const ItemFields& fields) {
     partial.written = written;
     partial.expected = expected;
     return Outcome(Kind::Failed, EditorProblem::PartWritten, partial);
+  }
+  ItemOnDisk stored{romPath_, ReadFields(*item)};
+  if (ItemOnDisk* known = OnDiskHere()) {
+    *known = std::move(stored);
+  } else {
+    onDisk_.push_back(std::move(stored));
   }
   return {};
 }

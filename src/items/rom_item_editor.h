@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "items/edition_table.h"
@@ -46,7 +47,10 @@ class RomItemEditor {
   // Writes the fields into the item of the last Load, not the one now
   // selected, and only when that Load succeeded on a file of the edition now
   // open. Every field and the file are checked before the first byte is
-  // written.
+  // written. Saving into the file the item was loaded from, or last saved
+  // into, is refused when the item's bytes there are no longer what this
+  // editor read or wrote: another program or window changed them, and
+  // writing every field would silently put those changes back.
   SaveOutcome SaveItem(const ItemFields& fields);
 
   const std::string& RomPath() const { return romPath_; }
@@ -65,6 +69,13 @@ class RomItemEditor {
   struct FileCheck {
     EditorProblem problem = EditorProblem::None;
     std::error_code cause;
+    int64_t size = 0;  // the file's length now, for SizeChanged
+  };
+  // An item's fields as this editor last read them from a file or wrote
+  // them there.
+  struct ItemOnDisk {
+    std::string path;
+    ItemFields fields;
   };
 
   std::string ReadGameCode() const;
@@ -72,6 +83,9 @@ class RomItemEditor {
   void FindTablesAndNames();
   std::optional<int> LoadedItem() const;
   FileCheck CheckFile(bool saving) const;
+  ItemFields ReadFields(int item) const;
+  ItemOnDisk* OnDiskHere();
+  std::vector<std::string_view> ChangedOnDisk(int item);
   ProblemDetails Details(int item, bool saving, std::error_code cause = {}) const;
 
   std::string romPath_;
@@ -80,6 +94,9 @@ class RomItemEditor {
   ItemNameList names_;
   std::string itemIndexText_;
   const Edition* edition_ = nullptr;
+  int64_t openSize_ = 0;  // the file's length at the Open
+  // The loaded item in each file it was read from or written to since its Load.
+  std::vector<ItemOnDisk> onDisk_;
   // The edition open at the last Load, or null when that Load was refused.
   const Edition* loadedEdition_ = nullptr;
 };

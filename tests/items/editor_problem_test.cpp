@@ -13,6 +13,7 @@ TEST(EditorProblem, Wording) {
   details.loadedEdition = "Pokémon Gold Version";
   details.openEdition = "Pokémon Crystal Version";
   details.field = "Price: enter a whole number from -32768 to 65535.";
+  details.changedFields = "Price and Effect";
   details.written = 3;
   details.expected = 9;
   ProblemDetails saving = details;
@@ -38,6 +39,9 @@ TEST(EditorProblem, Wording) {
       {EditorProblem::OtherEdition, details,
        "Cannot save: Master Ball was loaded from Pokémon Gold Version, but the open ROM is Pokémon Crystal Version. "
        "Load the item from this ROM first."},
+      {EditorProblem::ChangedSinceLoad, details,
+       "Cannot save: Master Ball has changed in \"rom.gbc\" since it was loaded (Price and Effect), by another "
+       "program or window. Nothing was written: load the item again, then make your change."},
       {EditorProblem::BadField, details, "Price: enter a whole number from -32768 to 65535."},
       {EditorProblem::CannotRead, denied, "Cannot read \"rom.gbc\": Permission denied."},
       {EditorProblem::CannotRead, details, "Cannot read \"rom.gbc\": the file cannot be read."},

@@ -51,12 +51,14 @@ TEST_F(FailedSaveTest, ReadOnlyFileIsUnchanged) {
   EXPECT_EQ(ReadFileBytes(path_), before);
 }
 
+// Cut short after its tables: the tables are still found, but the file is
+// no longer the ROM that was opened.
 TEST_F(FailedSaveTest, TruncatedFileIsUnchanged) {
-  std::filesystem::resize_file(path_, 0x6000);
+  std::filesystem::resize_file(path_, 1'000'000);
   const auto before = ReadFileBytes(path_);
   const auto outcome = editor_.SaveItem(fields_);
   EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
-  EXPECT_EQ(outcome.problem, EditorProblem::TablesMoved);
+  EXPECT_EQ(outcome.problem, EditorProblem::SizeChanged);
   EXPECT_EQ(ReadFileBytes(path_), before);
 }
 
@@ -112,8 +114,8 @@ TEST_F(FailedLoadTest, DeletedFileIsNamedWithTheSystemsReason) {
 }
 
 TEST_F(FailedLoadTest, TruncatedFile) {
-  std::filesystem::resize_file(path_, 0x6000);
-  ExpectRefused(EditorProblem::TablesMoved);
+  std::filesystem::resize_file(path_, 1'000'000);
+  ExpectRefused(EditorProblem::SizeChanged);
 }
 
 TEST_F(FailedLoadTest, FileReplacedByAnotherEdition) {

@@ -245,6 +245,42 @@ TEST_F(RomItemEditorTest, SaveAfterOpeningAnotherRomNeedsItsEdition) {
   EXPECT_EQ(bytes[static_cast<size_t>(Gold.asmTableBase)], 0x06);
 }
 
+// Another program or window changed the item between this editor's Load and
+// Save: writing every field would put its change back, so nothing is
+// written. Each Save becomes the new starting point, and so does a Load.
+TEST_F(RomItemEditorTest, SaveRefusesAnItemChangedInTheFileSinceItWasRead) {
+  const auto path = GoldRom();
+  editor_.OpenRom(path);
+  editor_.LoadItem(1);
+  ItemFields fields = *editor_.LoadItem(1).fields;
+  fields.Effect = "AA";
+  ASSERT_TRUE(editor_.SaveItem(fields).saved());
+  ASSERT_TRUE(editor_.SaveItem(fields).saved());
+
+  const int32_t record = Gold.itemTableBase;
+  HexFunctions::WriteHexBytes(path, record, "6F00");                 // price 111, by someone else
+  HexFunctions::WriteHexBytes(path, Gold.asmTableBase, "1234");      // and the pointer
+  const auto before = ReadFileBytes(path);
+  const auto refused = editor_.SaveItem(fields);
+  EXPECT_EQ(refused.kind, SaveOutcome::Kind::Refused);
+  EXPECT_EQ(refused.problem, EditorProblem::ChangedSinceLoad);
+  EXPECT_NE(refused.message.find("(Price and ASM Pointer)"), std::string::npos) << refused.message;
+  EXPECT_EQ(ReadFileBytes(path), before);
+
+  fields = *editor_.LoadItem(1).fields;
+  EXPECT_EQ(fields.Price, "111");
+  EXPECT_TRUE(editor_.SaveItem(fields).saved());
+
+  // Copied into another ROM of the edition, then into the first again: each
+  // file is compared with what this editor last did there.
+  const auto copy = Write(RomBuilder(RomBuilder::TwoMiB, 7).WithEdition(Gold), "copy.gbc");
+  editor_.OpenRom(copy);
+  ASSERT_TRUE(editor_.SaveItem(fields).saved());
+  HexFunctions::WriteHexBytes(path, record, "0100");
+  editor_.OpenRom(path);
+  EXPECT_EQ(editor_.SaveItem(fields).problem, EditorProblem::ChangedSinceLoad);
+}
+
 }  // namespace
 
 namespace {

@@ -414,7 +414,7 @@ void EditorTest::failedSaveNamesTheFile_data() {
   QTest::addColumn<QString>("reason");
   QTest::newRow("deleted") << "deleted" << "No such file or directory.";
   QTest::newRow("a folder in its place") << "folder" << "Not a regular file.";
-  QTest::newRow("truncated") << "truncated" << "its item tables are no longer where they were.";
+  QTest::newRow("truncated") << "truncated" << "the file is now 24576 bytes long, not the 2097152";
   QTest::newRow("replaced by another edition") << "replaced" << "it is no longer the Pokémon Gold Version file";
   QTest::newRow("disk refuses part-way") << "part-way" << "only 4 of the item's 9 bytes were written";
 }
