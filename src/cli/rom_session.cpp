@@ -49,6 +49,7 @@ RomSession::RomSession(const std::string& path) : path_(path), image_(ReadRom(pa
     }
   }
   names_ = image_.Names().Views();
+  spellings_ = image_.Names().Spellings();
 }
 
 ItemFields RomSession::Load(int item) const { return image_.Load(item); }

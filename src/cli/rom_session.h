@@ -35,13 +35,15 @@ class RomSession {
   const Edition& RomEdition() const { return *image_.RomEdition(); }
   // The ROM's item names, by item number.
   ItemNameViews Names() const { return names_; }
+  // The same names as the ROM spells them.
+  ItemNameViews Spellings() const { return spellings_; }
 
  private:
   std::string path_;
   ItemImage image_;
   // The file as it was read, kept from the first Save on, to compare with.
   RomBytes read_;
-  std::vector<std::string_view> names_;
+  std::vector<std::string_view> names_, spellings_;
 };
 
 // "item 5 (Poké Ball)", the way every message names an item.

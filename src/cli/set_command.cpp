@@ -33,7 +33,7 @@ ExitStatus RunSet(const SetOptions& options) {
     }
   }
   RomSession session(options.rom);
-  const int item = ParseItem(options.item, session.Names());
+  const int item = ParseItem(options.item, session.Names(), session.Spellings());
   // The core leaves the pointer alone above item 179, so a value there would
   // be dropped without a word.
   if (options.given.count(Field::Asm) && !HasAsmEntry(item)) {

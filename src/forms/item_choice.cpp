@@ -9,12 +9,20 @@ std::string HexByte(int16_t value) { return HexFunctions::ByteToHex(static_cast<
 
 }  // namespace
 
-int16_t ChosenItem(int currentEntry, std::string_view text, ItemNameViews names) {
-  if (currentEntry >= 0 && static_cast<size_t>(currentEntry) < names.size() &&
+NamedItem ChosenItem(int currentEntry, std::string_view text, const ItemNameList& names) {
+  if (currentEntry >= 0 && static_cast<size_t>(currentEntry) < ItemCount &&
       names[static_cast<size_t>(currentEntry)] == text) {
-    return static_cast<int16_t>(currentEntry);
+    return {currentEntry, {}};
   }
-  return static_cast<int16_t>(ItemNamed(names, text).value_or(-1));
+  if (text.empty()) return {};
+  return ItemNamedBy(text, names.Views(), names.Spellings());
+}
+
+RomItemEditor::LoadResult LoadChosenItem(RomItemEditor& rom, int currentEntry, std::string_view text) {
+  const NamedItem chosen = ChosenItem(currentEntry, text, rom.Names());
+  RomItemEditor::LoadResult result = rom.LoadItem(static_cast<int16_t>(chosen.item.value_or(-1)));
+  if (!chosen.item && !chosen.problem.empty()) result.message = chosen.problem;
+  return result;
 }
 
 std::string UnknownPocketEntry(int16_t value) { return "(" + HexByte(value) + ")"; }

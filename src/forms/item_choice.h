@@ -4,16 +4,23 @@
 #include <string>
 #include <string_view>
 
-#include "items/item_name_match.h"
+#include "items/item_name_list.h"
+#include "items/named_item.h"
+#include "items/rom_item_editor.h"
 
 // How the item and pocket lists of both front ends read and show their
 // entries. Names repeat in the item list, so a name alone does not always
 // tell which entry is meant.
 
 // The item a chooser of `names` means: the entry it shows, while its text
-// still is that entry's name; otherwise the entry the text names (items/item_name_match.h);
-// otherwise -1.
-int16_t ChosenItem(int currentEntry, std::string_view text, ItemNameViews names);
+// still is that entry's name; otherwise the item the text names by the
+// tool's rule (items/named_item.h), or why it names none. An empty text
+// names nothing and gives no reason.
+NamedItem ChosenItem(int currentEntry, std::string_view text, const ItemNameList& names);
+
+// The Load command of both windows: loads the chosen item, or refuses as a
+// Load of no item does, with the chooser's reason in its message.
+RomItemEditor::LoadResult LoadChosenItem(RomItemEditor& rom, int currentEntry, std::string_view text);
 
 // The entry that stands for a pocket byte past the list's five: the byte
 // itself, "(A5)", which fits the narrow list.

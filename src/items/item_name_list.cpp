@@ -8,13 +8,18 @@ ItemNameList::ItemNameList() {
 }
 
 ItemNameList::ItemNameList(const Edition& edition, std::span<const uint8_t> rom) : ItemNameList() {
+  const auto& clean = *edition.cleanItemNames;
+  for (size_t i = 0; i < clean.size(); ++i) spellings_[i + 1] = clean[i];
   const auto offset = FindItemNameList(rom);
   if (!offset) return;
   const auto romNames = DecodeItemNames(rom, *offset);
   if (!romNames) return;
   for (size_t i = 0; i < romNames->size(); ++i) {
-    if ((*romNames)[i] != (*edition.cleanItemNames)[i]) names_[i + 1] = (*romNames)[i];
+    if ((*romNames)[i] != clean[i]) names_[i + 1] = (*romNames)[i];
+    spellings_[i + 1] = (*romNames)[i];
   }
 }
 
 std::vector<std::string_view> ItemNameList::Views() const { return {names_.begin(), names_.end()}; }
+
+std::vector<std::string_view> ItemNameList::Spellings() const { return {spellings_.begin(), spellings_.end()}; }

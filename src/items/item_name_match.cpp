@@ -1,6 +1,7 @@
 #include "items/item_name_match.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 
 namespace {
@@ -112,9 +113,21 @@ std::vector<int> ItemsContaining(ItemNameViews names, std::string_view typed) {
   return ItemNameMatcher(names).ItemsContaining(typed);
 }
 
-ItemNameMatcher::ItemNameMatcher(ItemNameViews names) : names_(names) {
+ItemNameMatcher::ItemNameMatcher(ItemNameViews names, ItemNameViews spellings) : names_(names) {
+  assert(spellings.empty() || spellings.size() == names.size());
   folded_.reserve(names.size());
   for (const std::string_view name : names) folded_.push_back(FoldedName(name));
+  foldedSpellings_.reserve(spellings.size());
+  for (const std::string_view name : spellings) foldedSpellings_.push_back(FoldedName(name));
+}
+
+bool ItemNameMatcher::Is(size_t item, std::string_view wanted) const {
+  return folded_[item] == wanted || (!foldedSpellings_.empty() && foldedSpellings_[item] == wanted);
+}
+
+bool ItemNameMatcher::Begins(size_t item, std::string_view wanted) const {
+  return folded_[item].starts_with(wanted) ||
+         (!foldedSpellings_.empty() && foldedSpellings_[item].starts_with(wanted));
 }
 
 std::vector<int> ItemNameMatcher::ItemsNamed(std::string_view text) const {
@@ -122,11 +135,11 @@ std::vector<int> ItemNameMatcher::ItemsNamed(std::string_view text) const {
   if (wanted.empty()) return {};
   std::vector<int> items;
   for (size_t item = 0; item < folded_.size(); ++item) {
-    if (folded_[item] == wanted) items.push_back(static_cast<int>(item));
+    if (Is(item, wanted)) items.push_back(static_cast<int>(item));
   }
   if (!items.empty()) return items;
   for (size_t item = 0; item < folded_.size(); ++item) {
-    if (folded_[item].starts_with(wanted)) items.push_back(static_cast<int>(item));
+    if (Begins(item, wanted)) items.push_back(static_cast<int>(item));
   }
   return items;
 }

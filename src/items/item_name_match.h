@@ -46,16 +46,24 @@ bool NamesItem(ItemNameViews names, std::string_view text, int item);
 std::vector<int> ItemsContaining(ItemNameViews names, std::string_view typed);
 
 // The same rule for many texts against one list, whose names are folded
-// once: an import checks a name on every row.
+// once: an import checks a name on every row. `spellings`, when given, are
+// the same entries as the ROM spells them ("POKé DOLL", "TM01"): a text
+// names an entry by either.
 class ItemNameMatcher {
  public:
-  explicit ItemNameMatcher(ItemNameViews names);
+  explicit ItemNameMatcher(ItemNameViews names, ItemNameViews spellings = {});
 
   std::vector<int> ItemsNamed(std::string_view text) const;
+  // Whether `text` is the whole of either name of `item`, not only its beginning.
+  bool IsNameOf(std::string_view text, int item) const { return Is(static_cast<size_t>(item), FoldedName(text)); }
   bool NamesItem(std::string_view text, int item) const;
   std::vector<int> ItemsContaining(std::string_view typed) const;
 
  private:
+  // Whether the folded text is, or begins, either name of `item`.
+  bool Is(size_t item, std::string_view wanted) const;
+  bool Begins(size_t item, std::string_view wanted) const;
+
   ItemNameViews names_;
-  std::vector<std::string> folded_;
+  std::vector<std::string> folded_, foldedSpellings_;
 };

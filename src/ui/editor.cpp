@@ -16,6 +16,7 @@
 #include <QPushButton>
 
 #include "forms/editor_form.h"
+#include "forms/item_choice.h"
 #include "forms/open_command.h"
 #include "items/item_meaning.h"
 #include "ui/about_window.h"
@@ -131,7 +132,7 @@ void Editor::dropEvent(QDropEvent* event) {
 }
 
 void Editor::onLoad() {
-  const RomItemEditor::LoadResult result = rom_.LoadItem(SelectedItem(*item_, rom_.Names()));
+  const RomItemEditor::LoadResult result = LoadChosenItem(rom_, item_->currentIndex(), ToUtf8(item_->currentText()));
   if (result.fields) {
     showFields(*result.fields);
   } else {

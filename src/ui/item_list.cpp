@@ -6,7 +6,6 @@
 #include <QSortFilterProxyModel>
 #include <set>
 
-#include "forms/item_choice.h"
 #include "items/item_name_list.h"
 #include "items/item_name_match.h"
 #include "items/item_names.h"
@@ -61,8 +60,4 @@ void ShowItemNames(QComboBox& list, const ItemNameList& names) {
     const QString name = FromUtf8(names[static_cast<size_t>(item)]);
     if (list.itemText(item) != name) list.setItemText(item, name);
   }
-}
-
-int16_t SelectedItem(const QComboBox& list, const ItemNameList& names) {
-  return ChosenItem(list.currentIndex(), ToUtf8(list.currentText()), names.Views());
 }

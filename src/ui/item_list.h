@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 class QComboBox;
 class ItemNameList;
 
@@ -11,7 +9,3 @@ void FillItemList(QComboBox& list);
 
 // Shows the open ROM's names in the chooser, keeping its choice.
 void ShowItemNames(QComboBox& list, const ItemNameList& names);
-
-// The index of the entry the chooser shows, or -1 when its text names none
-// of `names`, the ROM's.
-int16_t SelectedItem(const QComboBox& list, const ItemNameList& names);

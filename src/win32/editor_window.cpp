@@ -218,7 +218,7 @@ void Editor::OnLoad() {
   completion_->Close();
   HWND item = Control("Item");
   const auto current = static_cast<int>(SendMessageW(item, CB_GETCURSEL, 0, 0));
-  const RomItemEditor::LoadResult result = rom_.LoadItem(ChosenItem(current, WindowText(item), rom_.Names().Views()));
+  const RomItemEditor::LoadResult result = LoadChosenItem(rom_, current, WindowText(item));
   if (result.fields) {
     ShowFields(*result.fields);
   } else {

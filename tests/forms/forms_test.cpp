@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <algorithm>
 #include <cctype>
 #include <set>
@@ -46,19 +48,34 @@ INSTANTIATE_TEST_SUITE_P(Forms, DesignTest, ::testing::Values(&EditorForm(), &Ab
 struct Choice {
   int current;
   std::string text;
-  int16_t expected;
+  std::optional<int> expected;
+  std::string_view problemStart;
 };
 
-// The name rule itself is items/item_name_match's; here only how the shown
-// entry goes before it.
-TEST(ItemChoice, TheShownEntryWinsThenTheEntryTheTextNames) {
+// The name rule itself is items/named_item's; here only how the shown entry
+// goes before it, and that the game's own spellings count.
+TEST(ItemChoice, TheShownEntryWinsThenTheItemTheTextNames) {
+  const ItemNameList names(EditionTable[0], {});
   const Choice choices[] = {
-      {6, "Teru-Sama", 6},     {25, "Teru-Sama", 25}, {-1, "Teru-Sama", 6}, {-1, "poke ball", 5},
-      {1, "Ultra Ball", 2},    {1, "Master Ball", 1}, {-1, "", -1},         {-1, "Masterball", -1},
-      {300, "Master Ball", 1},
+      {6, "Teru-Sama", 6, ""},
+      {25, "Teru-Sama", 25, ""},
+      {0, "Nothing", 0, ""},
+      {-1, "nothing", 255, ""},
+      {-1, "poke ball", 5, ""},
+      {-1, "Poké Doll", 37, ""},
+      {-1, "TM01", 191, ""},
+      {1, "Ultra Ball", 2, ""},
+      {300, "Master Ball", 1, ""},
+      {-1, "", std::nullopt, ""},
+      {-1, "Teru-Sama", std::nullopt, "The name \"Teru-Sama\" stands at items 6, 25, 45, 50, 56, 70,"},
+      {-1, "super", std::nullopt, "\"super\" begins several names: Super Potion (17), Super Repel"},
+      {-1, " potion", std::nullopt, "There is no item \" potion\""},
   };
   for (const Choice& choice : choices) {
-    EXPECT_EQ(ChosenItem(choice.current, choice.text, ItemNames), choice.expected) << choice.current << " " << choice.text;
+    const NamedItem chosen = ChosenItem(choice.current, choice.text, names);
+    EXPECT_EQ(chosen.item, choice.expected) << choice.current << " " << choice.text;
+    EXPECT_TRUE(chosen.problem.starts_with(choice.problemStart)) << chosen.problem;
+    EXPECT_EQ(chosen.problem.empty(), choice.problemStart.empty()) << chosen.problem;
   }
 }
 

@@ -107,6 +107,7 @@ class EditorTest : public QObject {
   void failedOpenSaysWhy();
   void loadWithoutARomIsRefusedAndSaveThenToo();
   void saveIntoAnotherEditionIsRefused();
+  void saveRefusesAnItemChangedSinceItsLoad();
   void textBoxesHoldNoMoreThanTheirField();
   void itemChooser_data();
   void itemChooser();
@@ -503,6 +504,23 @@ void EditorTest::saveIntoAnotherEditionIsRefused() {
   QVERIFY(ReadFileBytes(crystal) == before);
 }
 
+// The tool set the price between this window's Load and Save: writing every
+// field would put the old price back, so nothing is written.
+void EditorTest::saveRefusesAnItemChangedSinceItsLoad() {
+  Harness h;
+  const auto path = h.write(GoldRom());
+  h.open(path);
+  h.load(18);
+  HexFunctions::WriteHexBytes(path.string(), EditionTable[0].itemTableBase + 17 * 7, "6F00");
+  const auto before = ReadFileBytes(path);
+  h.type("Effect", "AA");
+  h.menu("Save");
+  QCOMPARE(h.messages.size(), 1);
+  QVERIFY2(h.messages.front().contains("has changed in") && h.messages.front().contains("(Price)"),
+           qPrintable(h.messages.front()));
+  QVERIFY(ReadFileBytes(path) == before);
+}
+
 void EditorTest::textBoxesHoldNoMoreThanTheirField() {
   Harness h;
   h.open(h.write(GoldRom()));
@@ -544,20 +562,24 @@ void EditorTest::itemChooser_data() {
   QTest::addColumn<QString>("typed");
   QTest::addColumn<int>("popupRow");  // -1: leave the completions alone
   QTest::addColumn<int>("loaded");    // -1: the Load is refused
+  QTest::addColumn<QString>("refusal");
 
-  QTest::newRow("part of a name, chosen") << "aster b" << 0 << 1;
-  QTest::newRow("repeated name, second chosen") << "teru" << 1 << 25;
-  QTest::newRow("whole name in other case") << "RARE CANDY" << -1 << 32;
-  QTest::newRow("without its accent") << "poke ball" << -1 << 5;
-  QTest::newRow("suggested without its accent") << "ke b" << 0 << 5;
-  QTest::newRow("begins two names") << "max e" << -1 << -1;
-  QTest::newRow("nothing like it") << "zzz" << -1 << -1;
+  QTest::newRow("part of a name, chosen") << "aster b" << 0 << 1 << "";
+  QTest::newRow("repeated name, second chosen") << "teru" << 1 << 25 << "";
+  QTest::newRow("whole name in other case") << "RARE CANDY" << -1 << 32 << "";
+  QTest::newRow("without its accent") << "poke ball" << -1 << 5 << "";
+  QTest::newRow("suggested without its accent") << "ke b" << 0 << 5 << "";
+  QTest::newRow("the game's spelling") << "TM01" << -1 << 191 << "";
+  QTest::newRow("repeated name typed") << "teru-sama" << -1 << -1 << "The name \"Teru-Sama\" stands at items 6, 25,";
+  QTest::newRow("begins two names") << "max e" << -1 << -1 << "\"max e\" begins several names: Max Elixer (21)";
+  QTest::newRow("nothing like it") << "zzz" << -1 << -1 << "There is no item \"zzz\"";
 }
 
 void EditorTest::itemChooser() {
   QFETCH(QString, typed);
   QFETCH(int, popupRow);
   QFETCH(int, loaded);
+  QFETCH(QString, refusal);
   Harness h;
   const auto path = h.write(GoldRom());
   h.editor.show();
@@ -576,7 +598,8 @@ void EditorTest::itemChooser() {
   QTest::mouseClick(h.find<QPushButton>("Load"), Qt::LeftButton);
 
   if (loaded < 0) {
-    QCOMPARE(h.messages, QStringList{"Choose an item to load."});
+    QCOMPARE(h.messages.size(), 1);
+    QVERIFY2(h.messages.front().startsWith(refusal), qPrintable(h.messages.front()));
   } else {
     QVERIFY(h.messages.isEmpty());
     QCOMPARE(h.shown(), FieldsInFile(path, loaded));
