@@ -20,6 +20,7 @@
 #include "quit_requests.h"
 #include "rom_builder.h"
 #include "rom_io/file_path.h"
+#include "rom_io/hex_functions.h"
 #include "win32/editor_window.h"
 #include "win32/message_box.h"
 #include "win32/wide_text.h"
@@ -119,6 +120,25 @@ TEST_F(EditorWindowTest, FailedSaveIsReported) {
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_.front().rfind("Cannot save to \"" + Utf8Text(path) + "\"", 0), 0u) << messages_.front();
   EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+// Another program set the price after the Load: Save would put it back, so
+// it writes nothing. A typed name that several items bear is refused too.
+TEST_F(EditorWindowTest, SaveRefusesAnItemChangedSinceItsLoadAndLoadARepeatedName) {
+  const auto path = Rom(EditionTable[0]);
+  Open(path);
+  Load(18);
+  HexFunctions::WriteHexBytes(Utf8Text(path), EditionTable[0].itemTableBase + 17 * 7, "6F00");
+  const auto before = ReadFileBytes(path);
+  Menu("Save");
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_NE(messages_.front().find("since it was loaded (Price)"), std::string::npos) << messages_.front();
+  EXPECT_EQ(ReadFileBytes(path), before);
+
+  Type("Item", "teru-sama");
+  SendMessageW(Control("Load"), BM_CLICK, 0, 0);
+  ASSERT_EQ(messages_.size(), 2u);
+  EXPECT_EQ(messages_.back().rfind("The name \"Teru-Sama\" stands at items 6, 25,", 0), 0u) << messages_.back();
 }
 
 TEST_F(EditorWindowTest, LoadingItemZeroIsRefusedAndItemsPastThePointersLockTheAsmField) {
