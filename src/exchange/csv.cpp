@@ -1,7 +1,7 @@
-#include "cli/csv.h"
+#include "exchange/csv.h"
 
-#include "cli/cli_error.h"
-#include "cli/file_access.h"
+#include "exchange/cli_error.h"
+#include "exchange/file_access.h"
 
 namespace {
 

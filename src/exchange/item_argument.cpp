@@ -1,11 +1,11 @@
-#include "cli/item_argument.h"
+#include "exchange/item_argument.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <vector>
 
-#include "cli/cli_error.h"
+#include "exchange/cli_error.h"
 #include "items/edition_table.h"
 #include "items/item_name_match.h"
 #include "items/item_names.h"
