@@ -2,8 +2,8 @@
 #include <memory>
 
 #include "cli/commands.h"
-#include "cli/item_values.h"
-#include "cli/rom_session.h"
+#include "exchange/item_values.h"
+#include "exchange/rom_session.h"
 
 namespace {
 

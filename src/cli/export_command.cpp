@@ -3,9 +3,10 @@
 #include <optional>
 
 #include "cli/commands.h"
-#include "cli/file_access.h"
-#include "cli/item_export.h"
-#include "cli/rom_session.h"
+#include "exchange/all_items.h"
+#include "exchange/file_access.h"
+#include "exchange/item_export.h"
+#include "exchange/rom_session.h"
 
 namespace {
 
@@ -24,19 +25,11 @@ std::optional<std::string> OutputFile(const std::optional<std::string>& output) 
   return output == "-" ? std::nullopt : output;
 }
 
-std::vector<ItemRow> AllItems(const RomSession& session) {
-  std::vector<ItemRow> rows;
-  for (int item = 1; item <= LastItem; ++item) {
-    rows.push_back({item, std::string(session.Names()[static_cast<size_t>(item)]), session.LoadValues(item)});
-  }
-  return rows;
-}
-
 ExitStatus RunExport(const ExportOptions& options) {
   const std::optional<std::string> output = OutputFile(options.output);
   if (output) RefuseOutputOverInput(*output, options.rom);
   const RomSession session(options.rom);
-  const std::vector<ItemRow> rows = AllItems(session);
+  const std::vector<ItemRow> rows = AllItemRows(session);
   const std::string text =
       options.format == "json" ? ExportJson(rows, session.RomEdition()) : ExportCsv(rows, session.RomEdition());
   if (output) {

@@ -2,8 +2,8 @@
 #include <memory>
 
 #include "cli/commands.h"
-#include "cli/file_access.h"
 #include "cli/rom_image.h"
+#include "exchange/file_access.h"
 #include "rom_io/checksum_fix.h"
 #include "rom_io/file_path.h"
 #include "rom_io/file_replacement.h"

@@ -3,9 +3,9 @@
 #include <optional>
 
 #include "cli/commands.h"
-#include "cli/file_access.h"
-#include "cli/item_import.h"
-#include "cli/rom_session.h"
+#include "exchange/file_access.h"
+#include "exchange/item_import.h"
+#include "exchange/rom_session.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/file_access.h"
 #include "cli/rom_image.h"
+#include "exchange/file_access.h"
 #include "items/table_places.h"
 #include "rom_io/file_path.h"
 #include "rom_io/file_replacement.h"

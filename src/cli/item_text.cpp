@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "cli/item_values.h"
+#include "exchange/item_values.h"
 #include "items/edition_table.h"
 #include "items/field_codec.h"
 #include "items/item_meaning.h"

@@ -5,8 +5,8 @@
 
 #include "cli/command_suggestion.h"
 #include "cli/commands.h"
-#include "cli/console.h"
-#include "cli/file_access.h"
+#include "exchange/console.h"
+#include "exchange/file_access.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "cli/rom_image.h"
 
-#include "cli/cli_error.h"
-#include "cli/file_access.h"
+#include "exchange/cli_error.h"
+#include "exchange/file_access.h"
 #include "rom_io/file_image.h"
 
 namespace {

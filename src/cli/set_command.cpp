@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "cli/commands.h"
-#include "cli/item_argument.h"
 #include "cli/item_text.h"
-#include "cli/item_values.h"
-#include "cli/rom_session.h"
+#include "exchange/item_argument.h"
+#include "exchange/item_values.h"
+#include "exchange/rom_session.h"
 #include "items/edition_table.h"
 
 namespace {

@@ -2,9 +2,9 @@
 #include <memory>
 
 #include "cli/commands.h"
-#include "cli/item_argument.h"
 #include "cli/item_text.h"
-#include "cli/rom_session.h"
+#include "exchange/item_argument.h"
+#include "exchange/rom_session.h"
 
 namespace {
 

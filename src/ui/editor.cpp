@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -15,6 +16,7 @@
 #include <QMimeData>
 #include <QPushButton>
 
+#include "exchange/cli_error.h"
 #include "forms/editor_form.h"
 #include "forms/item_choice.h"
 #include "forms/open_command.h"
@@ -24,6 +26,7 @@
 #include "ui/field_tooltips.h"
 #include "ui/form_builder.h"
 #include "ui/item_list.h"
+#include "ui/item_table_window.h"
 #include "ui/message_box.h"
 #include "ui/pocket_list.h"
 #include "ui/qt_text.h"
@@ -105,17 +108,36 @@ void Editor::createMenus() {
       if (entry.shortcutKey != 0) action->setShortcut(QKeySequence(QStringLiteral("Ctrl+") + QChar(entry.shortcutKey)));
     }
   }
+  createViewMenu();
 }
 
-void Editor::onOpen() { applyOpen(RunOpenCommand(rom_, dialogs_(), static_cast<intptr_t>(winId()))); }
+// The table is the Qt window's own: the designed menus stay as they are, and View goes before Help.
+void Editor::createViewMenu() {
+  auto* view = new QMenu(QStringLiteral("View"), this);
+  view->setObjectName(QStringLiteral("View"));
+  itemTableAction_ = view->addAction(QStringLiteral("Item Table"), this, &Editor::onItemTable);
+  itemTableAction_->setObjectName(QStringLiteral("ItemTable"));
+  itemTableAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+T")));
+  itemTableAction_->setEnabled(false);
+  menuBar()->insertMenu(findChild<QMenu*>(QStringLiteral("Help"))->menuAction(), view);
+}
 
-void Editor::openFile(const QString& path) { applyOpen(OpenChosenRom(rom_, QFile::encodeName(path).toStdString())); }
+void Editor::onOpen() {
+  if (itemTable_ && !itemTable_->settle()) return;
+  applyOpen(RunOpenCommand(rom_, dialogs_(), static_cast<intptr_t>(winId())));
+}
+
+void Editor::openFile(const QString& path) {
+  if (itemTable_ && !itemTable_->settle()) return;
+  applyOpen(OpenChosenRom(rom_, QFile::encodeName(path).toStdString()));
+}
 
 void Editor::applyOpen(const OpenCommandResult& result) {
   witchita_->setText(FromUtf8(result.label));
   witchita_->setToolTip(FromUtf8(result.labelTip));
   ShowItemNames(*item_, rom_.Names());
   for (const std::string& message : result.messages) showMessage_(this, FromUtf8(message));
+  followOpen(result.enableFrames);
   if (!result.enableFrames) return;
   for (QGroupBox* frame : editingFrames_) frame->setEnabled(true);
 }
@@ -144,6 +166,41 @@ void Editor::onLoad() {
 void Editor::onSave() {
   const SaveOutcome outcome = rom_.SaveItem(gatherFields());
   if (!outcome.saved()) showMessage_(this, FromUtf8(outcome.message));
+  if (outcome.saved() && itemTable_) itemTable_->fileSaved();
+}
+
+void Editor::onItemTable() {
+  if (!itemTable_) {
+    try {
+      itemTable_ = new ItemTableWindow(rom_.RomPath(), dialogs_, showMessage_);
+    } catch (const CliError& error) {
+      showMessage_(this, FromUtf8(error.what()));
+      return;
+    }
+    itemTable_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  itemTable_->show();
+  itemTable_->raise();
+  itemTable_->activateWindow();
+}
+
+void Editor::followOpen(bool supported) {
+  itemTableAction_->setEnabled(supported);
+  if (!itemTable_) return;
+  if (supported) {
+    try {
+      return itemTable_->showRom(rom_.RomPath());
+    } catch (const CliError& error) {
+      showMessage_(this, FromUtf8(error.what()));
+    }
+  }
+  itemTable_->close();
+}
+
+void Editor::closeEvent(QCloseEvent* event) {
+  // The table asks first about its unsaved edits; a Cancel there keeps both windows open.
+  if (itemTable_ && !itemTable_->close()) return event->ignore();
+  event->accept();
 }
 
 void Editor::onAbout() {

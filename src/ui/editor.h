@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class frmAbout;
+class ItemTableWindow;
 
 // The main window. It holds no item logic: each command gathers what the
 // controls show, makes one call of RomItemEditor and applies the result. The
@@ -39,6 +40,7 @@ class Editor : public QMainWindow {
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   static DialogSource DefaultDialogs();
@@ -46,6 +48,7 @@ class Editor : public QMainWindow {
 
   void createControls();
   void createMenus();
+  void createViewMenu();
   static void widenToCaption(QLabel* label);
 
   void onOpen();
@@ -53,6 +56,9 @@ class Editor : public QMainWindow {
   void onLoad();
   void onSave();
   void onAbout();
+  void onItemTable();
+  // The item table follows the ROM that an Open leaves open.
+  void followOpen(bool supported);
 
   void showFields(const ItemFields& fields);
   ItemFields gatherFields() const;
@@ -61,6 +67,8 @@ class Editor : public QMainWindow {
   DialogSource dialogs_;
   MessageSink showMessage_;
   QPointer<frmAbout> about_;
+  QPointer<ItemTableWindow> itemTable_;
+  QAction* itemTableAction_ = nullptr;
 
   QLabel* witchita_ = nullptr;
   QComboBox* item_ = nullptr;

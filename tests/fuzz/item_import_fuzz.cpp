@@ -1,7 +1,7 @@
 // Any text given to import is either refused with a reason, or yields rows
 // whose every value the item editor would store as given.
-#include "cli/cli_error.h"
-#include "cli/item_import.h"
+#include "exchange/cli_error.h"
+#include "exchange/item_import.h"
 #include "fuzz_file.h"
 #include "items/edition_table.h"
 #include "items/item_names.h"

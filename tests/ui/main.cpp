@@ -6,6 +6,7 @@
 
 int RunEditorTests(int argc, char* argv[]);
 int RunAboutTests(int argc, char* argv[]);
+int RunItemTableTests(int argc, char* argv[]);
 
 namespace {
 
@@ -13,7 +14,8 @@ struct TestClass {
   const char* name;
   int (*run)(int argc, char* argv[]);
 };
-constexpr std::array<TestClass, 2> TestClasses{{{"EditorTest", RunEditorTests}, {"AboutTest", RunAboutTests}}};
+constexpr std::array<TestClass, 3> TestClasses{
+    {{"EditorTest", RunEditorTests}, {"AboutTest", RunAboutTests}, {"ItemTableTest", RunItemTableTests}}};
 
 }  // namespace
 

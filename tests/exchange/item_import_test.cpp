@@ -1,12 +1,12 @@
-#include "cli/item_import.h"
+#include "exchange/item_import.h"
 #include "items/item_names.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "cli/cli_error.h"
-#include "cli/item_export.h"
+#include "exchange/cli_error.h"
+#include "exchange/item_export.h"
 #include "items/edition_table.h"
 #include "rom_io/hex_functions.h"
 

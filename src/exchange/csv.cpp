@@ -1,14 +1,15 @@
-#include "cli/csv.h"
+#include "exchange/csv.h"
 
-#include "cli/cli_error.h"
-#include "cli/file_access.h"
+#include "exchange/cli_error.h"
+#include "exchange/file_access.h"
 
 namespace {
 
 // Reads records one character at a time, so that quoted fields may span lines.
 class CsvReader {
  public:
-  CsvReader(std::string_view text, const std::string& fileName) : text_(text), fileName_(fileName) {}
+  CsvReader(std::string_view text, const std::string& fileName, char separator)
+      : text_(text), fileName_(fileName), separator_(separator) {}
 
   std::vector<CsvRecord> Records() {
     std::vector<CsvRecord> records;
@@ -25,8 +26,9 @@ class CsvReader {
     CsvRecord record{line_, {}};
     do {
       record.fields.push_back(Field());
-    } while (Take(','));
-    if (!EndOfLine()) Fail(line_, "a field is followed by something other than a comma or the end of the line");
+    } while (Take(separator_));
+    if (!EndOfLine())
+      Fail(line_, "a field is followed by something other than a " + SeparatorName() + " or the end of the line");
     return record;
   }
 
@@ -34,7 +36,7 @@ class CsvReader {
 
   std::string PlainField() {
     std::string field;
-    while (at_ < text_.size() && Peek() != ',' && Peek() != '\n' && Peek() != '\r') {
+    while (at_ < text_.size() && Peek() != separator_ && Peek() != '\n' && Peek() != '\r') {
       if (Peek() == '"') Fail(line_, "a quote stands inside a field that does not start with one");
       field += text_[at_++];
     }
@@ -64,6 +66,7 @@ class CsvReader {
     return true;
   }
 
+  std::string SeparatorName() const { return separator_ == '\t' ? "tab" : "comma"; }
   char Peek() const { return text_[at_]; }
   bool Take(char c) {
     if (at_ >= text_.size() || text_[at_] != c) return false;
@@ -76,25 +79,28 @@ class CsvReader {
 
   std::string_view text_;
   const std::string& fileName_;
+  char separator_;
   size_t at_ = 0;
   size_t line_ = 1;
 };
 
 }  // namespace
 
-std::string CsvField(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+std::string CsvField(std::string_view text, char separator) {
+  const char special[] = {separator, '"', '\r', '\n'};
+  if (text.find_first_of(std::string_view(special, sizeof special)) == std::string_view::npos) return std::string(text);
   std::string quoted = "\"";
   for (char c : text) quoted += c == '"' ? "\"\"" : std::string(1, c);
   return quoted + "\"";
 }
 
-std::string CsvLine(const std::vector<std::string>& fields) {
+std::string CsvLine(const std::vector<std::string>& fields, char separator) {
   std::string line;
-  for (size_t i = 0; i < fields.size(); ++i) line += (i == 0 ? "" : ",") + CsvField(fields[i]);
+  for (size_t i = 0; i < fields.size(); ++i)
+    line += (i == 0 ? "" : std::string(1, separator)) + CsvField(fields[i], separator);
   return line + "\n";
 }
 
-std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& fileName) {
-  return CsvReader(text, fileName).Records();
+std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& fileName, char separator) {
+  return CsvReader(text, fileName, separator).Records();
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/item_values.h"
+#include "exchange/item_values.h"
 #include "items/edition_table.h"
 #include "items/item_name_match.h"
 

@@ -1,4 +1,4 @@
-#include "cli/item_values.h"
+#include "exchange/item_values.h"
 
 #include "items/edition_table.h"
 #include "items/field_codec.h"

@@ -1,4 +1,4 @@
-#include "cli/item_import.h"
+#include "exchange/item_import.h"
 
 #include <algorithm>
 #include <functional>
@@ -6,11 +6,11 @@
 #include <nlohmann/json.hpp>
 #include <set>
 
-#include "cli/cli_error.h"
-#include "cli/csv.h"
-#include "cli/file_access.h"
-#include "cli/item_argument.h"
-#include "cli/rom_session.h"
+#include "exchange/cli_error.h"
+#include "exchange/csv.h"
+#include "exchange/file_access.h"
+#include "exchange/item_argument.h"
+#include "exchange/rom_session.h"
 #include "items/edition_table.h"
 #include "items/item_name_match.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/item_values.h"
+#include "exchange/item_values.h"
 #include "items/edition_table.h"
 
 // The export of all items, in a form that stays the same from run to run so

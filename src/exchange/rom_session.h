@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/item_values.h"
+#include "exchange/item_values.h"
 #include "items/edition_table.h"
 #include "items/item_fields.h"
 #include "items/item_image.h"

@@ -5,7 +5,7 @@
 #include <system_error>
 #include <vector>
 
-#include "cli/cli_error.h"
+#include "exchange/cli_error.h"
 
 // Whole-file reads and writes for the tool's own inputs and outputs; ROM
 // items go through the core. Each throws a CliError (file error) naming the

@@ -1,4 +1,4 @@
-#include "cli/console.h"
+#include "exchange/console.h"
 
 #include <cstdio>
 #include <cstring>

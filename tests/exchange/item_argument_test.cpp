@@ -1,9 +1,9 @@
-#include "cli/item_argument.h"
+#include "exchange/item_argument.h"
 #include "items/item_names.h"
 
 #include <gtest/gtest.h>
 
-#include "cli/cli_error.h"
+#include "exchange/cli_error.h"
 
 namespace {
 

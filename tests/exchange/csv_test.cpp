@@ -1,8 +1,8 @@
-#include "cli/csv.h"
+#include "exchange/csv.h"
 
 #include <gtest/gtest.h>
 
-#include "cli/cli_error.h"
+#include "exchange/cli_error.h"
 
 namespace {
 

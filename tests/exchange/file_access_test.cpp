@@ -1,8 +1,8 @@
-#include "cli/file_access.h"
+#include "exchange/file_access.h"
 
 #include <gtest/gtest.h>
 
-#include "cli/cli_error.h"
+#include "exchange/cli_error.h"
 #include "rom_builder.h"
 
 namespace {

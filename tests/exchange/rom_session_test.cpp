@@ -1,8 +1,8 @@
-#include "cli/rom_session.h"
+#include "exchange/rom_session.h"
 
 #include <gtest/gtest.h>
 
-#include "cli/cli_error.h"
+#include "exchange/cli_error.h"
 #include "rom_builder.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "cli/file_access.h"
+#include "exchange/file_access.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -6,8 +6,8 @@
 #include <iostream>
 #include <iterator>
 
-#include "cli/cli_error.h"
-#include "cli/console.h"
+#include "exchange/cli_error.h"
+#include "exchange/console.h"
 #include "rom_io/file_path.h"
 #include "rom_io/file_replacement.h"
 

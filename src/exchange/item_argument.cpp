@@ -1,9 +1,9 @@
-#include "cli/item_argument.h"
+#include "exchange/item_argument.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "cli/cli_error.h"
+#include "exchange/cli_error.h"
 #include "items/edition_table.h"
 #include "items/item_names.h"
 

@@ -1,8 +1,8 @@
-#include "cli/item_export.h"
+#include "exchange/item_export.h"
 
 #include <nlohmann/json.hpp>
 
-#include "cli/csv.h"
+#include "exchange/csv.h"
 #include "items/edition_table.h"
 
 namespace {

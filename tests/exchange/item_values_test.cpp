@@ -1,4 +1,4 @@
-#include "cli/item_values.h"
+#include "exchange/item_values.h"
 
 #include <gtest/gtest.h>
 

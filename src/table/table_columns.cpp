@@ -1,0 +1,58 @@
+#include "table/table_columns.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cctype>
+
+#include "items/item_fields.h"
+
+namespace {
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+}  // namespace
+
+const TableColumnInfo& ColumnInfo(TableColumn column) {
+  const TableColumnInfo& info = TableColumns[static_cast<size_t>(column)];
+  assert(info.column == column);
+  return info;
+}
+
+std::string_view ColumnKey(TableColumn column) {
+  switch (column) {
+    case TableColumn::Number:
+      return "index";
+    case TableColumn::Name:
+      return "name";
+    case TableColumn::Description:
+      return "description";
+    default:
+      return FieldKey(*ColumnInfo(column).field);
+  }
+}
+
+std::optional<TableColumn> ColumnNamed(std::string_view header) {
+  for (const TableColumnInfo& info : TableColumns) {
+    if (SameIgnoringCase(header, info.caption) || SameIgnoringCase(header, ColumnKey(info.column))) {
+      return info.column;
+    }
+  }
+  return std::nullopt;
+}
+
+int MaxChars(Field field) {
+  switch (field) {
+    case Field::Price:
+      return PriceMaxChars;
+    case Field::Asm:
+      return AsmMaxChars;
+    case Field::Pocket:
+      return 0;
+    default:
+      return ByteMaxChars;
+  }
+}

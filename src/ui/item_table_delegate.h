@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+// The item table's cell editors: the main window's pocket list for a pocket,
+// a text box with no length limit for the others, so that a text too long is
+// refused whole when it is committed, never cut short while typed.
+class ItemTableDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+  void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+};

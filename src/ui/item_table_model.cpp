@@ -1,0 +1,141 @@
+#include "ui/item_table_model.h"
+
+#include <QBrush>
+#include <QFont>
+
+#include "items/field_codec.h"
+#include "items/item_meaning.h"
+#include "table/pocket_cell.h"
+#include "table/table_transfer.h"
+#include "ui/qt_text.h"
+
+namespace {
+
+using CellState = ItemTable::CellState;
+
+bool IsNumberColumn(TableColumn column) { return column != TableColumn::Name && column != TableColumn::Description; }
+
+// Refused cells stand out most: their text cannot be saved.
+QVariant Background(CellState state) {
+  switch (state) {
+    case CellState::Changed:
+      return QBrush(QColor(0xFF, 0xF3, 0xC4));
+    case CellState::Refused:
+      return QBrush(QColor(0xF8, 0xD0, 0xD0));
+    case CellState::Unchanged:
+      break;
+  }
+  return {};
+}
+
+}  // namespace
+
+ItemTableModel::ItemTableModel(const std::string& path, QObject* parent)
+    : QAbstractTableModel(parent), table_(std::make_unique<ItemTable>(path)) {}
+
+int ItemTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : LastItem; }
+
+int ItemTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(TableColumns.size());
+}
+
+QVariant ItemTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  const int item = itemAt(index.row());
+  const TableColumn column = columnAt(index.column());
+  switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+      return FromUtf8(table_->Text(item, column));
+    case SortRole:
+      if (IsNumberColumn(column)) return table_->SortValue(item, column);
+      return FromUtf8(table_->Text(item, column));
+    case Qt::ToolTipRole:
+      return toolTip(item, column);
+    case Qt::BackgroundRole:
+      return Background(table_->State(item, column));
+    case Qt::FontRole: {
+      if (table_->State(item, column) == CellState::Unchanged) return {};
+      QFont font;
+      font.setBold(true);
+      return font;
+    }
+    case Qt::TextAlignmentRole:
+      if (column == TableColumn::Number || column == TableColumn::Price) {
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+      }
+      return {};
+    default:
+      return {};
+  }
+}
+
+QVariant ItemTableModel::toolTip(int item, TableColumn column) const {
+  if (table_->State(item, column) == CellState::Refused) return FromUtf8(table_->Refusal(item, column));
+  const std::string text = table_->Text(item, column);
+  switch (column) {
+    case TableColumn::Use:
+      return FromUtf8(DescribeUse(text));
+    case TableColumn::Type:
+      return FromUtf8(DescribeType(text));
+    case TableColumn::Pocket:
+      return FromUtf8(DescribePocket(*PocketFromCell(text)));
+    default:
+      return {};
+  }
+}
+
+QVariant ItemTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+  return FromUtf8(TableColumns[static_cast<size_t>(section)].caption);
+}
+
+Qt::ItemFlags ItemTableModel::flags(const QModelIndex& index) const {
+  const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+  if (!index.isValid() || !table_->Editable(itemAt(index.row()), columnAt(index.column()))) return flags;
+  return flags | Qt::ItemIsEditable;
+}
+
+bool ItemTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
+  const std::optional<std::string> problem =
+      table_->Commit(itemAt(index.row()), columnAt(index.column()), ToUtf8(value.toString()));
+  emit dataChanged(index, index);
+  emit editsChanged();
+  if (problem) emit refused(FromUtf8(*problem));
+  return !problem;
+}
+
+void ItemTableModel::allChanged() {
+  emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+  emit editsChanged();
+}
+
+std::optional<QString> ItemTableModel::save() {
+  const std::optional<std::string> problem = table_->Save();
+  allChanged();
+  if (problem) return FromUtf8(*problem);
+  return std::nullopt;
+}
+
+std::vector<std::string> ItemTableModel::paste(const QString& text, const std::vector<int>& selected) {
+  std::vector<std::string> problems = PasteRows(*table_, ToUtf8(text), selected);
+  allChanged();
+  return problems;
+}
+
+std::vector<std::string> ItemTableModel::importFile(const std::string& path) {
+  std::vector<std::string> problems = ImportFromFile(*table_, path);
+  allChanged();
+  return problems;
+}
+
+void ItemTableModel::revertToFile() {
+  table_->Revert();
+  allChanged();
+}
+
+void ItemTableModel::rereadFile() {
+  table_->Reread();
+  allChanged();
+}

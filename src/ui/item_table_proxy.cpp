@@ -1,0 +1,29 @@
+#include "ui/item_table_proxy.h"
+
+#include "items/item_name_match.h"
+#include "ui/item_table_model.h"
+#include "ui/qt_text.h"
+
+ItemTableProxy::ItemTableProxy(QObject* parent) : QSortFilterProxyModel(parent) {
+  setSortRole(ItemTableModel::SortRole);
+}
+
+void ItemTableProxy::setNameFilter(const QString& text) {
+  shown_.clear();
+  if (!text.isEmpty()) {
+    const auto* model = static_cast<const ItemTableModel*>(sourceModel());
+    shown_.assign(model->table().Names().size(), false);
+    for (int item : ItemsContaining(model->table().Names(), ToUtf8(text))) shown_[static_cast<size_t>(item)] = true;
+  }
+  invalidateRowsFilter();
+}
+
+std::vector<int> ItemTableProxy::itemsOfRows(const std::vector<int>& rows) const {
+  std::vector<int> items;
+  for (int row : rows) items.push_back(ItemTableModel::itemAt(mapToSource(index(row, 0)).row()));
+  return items;
+}
+
+bool ItemTableProxy::filterAcceptsRow(int sourceRow, const QModelIndex& /*sourceParent*/) const {
+  return shown_.empty() || shown_[static_cast<size_t>(ItemTableModel::itemAt(sourceRow))];
+}

@@ -1,0 +1,217 @@
+#include "ui/item_table_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+#include <set>
+
+#include "dialogs/cls_common_dialog.h"
+#include "exchange/cli_error.h"
+#include "table/table_transfer.h"
+#include "ui/app_icon.h"
+#include "ui/item_table_delegate.h"
+#include "ui/item_table_model.h"
+#include "ui/item_table_proxy.h"
+#include "ui/qt_text.h"
+
+namespace {
+
+constexpr std::string_view ImportFilter = "CSV or JSON files (*.csv;*.json)|*.csv;*.json|All Files (*.*)|*.*";
+constexpr std::string_view ExportFilter = "CSV files (*.csv)|*.csv|JSON files (*.json)|*.json";
+
+QString Lines(const std::vector<std::string>& lines) {
+  QStringList text;
+  for (const std::string& line : lines) text << FromUtf8(line);
+  return text.join(u'\n');
+}
+
+}  // namespace
+
+ItemTableWindow::SavePrompt ItemTableWindow::AskToSave() {
+  return [](QWidget* owner, const QString& text) {
+    return QMessageBox::question(owner, QStringLiteral("Kestrune"), text,
+                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+  };
+}
+
+ItemTableWindow::ItemTableWindow(const std::string& path, DialogSource dialogs, MessageSink showMessage,
+                                 SavePrompt askToSave)
+    : dialogs_(std::move(dialogs)), showMessage_(std::move(showMessage)), askToSave_(std::move(askToSave)) {
+  setObjectName(QStringLiteral("ItemTable"));
+  setWindowIcon(KestruneIcon());
+  proxy_ = new ItemTableProxy(this);
+  view_ = new QTableView(this);
+  view_->setObjectName(QStringLiteral("Items"));
+  view_->setItemDelegate(new ItemTableDelegate(view_));
+  view_->setSortingEnabled(true);
+  view_->sortByColumn(-1, Qt::AscendingOrder);
+  view_->verticalHeader()->hide();
+  view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                         QAbstractItemView::AnyKeyPressed);
+  setCentralWidget(view_);
+  filter_ = new QLineEdit(this);
+  filter_->setObjectName(QStringLiteral("Filter"));
+  filter_->setPlaceholderText(QStringLiteral("Name"));
+  filter_->setClearButtonEnabled(true);
+  auto* bar = addToolBar(QStringLiteral("Filter"));
+  bar->setMovable(false);
+  bar->addWidget(new QLabel(QStringLiteral("Filter: "), this));
+  bar->addWidget(filter_);
+  connect(filter_, &QLineEdit::textChanged, proxy_, &ItemTableProxy::setNameFilter);
+  createMenus();
+  statusBar();
+  useModel(std::make_unique<ItemTableModel>(path));
+  resize(900, 600);
+}
+
+void ItemTableWindow::createMenus() {
+  const auto add = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& keys,
+                          void (ItemTableWindow::*command)()) {
+    QAction* action = menu->addAction(caption, this, command);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
+    return action;
+  };
+  QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+  add(file, "Import", QStringLiteral("Import…"), {}, &ItemTableWindow::onImport);
+  add(file, "Export", QStringLiteral("Export…"), {}, &ItemTableWindow::onExport);
+  file->addSeparator();
+  QAction* save = file->addAction(QStringLiteral("Save"), this, [this] { onSave(); });
+  save->setObjectName(QStringLiteral("Save"));
+  save->setShortcut(QKeySequence::Save);
+  add(file, "Revert", QStringLiteral("Revert"), {}, &ItemTableWindow::onRevert);
+  file->addSeparator();
+  QAction* close = file->addAction(QStringLiteral("Close"), this, &QWidget::close);
+  close->setObjectName(QStringLiteral("Close"));
+  close->setShortcut(QKeySequence(QStringLiteral("Ctrl+W")));
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
+  add(edit, "Copy", QStringLiteral("Copy"), QKeySequence::Copy, &ItemTableWindow::onCopy);
+  add(edit, "Paste", QStringLiteral("Paste"), QKeySequence::Paste, &ItemTableWindow::onPaste);
+  add(edit, "Find", QStringLiteral("Filter"), QKeySequence::Find, &ItemTableWindow::onFind);
+}
+
+void ItemTableWindow::useModel(std::unique_ptr<ItemTableModel> model) {
+  proxy_->setSourceModel(model.get());
+  view_->setModel(proxy_);
+  model_ = std::move(model);
+  connect(model_.get(), &ItemTableModel::refused, this,
+          [this](const QString& reason) { statusBar()->showMessage(reason); });
+  connect(model_.get(), &ItemTableModel::editsChanged, this, &ItemTableWindow::updateTitle);
+  proxy_->setNameFilter(filter_->text());
+  view_->resizeColumnsToContents();
+  view_->setCurrentIndex(proxy_->index(0, static_cast<int>(TableColumn::Price)));
+  updateTitle();
+}
+
+void ItemTableWindow::updateTitle() {
+  // "[*]" shows where the platform marks a window with unsaved changes.
+  setWindowTitle(QStringLiteral("Item Table - ") + QFileInfo(FromUtf8(model_->table().Path())).fileName() +
+                 QStringLiteral("[*]"));
+  setWindowModified(model_->table().HasEdits());
+}
+
+bool ItemTableWindow::settle() {
+  if (!model_->table().HasEdits()) return true;
+  const QString text = QStringLiteral("The item table holds changes to %1 that are not saved. Save them?")
+                           .arg(QFileInfo(FromUtf8(model_->table().Path())).fileName());
+  switch (askToSave_(this, text)) {
+    case QMessageBox::Save:
+      return onSave();
+    case QMessageBox::Discard:
+      model_->revertToFile();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void ItemTableWindow::showRom(const std::string& path) { useModel(std::make_unique<ItemTableModel>(path)); }
+
+void ItemTableWindow::fileSaved() {
+  try {
+    model_->rereadFile();
+  } catch (const CliError& error) {
+    statusBar()->showMessage(FromUtf8(error.what()));
+  }
+}
+
+void ItemTableWindow::closeEvent(QCloseEvent* event) {
+  if (settle()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+bool ItemTableWindow::onSave() {
+  if (const std::optional<QString> problem = model_->save()) {
+    showMessage_(this, *problem);
+    return false;
+  }
+  statusBar()->showMessage(QStringLiteral("Saved."));
+  return true;
+}
+
+void ItemTableWindow::onRevert() {
+  try {
+    model_->revertToFile();
+  } catch (const CliError& error) {
+    showMessage_(this, FromUtf8(error.what()));
+  }
+}
+
+void ItemTableWindow::reportProblems(const std::vector<std::string>& problems, const QString& whatNot) {
+  if (problems.empty()) return;
+  statusBar()->showMessage(whatNot);
+  showMessage_(this, Lines(problems) + u'\n' + whatNot);
+}
+
+void ItemTableWindow::onImport() {
+  clsCommonDialog dialog(dialogs_());
+  const std::string path =
+      dialog.ShowOpen(static_cast<intptr_t>(winId()), "Import items", "", std::string(ImportFilter));
+  if (path.empty()) return;
+  reportProblems(model_->importFile(path), QStringLiteral("Nothing was imported."));
+}
+
+void ItemTableWindow::onExport() {
+  clsCommonDialog dialog(dialogs_());
+  const std::string path =
+      dialog.ShowSave(static_cast<intptr_t>(winId()), "Export items", "items.csv", "", std::string(ExportFilter));
+  if (path.empty()) return;
+  try {
+    ExportToFile(model_->table(), path);
+  } catch (const CliError& error) {
+    showMessage_(this, FromUtf8(error.what()));
+  }
+}
+
+std::vector<int> ItemTableWindow::selectedItems() const {
+  std::set<int> rows;
+  for (const QModelIndex& index : view_->selectionModel()->selectedIndexes()) rows.insert(index.row());
+  if (rows.empty() && view_->currentIndex().isValid()) rows.insert(view_->currentIndex().row());
+  return proxy_->itemsOfRows({rows.begin(), rows.end()});
+}
+
+void ItemTableWindow::onCopy() {
+  QApplication::clipboard()->setText(FromUtf8(CopyRows(model_->table(), selectedItems())));
+}
+
+void ItemTableWindow::onPaste() {
+  reportProblems(model_->paste(QApplication::clipboard()->text(), selectedItems()),
+                 QStringLiteral("Nothing was pasted."));
+}
+
+void ItemTableWindow::onFind() {
+  filter_->setFocus(Qt::ShortcutFocusReason);
+  filter_->selectAll();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "dialogs/platform_file_dialog.h"
+
+class QLineEdit;
+class QTableView;
+class ItemTableModel;
+class ItemTableProxy;
+
+// "Item Table - FILE": every item of the open ROM at once, edited in place.
+// Edits stay pending until Save writes the bytes that changed; closing with
+// edits pending asks first. The window holds no item logic: the model's
+// ItemTable decides, and the window shows what it says.
+class ItemTableWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  using DialogSource = std::function<std::shared_ptr<PlatformFileDialog>()>;
+  using MessageSink = std::function<void(QWidget* owner, const QString& text)>;
+  // Asks whether to save pending edits: Save, Discard or Cancel.
+  using SavePrompt = std::function<QMessageBox::StandardButton(QWidget* owner, const QString& text)>;
+
+  // Reads the ROM at `path`; throws a CliError when it cannot.
+  ItemTableWindow(const std::string& path, DialogSource dialogs, MessageSink showMessage,
+                  SavePrompt askToSave = AskToSave());
+
+  ItemTableModel& model() const { return *model_; }
+  QTableView& view() const { return *view_; }
+
+  // Settles pending edits as the user chooses; false when the user cancels
+  // or the Save fails, and the edits stay.
+  bool settle();
+  // Shows the ROM at `path` instead; throws a CliError when it cannot be read.
+  void showRom(const std::string& path);
+  // The main window saved into the file: the file as it is now is the
+  // starting point, under the edits still pending.
+  void fileSaved();
+
+  static SavePrompt AskToSave();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void createMenus();
+  void useModel(std::unique_ptr<ItemTableModel> model);
+  void updateTitle();
+
+  bool onSave();
+  void onRevert();
+  void onImport();
+  void onExport();
+  void onCopy();
+  void onPaste();
+  void onFind();
+  // Shows `problems` in one message and says in the status line that nothing was done.
+  void reportProblems(const std::vector<std::string>& problems, const QString& whatNot);
+  std::vector<int> selectedItems() const;
+
+  DialogSource dialogs_;
+  MessageSink showMessage_;
+  SavePrompt askToSave_;
+  std::unique_ptr<ItemTableModel> model_;
+  ItemTableProxy* proxy_ = nullptr;
+  QTableView* view_ = nullptr;
+  QLineEdit* filter_ = nullptr;
+};
