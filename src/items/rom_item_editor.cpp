@@ -52,6 +52,7 @@ RomItemEditor::OpenResult RomItemEditor::OpenRom(const std::string& path) {
   versionByte_ = ReadHexBytes(romPath_, EditionByteOffset, 1);
   edition_ = FindEdition(versionByte_, ReadGameCode());
   names_ = {};
+  texts_ = {};
   if (edition_ == nullptr) return UnrecognisedOpen();
   FindTablesAndNames();
   OpenResult result;
@@ -79,13 +80,14 @@ RomItemEditor::OpenResult RomItemEditor::UnrecognisedOpen() const {
   return result;
 }
 
-// One read of the whole file finds both.
+// One read of the whole file finds them all.
 void RomItemEditor::FindTablesAndNames() {
   tables_ = {};
   const auto image = ReadFileImage(romPath_, LargestRomSize);
   if (!image) return;
   tables_ = FindItemTables(*image);
   names_ = ItemNameList(*edition_, *image);
+  texts_ = ItemTexts(*image);
 }
 
 RomItemEditor::LoadResult RomItemEditor::LoadItem(int16_t listIndex) {
@@ -95,7 +97,7 @@ RomItemEditor::LoadResult RomItemEditor::LoadItem(int16_t listIndex) {
   const bool enableAsmFrame = item <= LastItemWithAsm;
   auto refuse = [&](EditorProblem problem, std::error_code cause = {}) {
     return LoadResult{std::nullopt, DescribeProblem(problem, Details(item, false, cause)), enableAsmFrame, problem,
-                      cause};
+                      cause, {}};
   };
   if (item == 0) return refuse(EditorProblem::ItemZero);
   if (!HasItemRecord(item)) return refuse(EditorProblem::NoItemChosen);
@@ -111,6 +113,7 @@ RomItemEditor::LoadResult RomItemEditor::LoadItem(int16_t listIndex) {
   LoadResult result;
   result.fields = ReadItemFields(read, tables_, item);
   result.enableAsmFrame = enableAsmFrame;
+  result.description = texts_.Description(item).value_or("");
   return result;
 }
 

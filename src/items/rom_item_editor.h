@@ -9,6 +9,7 @@
 #include "items/editor_problem.h"
 #include "items/item_name_list.h"
 #include "items/item_table_finder.h"
+#include "items/item_texts.h"
 #include "items/table_places.h"
 #include "items/item_fields.h"
 #include "items/save_outcome.h"
@@ -39,6 +40,9 @@ class RomItemEditor {
     bool enableAsmFrame = false;
     EditorProblem problem = EditorProblem::None;
     std::error_code cause;
+    // The item's description as the Open found it; empty above item 190 and
+    // where descriptions cannot be read.
+    std::string description;
   };
 
   OpenResult OpenRom(const std::string& path);
@@ -78,6 +82,7 @@ class RomItemEditor {
   std::string versionByte_;
   ItemTables tables_;
   ItemNameList names_;
+  ItemTexts texts_;
   std::string itemIndexText_;
   const Edition* edition_ = nullptr;
   // The edition open at the last Load, or null when that Load was refused.
