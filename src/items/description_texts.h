@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "items/edition_table.h"
+#include "items/file_span.h"
 #include "items/game_text.h"
 
 // The item descriptions, found through the routine that prints one. It
@@ -35,13 +36,6 @@ enum class DescriptionRoomProblem {
   TextOutsideBank,   // an address leads outside the bank, or to a text with no end there
   TextsApart,        // the texts do not follow one another without a gap
   RoomOverlaps,      // the texts' room overlaps the routine, the table or the names
-};
-
-// A run of bytes in the file.
-struct FileSpan {
-  int64_t offset = 0, size = 0;
-  int64_t End() const { return offset + size; }
-  bool Overlaps(const FileSpan& other) const { return offset < other.End() && other.offset < End(); }
 };
 
 struct DescriptionTexts {

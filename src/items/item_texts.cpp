@@ -14,7 +14,7 @@ using TextMap = std::map<int, GameText>;
 
 std::optional<FileSpan> NameRoomOf(const std::optional<NameList>& names) {
   if (!names || !names->HasRoom()) return std::nullopt;
-  return FileSpan{names->offset, names->Size()};
+  return names->Room();
 }
 
 // Gathers the changed texts and every problem with them.
@@ -63,7 +63,8 @@ std::string NameRoomHint(const NameList& list, int64_t shortfall) {
   for (int item = 1; item <= LastItem; ++item) itemsOf[list.entries[static_cast<size_t>(item - 1)]].push_back(item);
   const auto most = std::max_element(itemsOf.begin(), itemsOf.end(),
                                      [](const auto& a, const auto& b) { return a.second.size() < b.second.size(); });
-  std::string hint = "shorten other names by at least " + std::to_string(shortfall) + " bytes.";
+  std::string hint = "shorten other names by at least " + std::to_string(shortfall) +
+                     (shortfall == 1 ? " byte." : " bytes.");
   if (most->second.size() < 2) return hint;
   const std::vector<int>& items = most->second;
   std::string where;
@@ -127,7 +128,7 @@ TextOutcome ItemTexts::Store(std::span<uint8_t> rom, const std::vector<ItemTextE
       packedNames = PackNames(*names_, newNames);
       TextProblemDetails details;
       details.needed = packedNames.needed;
-      details.room = names_->Size();
+      details.room = names_->room;
       details.roomHint = NameRoomHint(*names_, details.needed - details.room);
       if (packedNames.room.empty()) check.Add(TextProblem::NamesDoNotFit, details);
     }
@@ -156,6 +157,16 @@ TextOutcome ItemTexts::Store(std::span<uint8_t> rom, const std::vector<ItemTextE
       rom[at + 1] = static_cast<uint8_t>(packedDescriptions.addresses[i] >> 8);
     }
   }
-  *this = ItemTexts(rom);
+  KeepRooms(rom);
   return check.Outcome();
+}
+
+// The room proven at the read stays the texts', though they may no longer
+// fill it: what a shortened text gave up, a longer one may take.
+void ItemTexts::KeepRooms(std::span<const uint8_t> rom) {
+  const auto nameRoom = NameRoomOf(names_);
+  const FileSpan descriptionRoom = descriptions_.room;
+  *this = ItemTexts(rom);
+  if (nameRoom && names_ && names_->HasRoom()) names_->room = nameRoom->size;
+  if (descriptions_.Writable()) descriptions_.room = descriptionRoom;
 }

@@ -48,6 +48,8 @@ class ItemTexts {
   TextOutcome Store(std::span<uint8_t> rom, const std::vector<ItemTextEdit>& edits, ItemNameViews names);
 
  private:
+  void KeepRooms(std::span<const uint8_t> rom);
+
   std::optional<NameList> names_;
   DescriptionTexts descriptions_;
 };

@@ -24,6 +24,7 @@ std::optional<NameList> ReadNameList(std::span<const uint8_t> rom, int64_t offse
     at += list.entries.back().size() + 1;
   }
   if (list.entries.size() < LastItem) return std::nullopt;
+  if (list.entries.size() == NameListEntries) list.room = list.Size();
   return list;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "items/edition_table.h"
+#include "items/file_span.h"
 #include "items/game_text.h"
 
 // The item names as the ROM holds them: packed one after another, each
@@ -23,8 +24,12 @@ struct NameList {
   // The 255 names, item 1 first, and the 256th entry when it too ends within
   // 12 bytes and the list's bank: only then is the room known.
   std::vector<GameText> entries;
+  // The bytes the list may take, 0 while they are not known: its size as it
+  // was read, which it keeps when its names are shortened.
+  int64_t room = 0;
 
-  bool HasRoom() const { return entries.size() == NameListEntries; }
+  bool HasRoom() const { return room > 0; }
+  FileSpan Room() const { return {offset, room}; }
   // Bytes from the first name to the end of the last entry, 0x50s included.
   int64_t Size() const;
 };

@@ -30,7 +30,7 @@ PackedNames PackNames(const NameList& list, const std::map<int, GameText>& chang
     const auto item = changed.find(static_cast<int>(i + 1));
     Append(packed.room, item == changed.end() ? list.entries[i] : item->second);
   }
-  Finish(packed.room, packed.needed, list.Size());
+  Finish(packed.room, packed.needed, list.room);
   return packed;
 }
 
