@@ -27,7 +27,8 @@ std::optional<std::string> OutputFile(const std::optional<std::string>& output) 
 std::vector<ItemRow> AllItems(const RomSession& session) {
   std::vector<ItemRow> rows;
   for (int item = 1; item <= LastItem; ++item) {
-    rows.push_back({item, std::string(session.Names()[static_cast<size_t>(item)]), session.LoadValues(item)});
+    rows.push_back({item, std::string(session.Names()[static_cast<size_t>(item)]), session.LoadValues(item),
+                    session.Description(item)});
   }
   return rows;
 }
