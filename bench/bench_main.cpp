@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
        1.3, std::nullopt},
       {"Export of 255 items, in process", "BM_Export", "BM_ExportFloor", std::nullopt, std::nullopt},
       {"Export of 255 items, whole kestrune-cli process", "BM_ExportProcess", "", std::nullopt, 0.020},
+      {"Names and descriptions read at Open, 2 MiB in memory", "BM_ReadTexts", "", std::nullopt, 0.001},
+      {"All 256 names and 198 descriptions written", "BM_WriteAllTexts", "", std::nullopt, 0.005},
   });
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

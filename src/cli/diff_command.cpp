@@ -20,7 +20,12 @@ ExitStatus RunDiff(const DiffOptions& options) {
   for (int item = 1; item <= LastItem; ++item) {
     const ItemValues before = a.LoadValues(item);
     const ItemValues after = b.LoadValues(item);
-    for (const FieldChange& change : Changes(item, before, after)) {
+    std::vector<FieldChange> changes = Changes(item, before, after);
+    for (const auto& change : {TextChange(item, NameKey, a.RomName(item), b.RomName(item)),
+                               TextChange(item, DescriptionKey, a.Description(item), b.Description(item))}) {
+      if (change) changes.push_back(*change);
+    }
+    for (const FieldChange& change : changes) {
       std::cout << FormatChange(change, a.Names()[static_cast<size_t>(item)]) << "\n";
       differs = true;
     }
@@ -31,7 +36,7 @@ ExitStatus RunDiff(const DiffOptions& options) {
 }  // namespace
 
 void AddDiffCommand(CLI::App& app, CommandRun& run) {
-  auto* command = app.add_subcommand("diff", "List every item field that differs between two ROMs");
+  auto* command = app.add_subcommand("diff", "List every item field, name and description that differs between two ROMs");
   auto options = std::make_shared<DiffOptions>();
   command->add_option("ROM_A", options->romA, "first ROM image")->required();
   command->add_option("ROM_B", options->romB, "second ROM image")->required();

@@ -15,27 +15,56 @@ struct ImportOptions {
   bool dryRun = false;
   std::optional<std::string> edition;
   bool acrossEditions = false;
+  bool rename = false;
 };
 
 struct PlannedSave {
   int item;
-  ItemFields fields;
+  std::optional<ItemFields> fields;  // when one of them changes
+  ItemTextEdit texts;
   std::vector<FieldChange> changes;
 };
 
-// The row's fields are known to be valid; nothing to save when none of
-// them changes a byte.
-std::optional<PlannedSave> PlanRow(const RomSession& session, const ImportRow& row) {
+std::vector<FieldChange> FieldChanges(const RomSession& session, const ImportRow& row, ItemFields& fields) {
   const ItemFields loaded = session.Load(row.item);
-  ItemFields fields = loaded;
+  fields = loaded;
   for (Field field : AllFields) {
     if (const auto& text = row.given[static_cast<size_t>(field)]) SetField(fields, field, *text);
   }
   // The same texts store the same bytes; most rows of an edited export are unchanged.
-  if (fields == loaded) return std::nullopt;
-  auto changes = Changes(row.item, session.LoadValues(row.item), *ValuesOf(row.item, fields).values);
-  if (changes.empty()) return std::nullopt;
-  return PlannedSave{row.item, fields, std::move(changes)};
+  if (fields == loaded) return {};
+  return Changes(row.item, session.LoadValues(row.item), *ValuesOf(row.item, fields).values);
+}
+
+// The row's fields are known to be valid, and its texts are checked as they
+// are stored; nothing to save when none of them changes.
+std::optional<PlannedSave> PlanRow(const RomSession& session, const ImportRow& row) {
+  PlannedSave save{row.item, ItemFields{}, {row.item, {}, {}}, {}};
+  save.changes = FieldChanges(session, row, *save.fields);
+  if (save.changes.empty()) save.fields.reset();
+  if (row.name) {
+    if (auto change = TextChange(row.item, NameKey, session.RomName(row.item), row.name)) {
+      save.changes.push_back(std::move(*change));
+      save.texts.name = row.name;
+    }
+  }
+  if (row.description) {
+    if (auto change = TextChange(row.item, DescriptionKey, session.Description(row.item), row.description)) {
+      save.changes.push_back(std::move(*change));
+      save.texts.description = row.description;
+    }
+  }
+  if (save.changes.empty()) return std::nullopt;
+  return save;
+}
+
+void SavePlan(RomSession& session, const std::vector<PlannedSave>& plan) {
+  std::vector<ItemTextEdit> texts;
+  for (const PlannedSave& save : plan) {
+    if (save.fields) session.Save(save.item, *save.fields);
+    if (save.texts.name || save.texts.description) texts.push_back(save.texts);
+  }
+  if (!texts.empty()) session.SaveTexts(texts);
 }
 
 void RefuseProblems(const std::vector<std::string>& problems, const std::string& rom) {
@@ -50,7 +79,7 @@ ExitStatus RunImport(const ImportOptions& options) {
                                options.acrossEditions};
   const std::string text = ReadTextFile(options.file);
   RomSession session(options.rom);
-  ImportFile file = ParseImport(text, options.file, session.Names());
+  ImportFile file = ParseImport(text, options.file, session.Names(), options.rename);
   RefuseProblems(file.problems, options.rom);
   RefuseProblems(MatchEditions(file, options.file, session.RomEdition(), editions, session.Names()), options.rom);
   std::vector<PlannedSave> plan;
@@ -58,15 +87,16 @@ ExitStatus RunImport(const ImportOptions& options) {
     if (auto save = PlanRow(session, row)) plan.push_back(std::move(*save));
   }
 
-  // Every save before the report, which may fail to be written.
-  if (!options.dryRun) {
-    for (const PlannedSave& save : plan) session.Save(save.item, save.fields);
-    session.WriteChanges();
-  }
+  // The names as the file was read name the items in the report.
+  const std::vector<std::string> names(session.Names().begin(), session.Names().end());
+  // Every save before the report, which may fail to be written. The texts
+  // are checked on a dry run too.
+  SavePlan(session, plan);
+  if (!options.dryRun) session.WriteChanges();
   size_t changed = 0;
   for (const PlannedSave& save : plan) {
     for (const FieldChange& change : save.changes) {
-      std::cout << FormatChange(change, session.Names()[static_cast<size_t>(save.item)]) << "\n";
+      std::cout << FormatChange(change, names[static_cast<size_t>(save.item)]) << "\n";
     }
     changed += save.changes.size();
   }
@@ -88,5 +118,7 @@ void AddImportCommand(CLI::App& app, CommandRun& run) {
                       "the edition (gold, silver or crystal) of rows that do not name theirs");
   command->add_flag("--across-editions", options->acrossEditions,
                     "import rows exported from another edition, all fields but the ASM pointer");
+  command->add_flag("--rename", options->rename,
+                    "write a name that differs from the item's as its new name, instead of refusing the row");
   command->callback([&run, options] { run = [options] { return RunImport(*options); }; });
 }

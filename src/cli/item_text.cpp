@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "exchange/item_values.h"
+#include "items/description_texts.h"
 #include "items/edition_table.h"
 #include "items/field_codec.h"
 #include "items/item_meaning.h"
@@ -10,15 +11,29 @@
 
 namespace {
 
+constexpr size_t CaptionWidth = 13;
+
 std::string Line(std::string_view caption, const std::string& value, const std::string& meaning = {}) {
-  std::string line = std::string(caption) + std::string(13 - caption.size(), ' ') + value;
+  std::string line = std::string(caption) + std::string(CaptionWidth - caption.size(), ' ') + value;
   if (!meaning.empty()) line += "  " + meaning;
   return line + "\n";
 }
 
+// Its second line under its first.
+std::string DescriptionShown(int item, const std::optional<std::string>& description) {
+  if (!HasDescription(item)) return Line("Description", "none (items 191 to 255 show their move's)");
+  if (!description) return Line("Description", "cannot be read in this ROM");
+  std::string text = *description;
+  for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) {
+    text.insert(at + 1, CaptionWidth, ' ');
+  }
+  return Line("Description", text);
+}
+
 }  // namespace
 
-std::string FormatItem(int item, std::string_view name, const ItemFields& fields) {
+std::string FormatItem(int item, std::string_view name, const ItemFields& fields,
+                       const std::optional<std::string>& description) {
   const ItemValues values = *ValuesOf(item, fields).values;
   const uint8_t use = FieldCodec::ByteFromHex(values[Field::Options]);
   const uint8_t type = FieldCodec::ByteFromHex(values[Field::How]);
@@ -32,6 +47,7 @@ std::string FormatItem(int item, std::string_view name, const ItemFields& fields
   text += Line("Pocket", PocketText(pocket));
   text += Line("Type", values[Field::How], TypeMeaning(type));
   text += Line("ASM Pointer", HasAsmEntry(item) ? values[Field::Asm] : "none (only items 1 to 179 have one)");
+  text += DescriptionShown(item, description);
   for (const std::string& warning : ItemWarnings(use, pocket, type)) text += "Warning: " + warning + "\n";
   return text;
 }

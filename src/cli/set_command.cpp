@@ -15,7 +15,18 @@ struct SetOptions {
   std::string rom;
   std::string item;
   std::map<Field, std::string> given;
+  std::optional<std::string> name, description;
+
+  bool Empty() const { return given.empty() && !name && !description; }
 };
+
+// An unset shell variable must not store 00 or an empty text.
+void RefuseEmptyValue(std::string_view option, const std::string& text) {
+  if (text.empty()) {
+    throw InvalidInput("--" + std::string(option) +
+                       " is given an empty value: give a value, or leave the option out to keep the field.");
+  }
+}
 
 std::string PocketNumber(const std::string& text) {
   const auto pocket = ParsePocket(text);
@@ -24,14 +35,10 @@ std::string PocketNumber(const std::string& text) {
 }
 
 ExitStatus RunSet(const SetOptions& options) {
-  if (options.given.empty()) throw InvalidInput("Give at least one field to set, such as --price 300.");
-  // An unset shell variable must not store 00.
-  for (const auto& [field, text] : options.given) {
-    if (text.empty()) {
-      throw InvalidInput("--" + std::string(FieldKey(field)) +
-                         " is given an empty value: give a value, or leave the option out to keep the field.");
-    }
-  }
+  if (options.Empty()) throw InvalidInput("Give at least one field to set, such as --price 300.");
+  for (const auto& [field, text] : options.given) RefuseEmptyValue(FieldKey(field), text);
+  if (options.name) RefuseEmptyValue(NameKey, *options.name);
+  if (options.description) RefuseEmptyValue(DescriptionKey, *options.description);
   RomSession session(options.rom);
   const int item = ParseItem(options.item, session.Names(), session.Spellings());
   // The core leaves the pointer alone above item 179, so a value there would
@@ -45,8 +52,13 @@ ExitStatus RunSet(const SetOptions& options) {
     SetField(fields, field, field == Field::Pocket ? PocketNumber(text) : text);
   }
   session.Save(item, fields);
+  if (options.name || options.description) {
+    const auto description = options.description ? std::optional(DescriptionText(*options.description)) : std::nullopt;
+    session.SaveTexts({{item, options.name, description}});
+  }
   session.WriteChanges();
-  std::cout << FormatItem(item, session.Names()[static_cast<size_t>(item)], session.Load(item));
+  std::cout << FormatItem(item, session.Names()[static_cast<size_t>(item)], session.Load(item),
+                          session.Description(item));
   return ExitStatus::Success;
 }
 
@@ -75,5 +87,11 @@ void AddSetCommand(CLI::App& app, CommandRun& run) {
   AddFieldOption(*command, *options, Field::Pocket, "NAME|N", "pocket: (None), Item, Key, Ball, TM/HM or a number");
   AddFieldOption(*command, *options, Field::How, "HH", "type byte (menus), hex");
   AddFieldOption(*command, *options, Field::Asm, "HHHH", "ASM pointer, four hex digits in file order (items 1-179)");
+  command->add_option("--name", options->name, "the item's name in the ROM, 1 to 12 characters")->type_name("TEXT");
+  command
+      ->add_option("--description", options->description,
+                   "the item's description (items 1-190): one or two lines of at most 18 characters, parted by a "
+                   "newline or \\n")
+      ->type_name("TEXT");
   command->callback([&run, options] { run = [options] { return RunSet(*options); }; });
 }

@@ -16,7 +16,8 @@ struct ShowOptions {
 ExitStatus RunShow(const ShowOptions& options) {
   const RomSession session(options.rom);
   const int item = ParseItem(options.item, session.Names(), session.Spellings());
-  std::cout << FormatItem(item, session.Names()[static_cast<size_t>(item)], session.Load(item));
+  std::cout << FormatItem(item, session.Names()[static_cast<size_t>(item)], session.Load(item),
+                          session.Description(item));
   return ExitStatus::Success;
 }
 

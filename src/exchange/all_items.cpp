@@ -5,7 +5,8 @@
 std::vector<ItemRow> AllItemRows(const RomSession& session) {
   std::vector<ItemRow> rows;
   for (int item = 1; item <= LastItem; ++item) {
-    rows.push_back({item, std::string(session.Names()[static_cast<size_t>(item)]), session.LoadValues(item)});
+    rows.push_back({item, std::string(session.Names()[static_cast<size_t>(item)]), session.LoadValues(item),
+                    session.Description(item)});
   }
   return rows;
 }

@@ -19,11 +19,13 @@ std::string ExportCsv(const std::vector<ItemRow>& rows, const Edition& edition) 
   std::vector<std::string> header{"index", "name"};
   for (Field field : AllFields) header.emplace_back(FieldKey(field));
   header.emplace_back(EditionKey);
+  header.emplace_back(DescriptionKey);
   std::string text = CsvLine(header);
   for (const ItemRow& row : rows) {
     std::vector<std::string> fields{std::to_string(row.item), row.name};
     fields.insert(fields.end(), row.values.texts.begin(), row.values.texts.end());
     fields.emplace_back(edition.name);
+    fields.push_back(row.description.value_or(""));
     text += CsvLine(fields);
   }
   return text;
@@ -37,6 +39,8 @@ std::string ExportJson(const std::vector<ItemRow>& rows, const Edition& edition)
       object[std::string(FieldKey(field))] = JsonValue(rows[i].item, field, rows[i].values[field]);
     }
     object[std::string(EditionKey)] = edition.name;
+    object[std::string(DescriptionKey)] =
+        rows[i].description ? nlohmann::ordered_json(*rows[i].description) : nlohmann::ordered_json(nullptr);
     text += object.dump() + (i + 1 < rows.size() ? ",\n" : "\n");
   }
   return text + "]\n";

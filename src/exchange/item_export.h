@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,10 +15,13 @@ struct ItemRow {
   int item = 0;
   std::string name;  // as the ROM names it
   ItemValues values;
+  std::optional<std::string> description;  // none above item 190 or where it cannot be read
 };
 
-// index,name,price,effect,variable,options,pocket,how,asm,edition; every
-// row names the edition it was read from, as pointers hold only there.
+// index,name,price,effect,variable,options,pocket,how,asm,edition,description;
+// every row names the edition it was read from, as pointers hold only
+// there. A description's cell is quoted and holds its line break.
 std::string ExportCsv(const std::vector<ItemRow>& rows, const Edition& edition);
-// Price and pocket as numbers, the others as strings, asm null above 179.
+// Price and pocket as numbers, the others as strings, asm null above 179,
+// description null where there is none.
 std::string ExportJson(const std::vector<ItemRow>& rows, const Edition& edition);

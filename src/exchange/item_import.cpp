@@ -17,7 +17,7 @@
 namespace {
 
 // The columns an import file may name: the index, the name or a field.
-enum class Column { Index, Name, Value, Edition };
+enum class Column { Index, Name, Value, Edition, Description };
 struct ColumnKey {
   Column kind;
   Field field = Field::Price;
@@ -27,6 +27,7 @@ std::optional<ColumnKey> ColumnFromKey(std::string_view key) {
   if (key == "index") return ColumnKey{Column::Index};
   if (key == "name") return ColumnKey{Column::Name};
   if (key == EditionKey) return ColumnKey{Column::Edition};
+  if (key == DescriptionKey) return ColumnKey{Column::Description};
   if (const auto field = FieldFromKey(key)) return ColumnKey{Column::Value, *field};
   return std::nullopt;
 }
@@ -45,8 +46,8 @@ std::string EditionChoices() {
 // Gathers the rows and every problem found, so that one run reports them all.
 class RowCollector {
  public:
-  RowCollector(const std::string& fileName, ItemNameViews names)
-      : fileName_(fileName), names_(names), matcher_(names) {}
+  RowCollector(const std::string& fileName, ItemNameViews names, bool rename)
+      : fileName_(fileName), names_(names), matcher_(names), rename_(rename) {}
 
   void Problem(const std::string& where, const std::string& what) {
     file_.problems.push_back(Quoted(fileName_) + (where.empty() ? "" : " " + where) + ": " + what);
@@ -63,7 +64,7 @@ class RowCollector {
       Problem(where, DescribeItem(*item, names_) + " is given a second time.");
       return false;
     }
-    file_.rows.push_back({where, *item, {}});
+    file_.rows.push_back({where, *item, {}, nullptr, {}, {}});
     return true;
   }
 
@@ -71,6 +72,7 @@ class RowCollector {
     ImportRow& row = file_.rows.back();
     if (column == Column::Name) return CheckName(row, text);
     if (column == Column::Edition) return ReadEdition(row, text);
+    if (column == Column::Description) return ReadDescription(row, text);
     // An empty cell keeps the field, as a missing column does.
     if (column != Column::Value || text.empty()) return;
     if (field == Field::Asm && !HasAsmEntry(row.item)) return CheckNoPointer(row, text);
@@ -89,13 +91,23 @@ class RowCollector {
   ImportFile Take() { return std::move(file_); }
 
  private:
-  void CheckName(const ImportRow& row, const std::string& name) {
+  void CheckName(ImportRow& row, const std::string& name) {
     if (name.empty()) return;
     // Its bytes would not show as the user typed them.
     if (!IsUtf8(name)) return Problem(row.where + ", name", "the name is not UTF-8 text. " + SaveAsUtf8);
+    if (rename_) {
+      if (name != names_[static_cast<size_t>(row.item)]) row.name = name;
+      return;
+    }
     if (!matcher_.NamesItem(name, row.item)) {
       Problem(row.where, "name \"" + name + "\" is not the name of " + DescribeItem(row.item, names_) + ".");
     }
+  }
+  // An empty cell keeps the description, as a missing column does.
+  void ReadDescription(ImportRow& row, const std::string& text) {
+    if (text.empty()) return;
+    if (!IsUtf8(text)) return Problem(row.where + ", description", "the text is not UTF-8. " + SaveAsUtf8);
+    row.description = DescriptionText(text);
   }
   void ReadEdition(ImportRow& row, const std::string& name) {
     if (name.empty()) return;
@@ -117,14 +129,14 @@ class RowCollector {
   const std::string& fileName_;
   ItemNameViews names_;
   ItemNameMatcher matcher_;
+  bool rename_;
   std::map<std::pair<Field, std::string>, std::optional<std::string>> checked_;
   ImportFile file_;
   std::set<int> seen_;
 };
 
-ImportFile ParseCsvImport(const std::string& text, const std::string& fileName, ItemNameViews names) {
+ImportFile ParseCsvImport(const std::string& text, const std::string& fileName, RowCollector& rows) {
   const std::vector<CsvRecord> records = ParseCsv(text, fileName);
-  RowCollector rows(fileName, names);
   if (records.empty()) {
     rows.Problem("", "the file is empty; it needs a header row that names the columns, such as \"index,price\".");
     return rows.Take();
@@ -221,7 +233,7 @@ class DuplicateKeyFinder {
   std::string where_;
 };
 
-ImportFile ParseJsonImport(const std::string& text, const std::string& fileName, ItemNameViews names) {
+ImportFile ParseJsonImport(const std::string& text, const std::string& fileName, RowCollector& rows) {
   nlohmann::json document;
   DuplicateKeyFinder duplicates;
   try {
@@ -233,7 +245,6 @@ ImportFile ParseJsonImport(const std::string& text, const std::string& fileName,
   } catch (const nlohmann::json::out_of_range&) {
     throw InvalidInput(Quoted(fileName) + " holds a number too large to read.");
   }
-  RowCollector rows(fileName, names);
   duplicates.Report(rows);
   if (rows.HasProblems()) return rows.Take();
   if (!document.is_array() || document.empty()) {
@@ -261,11 +272,12 @@ bool LooksLikeJson(const std::string& text) {
 
 }  // namespace
 
-ImportFile ParseImport(const std::string& text, const std::string& fileName, ItemNameViews names) {
+ImportFile ParseImport(const std::string& text, const std::string& fileName, ItemNameViews names, bool rename) {
   // Editors on some systems begin UTF-8 files with a byte order mark.
   constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
   const std::string body = text.starts_with(byteOrderMark) ? text.substr(byteOrderMark.size()) : text;
-  return LooksLikeJson(body) ? ParseJsonImport(body, fileName, names) : ParseCsvImport(body, fileName, names);
+  RowCollector rows(fileName, names, rename);
+  return LooksLikeJson(body) ? ParseJsonImport(body, fileName, rows) : ParseCsvImport(body, fileName, rows);
 }
 
 const Edition* EditionOption(const std::string& name) {

@@ -13,7 +13,8 @@
 // character): the header names or keys decide the columns, and a file may
 // carry only some of them, and only some items. Every value is checked as
 // the core would check it; the name column is checked against the item, not
-// imported.
+// imported, unless the user asks for names to be written. Names and
+// descriptions are checked as they are stored, all together.
 
 struct ImportRow {
   std::string where;  // "line 4" in CSV, "entry 3" in JSON
@@ -22,6 +23,8 @@ struct ImportRow {
   // is its decimal number.
   std::array<std::optional<std::string>, AllFields.size()> given;
   const Edition* edition = nullptr;  // the edition it was exported from, when the file says
+  // The texts to store: a name only when renaming, and never from an empty cell.
+  std::optional<std::string> name, description;
 };
 
 struct ImportFile {
@@ -29,8 +32,10 @@ struct ImportFile {
   std::vector<std::string> problems;  // one sentence each, naming file, line and column
 };
 
-// `names` are the ROM's, against which the name column is checked.
-ImportFile ParseImport(const std::string& text, const std::string& fileName, ItemNameViews names);
+// `names` are the ROM's, against which the name column is checked; with
+// `rename`, a name that differs from the item's is taken as its new name.
+ImportFile ParseImport(const std::string& text, const std::string& fileName, ItemNameViews names,
+                       bool rename = false);
 
 // What the user said about the edition of the rows.
 struct EditionChoice {

@@ -76,12 +76,32 @@ std::optional<std::string> FieldProblem(int item, Field field, const std::string
 std::vector<FieldChange> Changes(int item, const ItemValues& before, const ItemValues& after) {
   std::vector<FieldChange> changes;
   for (Field field : AllFields) {
-    if (before[field] != after[field]) changes.push_back({item, field, before[field], after[field]});
+    if (before[field] != after[field]) changes.push_back({item, FieldKey(field), before[field], after[field]});
   }
   return changes;
 }
 
+std::optional<FieldChange> TextChange(int item, std::string_view key, const std::optional<std::string>& before,
+                                      const std::optional<std::string>& after) {
+  if (before == after) return std::nullopt;
+  return FieldChange{item, key, before.value_or(""), after.value_or("")};
+}
+
 std::string FormatChange(const FieldChange& change, std::string_view name) {
-  return std::to_string(change.item) + " " + std::string(name) + " " +
-         std::string(FieldKey(change.field)) + " " + change.before + " -> " + change.after;
+  const auto oneLine = [](std::string text) {
+    for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at)) text.replace(at, 1, "\\n");
+    return text;
+  };
+  return std::to_string(change.item) + " " + std::string(name) + " " + std::string(change.key) + " " +
+         oneLine(change.before) + " -> " + oneLine(change.after);
+}
+
+std::string DescriptionText(std::string_view text) {
+  std::string lines;
+  for (size_t at = 0; at < text.size(); ++at) {
+    const bool escaped = text.substr(at, 2) == "\\n", windows = text.substr(at, 2) == "\r\n";
+    lines += escaped || windows ? '\n' : text[at];
+    if (escaped || windows) ++at;
+  }
+  return lines;
 }

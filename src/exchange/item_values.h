@@ -48,11 +48,22 @@ std::optional<std::string> FieldProblem(int item, Field field, const std::string
 // decimal number.
 void SetField(ItemFields& fields, Field field, const std::string& text);
 
+// The columns of an item's texts.
+inline constexpr std::string_view NameKey = "name";
+inline constexpr std::string_view DescriptionKey = "description";
+
+// A description as the user gives it: a line break is a newline, "\r\n" or
+// the two characters \n, as no character of the games' text is a backslash.
+std::string DescriptionText(std::string_view text);
+
 struct FieldChange {
   int item;
-  Field field;
+  std::string_view key;  // the column
   std::string before, after;
 };
 std::vector<FieldChange> Changes(int item, const ItemValues& before, const ItemValues& after);
-// "18 Potion price 300 -> 350"
+// The change of a name or description, when there is one.
+std::optional<FieldChange> TextChange(int item, std::string_view key, const std::optional<std::string>& before,
+                                      const std::optional<std::string>& after);
+// "18 Potion price 300 -> 350"; a line break shows as \n.
 std::string FormatChange(const FieldChange& change, std::string_view name);

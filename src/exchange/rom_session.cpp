@@ -59,12 +59,23 @@ ItemValues RomSession::LoadValues(int item) const {
   return *ValuesOf(item, Load(item)).values;
 }
 
-void RomSession::Save(int item, const ItemFields& fields) {
+void RomSession::KeepReadBytes() {
   if (read_.empty()) read_ = image_.Bytes();
+}
+
+void RomSession::Save(int item, const ItemFields& fields) {
+  KeepReadBytes();
   const SaveOutcome outcome = image_.Store(item, fields);
   if (!outcome.saved()) {
     throw InvalidInput("Cannot save " + DescribeItem(item, names_) + " in " + Quoted(path_) + ": " + outcome.message);
   }
+}
+
+void RomSession::SaveTexts(const std::vector<ItemTextEdit>& edits) {
+  KeepReadBytes();
+  const TextOutcome outcome = image_.StoreTexts(edits);
+  if (!outcome.saved()) throw InvalidInput("Cannot save the texts in " + Quoted(path_) + ":\n" + outcome.message);
+  names_ = image_.Names().Views();
 }
 
 void RomSession::WriteChanges() {

@@ -28,6 +28,10 @@ class RomSession {
   // Stores `fields` into `item` in memory; a field out of range is refused
   // (invalid input) with the core's own message.
   void Save(int item, const ItemFields& fields);
+  // Stores the names and descriptions of `edits` in memory, all or none; a
+  // text that breaks a rule or does not fit is refused (invalid input) with
+  // the core's own message, naming every such text.
+  void SaveTexts(const std::vector<ItemTextEdit>& edits);
   // Writes what Save changed into the file, only those bytes, after seeing
   // that the file still holds what was read; a file error otherwise.
   void WriteChanges();
@@ -37,10 +41,15 @@ class RomSession {
   ItemNameViews Names() const { return names_; }
   // The same names as the ROM spells them.
   ItemNameViews Spellings() const { return spellings_; }
+  // Item 1 to 255's name as the ROM spells it, and its description.
+  std::optional<std::string> RomName(int item) const { return image_.Texts().Name(item); }
+  std::optional<std::string> Description(int item) const { return image_.Texts().Description(item); }
 
  private:
   std::string path_;
   ItemImage image_;
+  void KeepReadBytes();
+
   // The file as it was read, kept from the first Save on, to compare with.
   RomBytes read_;
   std::vector<std::string_view> names_, spellings_;

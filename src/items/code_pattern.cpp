@@ -15,7 +15,7 @@ CodePattern::CodePattern(std::string_view text) {
     const std::string_view token = text.substr(at, 2);
     if (token == "LL") low_ = bytes_.size();
     if (token == "HH") high_ = bytes_.size();
-    if (token == "BB") bank_ = bytes_.size();
+    if (token == "BB") banks_.push_back(bytes_.size());
     // "BB" would read as a hex byte too.
     const bool open = token == ".." || token == "LL" || token == "HH" || token == "BB";
     unsigned value = 0;
@@ -39,6 +39,9 @@ CodePattern::CodePattern(std::string_view text) {
 bool CodePattern::MatchesAt(std::span<const uint8_t> rom, size_t at) const {
   for (size_t i = 0; i < bytes_.size(); ++i) {
     if (bytes_[i] != AnyByte && bytes_[i] != rom[at + i]) return false;
+  }
+  for (const size_t bank : banks_) {
+    if (rom[at + bank] != rom[at + banks_.front()]) return false;
   }
   return true;
 }
@@ -68,18 +71,18 @@ size_t CodePattern::NextCandidate(const uint8_t* anchors, size_t from, size_t en
   return end;
 }
 
-std::optional<size_t> CodePattern::FindOnce(std::span<const uint8_t> rom) const {
-  if (rom.size() < bytes_.size()) return std::nullopt;
+CodePattern::Occurrence CodePattern::Find(std::span<const uint8_t> rom) const {
+  if (rom.size() < bytes_.size()) return {};
   std::optional<size_t> found;
   // A run may start anywhere up to the last place that holds it whole.
   const size_t end = rom.size() - bytes_.size() + 1;
   const uint8_t* const anchors = rom.data() + anchorStart_;
   for (size_t start = NextCandidate(anchors, 0, end); start < end; start = NextCandidate(anchors, start + 1, end)) {
     if (std::memcmp(anchors + start, anchor_.data(), anchor_.size()) != 0 || !MatchesAt(rom, start)) continue;
-    if (found) return std::nullopt;
+    if (found) return {std::nullopt, true};
     found = start;
   }
-  return found;
+  return {found, false};
 }
 
 uint16_t CodePattern::Address(std::span<const uint8_t> rom, size_t at) const {
@@ -88,6 +91,6 @@ uint16_t CodePattern::Address(std::span<const uint8_t> rom, size_t at) const {
 }
 
 uint8_t CodePattern::Bank(std::span<const uint8_t> rom, size_t at) const {
-  assert(bank_ != NoOperand && "the pattern has a bank operand");
-  return rom[at + bank_];
+  assert(!banks_.empty() && "the pattern has a bank operand");
+  return rom[at + banks_.front()];
 }

@@ -11,14 +11,22 @@
 // ROM research writes it: "21 LL HH 4F .. 3E BB", two hex digits a byte,
 // ".." for any byte, LL and HH for an address stored low byte first and BB
 // for a bank number. The operands are open bytes too: a ROM hack that moves
-// a table keeps the code and changes only them.
+// a table keeps the code and changes only them. A bank given more than once
+// must be the same bank at each place.
 class CodePattern {
  public:
   explicit CodePattern(std::string_view text);
 
+  struct Occurrence {
+    std::optional<size_t> at;  // where the only occurrence starts
+    bool repeated = false;     // whether it occurs more than once
+  };
+  Occurrence Find(std::span<const uint8_t> rom) const;
   // Where the pattern occurs in `rom`, when it occurs there exactly once.
-  std::optional<size_t> FindOnce(std::span<const uint8_t> rom) const;
+  std::optional<size_t> FindOnce(std::span<const uint8_t> rom) const { return Find(rom).at; }
 
+  // How many bytes the run of code takes.
+  size_t Size() const { return bytes_.size(); }
   // The operands of the occurrence at `at`.
   uint16_t Address(std::span<const uint8_t> rom, size_t at) const;
   uint8_t Bank(std::span<const uint8_t> rom, size_t at) const;
@@ -32,7 +40,8 @@ class CodePattern {
 
   std::vector<int> bytes_;  // -1 where any byte will do
   static constexpr size_t NoOperand = SIZE_MAX;
-  size_t low_ = NoOperand, high_ = NoOperand, bank_ = NoOperand;
+  size_t low_ = NoOperand, high_ = NoOperand;
+  std::vector<size_t> banks_;
   // The longest run of fixed bytes, which the search looks for first.
   std::vector<uint8_t> anchor_;
   size_t anchorStart_ = 0;

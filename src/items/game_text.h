@@ -1,22 +1,39 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
-#include "items/edition_table.h"
+// The games' own text, as item names and descriptions use it: one byte of
+// the games' text table for a letter or a word, 0x4E between a
+// description's two lines and 0x50 after the last character.
 
-// The games' own text, as their item names use it.
+inline constexpr uint8_t TextEnd = 0x50;
+inline constexpr uint8_t LineBreak = 0x4E;
 
-// The text of `bytes`, one entry of the games' text table a byte; a byte
-// with no entry shows as "<XX>" in hex.
+// A text's bytes as the ROM holds them, without the 0x50 that ends it.
+using GameText = std::vector<uint8_t>;
+
+// The text of `bytes`, one entry of the games' text table a byte and a
+// newline for 0x4E; a byte with no entry shows as "<XX>" in hex.
 std::string DecodeGameText(std::span<const uint8_t> bytes);
 
-using RomItemNames = std::array<std::string, LastItem>;
+// `text` in the games' bytes, as the games' own texts were made: the longest
+// match first, the lower byte where two print the same, a newline as 0x4E.
+// The word bytes for PC, TM, TRAINER and ROCKET are never chosen: the games
+// write those words letter by letter.
+struct EncodedGameText {
+  std::optional<GameText> bytes;
+  std::string unknown;  // the first character that has no byte, when `bytes` is empty
+};
+EncodedGameText EncodeGameText(std::string_view text);
 
-// The 255 names from `offset` on, item 1 first, each ended by 0x50. Nothing
-// when they do not all end within 12 bytes, inside the file and inside the
-// bank the list starts in.
-std::optional<RomItemNames> DecodeItemNames(std::span<const uint8_t> rom, int64_t offset);
+// How many characters `line` shows on the screen: each letter of the words
+// that 0x54 and 0x5B-0x5E stand for, one for every other byte.
+int PrintedWidth(std::span<const uint8_t> line);
+
+// The lines of `text`, parted at 0x4E.
+std::vector<std::span<const uint8_t>> TextLines(std::span<const uint8_t> text);

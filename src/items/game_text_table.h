@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-// The English games' text encoding, as far as item names use it.
+// The English games' text encoding, as item names and descriptions use it.
 struct GameTextCode {
   uint8_t byte;
   std::string_view text;

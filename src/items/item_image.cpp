@@ -18,6 +18,7 @@ ItemImage::ItemImage(RomBytes bytes) : bytes_(std::move(bytes)) {
   if (static_cast<int64_t>(bytes_.size()) <= LargestRomSize) {
     tables_ = FindItemTables(bytes_);
     names_ = ItemNameList(*edition_, bytes_);
+    texts_ = ItemTexts(bytes_);
   }
   if (!tables_.Found()) problem_ = EditorProblem::TablesNotFound;
 }
@@ -48,4 +49,11 @@ SaveOutcome ItemImage::Store(int item, const ItemFields& fields) {
   };
   WriteItemBytes(write, tables_, item, *encoded.bytes);
   return {};
+}
+
+TextOutcome ItemImage::StoreTexts(const std::vector<ItemTextEdit>& edits) {
+  assert(problem_ == EditorProblem::None);
+  const TextOutcome outcome = texts_.Store(bytes_, edits, names_.Views());
+  if (outcome.saved()) names_ = ItemNameList(*edition_, bytes_);
+  return outcome;
 }

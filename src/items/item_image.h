@@ -8,13 +8,15 @@
 #include "items/item_fields.h"
 #include "items/item_name_list.h"
 #include "items/item_table_finder.h"
+#include "items/item_texts.h"
 #include "items/save_outcome.h"
 #include "rom_io/rom_bytes.h"
 
 // A whole ROM in memory, for work on many items at once: its edition, tables
 // and names found as the editor's Open finds them, and its items read and
 // changed through the same conversions and field checks as the editor's Load
-// and Save. Writing the changed bytes back is the caller's.
+// and Save, and its item names and descriptions. Writing the changed bytes
+// back is the caller's.
 class ItemImage {
  public:
   explicit ItemImage(RomBytes bytes);
@@ -26,6 +28,7 @@ class ItemImage {
   const Edition* RomEdition() const { return edition_; }
   const ItemTables& Tables() const { return tables_; }
   const ItemNameList& Names() const { return names_; }
+  const ItemTexts& Texts() const { return texts_; }
   const RomBytes& Bytes() const { return bytes_; }
 
   // Item 1 to 255 of an image without a problem.
@@ -33,11 +36,15 @@ class ItemImage {
   // Checks every field, then writes the item's bytes into the image; a
   // refusal (BadField) changes nothing.
   SaveOutcome Store(int item, const ItemFields& fields);
+  // Checks every text, then writes those that change into the image; a
+  // refusal changes nothing. The names follow what was written.
+  TextOutcome StoreTexts(const std::vector<ItemTextEdit>& edits);
 
  private:
   RomBytes bytes_;
   const Edition* edition_ = nullptr;
   ItemTables tables_;
   ItemNameList names_;
+  ItemTexts texts_;
   EditorProblem problem_ = EditorProblem::None;
 };

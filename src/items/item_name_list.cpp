@@ -1,6 +1,6 @@
 #include "items/item_name_list.h"
 
-#include "items/game_text.h"
+#include "items/name_list_texts.h"
 #include "items/item_table_finder.h"
 
 ItemNameList::ItemNameList() {

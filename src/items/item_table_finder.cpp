@@ -7,13 +7,6 @@ namespace {
 
 constexpr int32_t NameListEntry = 3 * 3;
 
-// Whether `size` bytes from `offset` lie inside the file and inside one bank,
-// as the game reads them with one bank switched in.
-bool FitsInOneBank(std::span<const uint8_t> rom, int64_t offset, int64_t size) {
-  const int64_t end = offset + size;
-  return offset >= 0 && end <= static_cast<int64_t>(rom.size()) && offset / BankSize == (end - 1) / BankSize;
-}
-
 std::optional<int32_t> TableAt(std::span<const uint8_t> rom, std::optional<int64_t> offset, int64_t size) {
   if (!offset || !FitsInOneBank(rom, *offset, size)) return std::nullopt;
   return static_cast<int32_t>(*offset);
@@ -35,6 +28,11 @@ std::optional<int32_t> FindPointerTable(std::span<const uint8_t> rom) {
 }
 
 }  // namespace
+
+bool FitsInOneBank(std::span<const uint8_t> rom, int64_t offset, int64_t size) {
+  const int64_t end = offset + size;
+  return offset >= 0 && end <= static_cast<int64_t>(rom.size()) && offset / BankSize == (end - 1) / BankSize;
+}
 
 std::optional<int64_t> FileOffsetOf(int bank, uint16_t address) {
   if (address < BankSize) return address;

@@ -26,8 +26,6 @@ inline constexpr std::string_view NameListCode = "3D 5F 16 00 21 LL HH 19 19 19 
 inline constexpr int64_t BankSize = 0x4000;
 // The largest Game Boy cartridge; a larger file is no ROM image and is not searched.
 inline constexpr int64_t LargestRomSize = int64_t{8} * 1024 * 1024;
-// 255 names ended by 0x50 of at most 12 bytes each.
-inline constexpr int MaxItemNameBytes = 12;
 
 struct ItemTables {
   std::optional<int32_t> items;     // file offset of item 1's record
@@ -42,7 +40,16 @@ ItemTables FindItemTables(std::span<const uint8_t> rom);
 // The file offset of item 1's name, when the code leads into the file.
 std::optional<int64_t> FindItemNameList(std::span<const uint8_t> rom);
 
+// Whether `size` bytes from `offset` lie inside the file and inside one bank,
+// as the game reads them with one bank switched in.
+bool FitsInOneBank(std::span<const uint8_t> rom, int64_t offset, int64_t size);
+
 // The file offset of `address` as code running with `bank` switched in sees
 // it: bank 0 below 0x4000, the switched bank from 0x4000 to 0x7FFF. Nothing
 // for an address outside the cartridge's space.
 std::optional<int64_t> FileOffsetOf(int bank, uint16_t address);
+// The address at which the game reads the file offset `offset`, with its
+// bank switched in.
+constexpr uint16_t BankAddress(int64_t offset) {
+  return static_cast<uint16_t>(offset < BankSize ? offset : BankSize + offset % BankSize);
+}

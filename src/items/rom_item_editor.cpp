@@ -65,6 +65,7 @@ RomItemEditor::OpenResult RomItemEditor::OpenRom(const std::string& path) {
   versionByte_ = ReadHexBytes(romPath_, EditionByteOffset, 1);
   edition_ = FindEdition(versionByte_, ReadGameCode());
   names_ = {};
+  texts_ = {};
   if (edition_ == nullptr) return UnrecognisedOpen();
   FindTablesAndNames();
   OpenResult result;
@@ -92,7 +93,7 @@ RomItemEditor::OpenResult RomItemEditor::UnrecognisedOpen() const {
   return result;
 }
 
-// One read of the whole file finds both.
+// One read of the whole file finds them all.
 void RomItemEditor::FindTablesAndNames() {
   tables_ = {};
   const auto image = ReadFileImage(romPath_, LargestRomSize);
@@ -100,6 +101,7 @@ void RomItemEditor::FindTablesAndNames() {
   openSize_ = static_cast<int64_t>(image->size());
   tables_ = FindItemTables(*image);
   names_ = ItemNameList(*edition_, *image);
+  texts_ = ItemTexts(*image);
 }
 
 RomItemEditor::LoadResult RomItemEditor::LoadItem(int16_t listIndex) {
@@ -109,7 +111,7 @@ RomItemEditor::LoadResult RomItemEditor::LoadItem(int16_t listIndex) {
   const bool enableAsmFrame = item <= LastItemWithAsm;
   auto refuse = [&](EditorProblem problem, std::error_code cause = {}) {
     return LoadResult{std::nullopt, DescribeProblem(problem, Details(item, false, cause)), enableAsmFrame, problem,
-                      cause};
+                      cause, {}};
   };
   if (item == 0) return refuse(EditorProblem::ItemZero);
   if (!HasItemRecord(item)) return refuse(EditorProblem::NoItemChosen);
@@ -124,6 +126,7 @@ RomItemEditor::LoadResult RomItemEditor::LoadItem(int16_t listIndex) {
   LoadResult result;
   result.fields = ReadFields(item);
   result.enableAsmFrame = enableAsmFrame;
+  result.description = texts_.Description(item).value_or("");
   onDisk_ = {ItemOnDisk{romPath_, *result.fields}};
   return result;
 }

@@ -10,6 +10,7 @@
 #include "items/editor_problem.h"
 #include "items/item_name_list.h"
 #include "items/item_table_finder.h"
+#include "items/item_texts.h"
 #include "items/table_places.h"
 #include "items/item_fields.h"
 #include "items/save_outcome.h"
@@ -40,6 +41,9 @@ class RomItemEditor {
     bool enableAsmFrame = false;
     EditorProblem problem = EditorProblem::None;
     std::error_code cause;
+    // The item's description as the Open found it; empty above item 190 and
+    // where descriptions cannot be read.
+    std::string description;
   };
 
   OpenResult OpenRom(const std::string& path);
@@ -92,6 +96,7 @@ class RomItemEditor {
   std::string versionByte_;
   ItemTables tables_;
   ItemNameList names_;
+  ItemTexts texts_;
   std::string itemIndexText_;
   const Edition* edition_ = nullptr;
   int64_t openSize_ = 0;  // the file's length at the Open

@@ -8,6 +8,7 @@
 #include "cli_runner.h"
 #include "items/edition_table.h"
 #include "items/item_table_finder.h"
+#include "items/item_texts.h"
 #include "rom_builder.h"
 #include "rom_io/rom_file.h"
 #include "rom_io/stadium_checksums.h"
@@ -67,8 +68,9 @@ TEST_F(CliTest, ExportEditImportExportShowsExactlyTheEdit) {
     ASSERT_EQ(Run({"export", rom, "-o", PathOf("before.csv")}).status, 0);
     const std::string before = ReadText(PathOf("before.csv"));
     const std::string name(edition.name);
-    std::string edited = WithLine(before, "18,", "18,Potion,350,00,14,80,2,40,C56E," + name);
-    edited = WithLine(edited, "200,", "200,TM 9,1,02,03,04,4,05,," + name);
+    // Potion's description goes on over the next line.
+    std::string edited = WithLine(before, "18,", "18,Potion,350,00,14,80,2,40,C56E," + name + ",\"Restores POKéMON");
+    edited = WithLine(edited, "200,", "200,TM 9,1,02,03,04,4,05,," + name + ",");
     WriteText(PathOf("edited.csv"), edited);
 
     const auto imported = Run({"import", rom, PathOf("edited.csv")});
@@ -88,9 +90,10 @@ TEST_F(CliTest, JsonExportImportsBackUnchangedAndCarriesEdits) {
   ASSERT_EQ(exported.status, 0);
   EXPECT_NE(
       exported.out.find("\n{\"index\":18,\"name\":\"Potion\",\"price\":300,\"effect\":\"00\",\"variable\":\"14\","
-                        "\"options\":\"80\",\"pocket\":1,\"how\":\"40\",\"asm\":\"C56E\",\"edition\":\"gold\"},\n"),
+                        "\"options\":\"80\",\"pocket\":1,\"how\":\"40\",\"asm\":\"C56E\",\"edition\":\"gold\","
+                        "\"description\":\"Restores POKéMON\\nHP by 20.\"},\n"),
       std::string::npos);
-  EXPECT_NE(exported.out.find("\"asm\":null,\"edition\":\"gold\"}\n]\n"), std::string::npos);
+  EXPECT_NE(exported.out.find("\"asm\":null,\"edition\":\"gold\",\"description\":null}\n]\n"), std::string::npos);
   WriteText(PathOf("items.json"), exported.out);
   const auto same = Run({"import", rom, PathOf("items.json")});
   EXPECT_EQ(same.out, "0 fields in 0 items changed.\n");
@@ -104,15 +107,23 @@ TEST_F(CliTest, JsonExportImportsBackUnchangedAndCarriesEdits) {
             std::string::npos);
 }
 
-// A spreadsheet that drops the last column drops the edition with it.
+// A spreadsheet that drops a column may drop the edition.
 TEST_F(CliTest, PointersWithoutTheirEditionAreRefusedUntilItIsGiven) {
   const auto crystal = Rom(Crystal, "crystal.gbc");
   const auto gold = Rom(Gold, "gold.gbc", 2);
   const auto goldBytes = ReadFileBytes(gold);
-  const std::string exported = Run({"export", crystal}).out;
-  std::string cut;
-  std::istringstream lines(exported);
-  for (std::string line; std::getline(lines, line);) cut += line.substr(0, line.rfind(',')) + "\n";
+  // Crystal's descriptions would not fit in Gold's room: the Crystal ROM
+  // gets Gold's, so that only the edition stands between the two.
+  std::string descriptions = "index,description\n";
+  for (int item = 1; const std::string& text : CleanRomDescriptions(Gold)) {
+    descriptions += std::to_string(item++) + ",\"" + text + "\"\n";
+  }
+  WriteText(PathOf("descriptions.csv"), descriptions);
+  ASSERT_EQ(Run({"import", crystal, PathOf("descriptions.csv")}).status, 0);
+  std::string cut = Run({"export", crystal}).out;
+  for (const std::string cell : {",edition,", ",crystal,"}) {
+    for (size_t at = cut.find(cell); at != std::string::npos; at = cut.find(cell, at)) cut.replace(at, cell.size(), ",");
+  }
   WriteText(PathOf("cut.csv"), cut);
 
   const auto refused = Run({"import", gold, PathOf("cut.csv")});
@@ -217,7 +228,9 @@ TEST_F(CliTest, SetChangesOnlyItsItemAndShowsIt) {
   EXPECT_EQ(run.out,
             "Item 18: Potion\nPrice        65535\nEffect       00\nVar.         14\nUse          80  can't toss\n"
             "Pocket       TM/HM (4)\nType         05  field menu 0 (no use), battle menu 5 (party)\n"
-            "ASM Pointer  0012\n");
+            "ASM Pointer  0012\n"
+            "Description  Restores POKéMON\n"
+            "             HP by 20.\n");
   const auto record = static_cast<size_t>(RecordAddress(Crystal.itemTableBase, 18));
   const auto entry = static_cast<size_t>(AsmEntryAddress(Crystal.asmTableBase, 18));
   EXPECT_EQ(DifferingOffsets(before, ReadFileBytes(rom)),
@@ -252,7 +265,10 @@ TEST_F(CliTest, DiffListsEveryDifferingFieldItemByItem) {
   const auto across = Run({"diff", gold, crystal});
   EXPECT_EQ(across.status, 1);
   std::istringstream lines(across.out);
-  for (std::string line; std::getline(lines, line);) EXPECT_NE(line.find(" asm "), std::string::npos) << line;
+  // The names are not imported: Crystal's own stand where Gold has unused items.
+  for (std::string line; std::getline(lines, line);) {
+    EXPECT_TRUE(line.find(" asm ") != std::string::npos || line.find(" name TERU-SAMA -> ") != std::string::npos) << line;
+  }
 }
 
 TEST_F(CliTest, FixChecksumMakesInfoReportCurrentChecksums) {
@@ -438,6 +454,87 @@ TEST_F(CliTest, RomsWithoutItemTablesAreRefused) {
 namespace {
 
 // A ROM hack: both tables moved, and Master Ball renamed in the ROM's own list.
+// Whether every byte that differs lies in one of `spans`.
+bool ChangedOnlyIn(const std::vector<uint8_t>& before, const std::vector<uint8_t>& after,
+                   const std::vector<FileSpan>& spans) {
+  return std::ranges::all_of(DifferingOffsets(before, after), [&](size_t at) {
+    return std::ranges::any_of(spans, [at](const FileSpan& span) { return span.Overlaps({static_cast<int64_t>(at), 1}); });
+  });
+}
+
+TEST_F(CliTest, SetNameRewritesTheNameListInsideItsRoom) {
+  const auto rom = Rom();
+  const auto before = ReadFileBytes(rom);
+  const FileSpan names = ItemTexts(before).NameRoom()->Room();
+  const auto longer = Run({"set", rom, "3", "--name", "BRIGHTPOWDERS"});
+  EXPECT_EQ(longer.status, 2);
+  EXPECT_NE(longer.err.find("shows 13 characters; a name shows at most 12"), std::string::npos) << longer.err;
+  EXPECT_EQ(ReadFileBytes(rom), before);
+
+  const auto set = Run({"set", rom, "3", "--name", "BRIGHT DUST"});
+  ASSERT_EQ(set.status, 0) << set.err;
+  EXPECT_TRUE(set.out.starts_with("Item 3: BRIGHT DUST\n"));
+  const auto after = ReadFileBytes(rom);
+  EXPECT_TRUE(ChangedOnlyIn(before, after, {names}));
+  EXPECT_EQ(after[static_cast<size_t>(names.End() - 1)], 0x50);
+  EXPECT_EQ(Run({"diff", rom, rom}).out, "");
+}
+
+TEST_F(CliTest, SetDescriptionRewritesTheDescriptionsInsideTheirRoom) {
+  const auto rom = Rom(Crystal);
+  const auto before = ReadFileBytes(rom);
+  // The same bytes with the line break moved: only two of them change.
+  const auto set = Run({"set", rom, "master ball", "--description", "The best BALL.\\nIt never misses."});
+  ASSERT_EQ(set.status, 0) << set.err;
+  EXPECT_NE(set.out.find("\nDescription  The best BALL.\n             It never misses.\n"), std::string::npos);
+  const auto room = static_cast<size_t>(CleanTableCodePlaces(Crystal).descriptionTexts);
+  EXPECT_EQ(DifferingOffsets(before, ReadFileBytes(rom)), (std::vector<size_t>{room + 14, room + 17}));
+
+  const auto tm = Run({"set", rom, "200", "--description", "A move."});
+  EXPECT_EQ(tm.status, 2);
+  EXPECT_NE(tm.err.find("Item 200 (TM 9) has no description of its own"), std::string::npos) << tm.err;
+}
+
+TEST_F(CliTest, ImportRenamesOnlyWhenAsked) {
+  const auto rom = Rom();
+  ASSERT_EQ(Run({"export", rom, "-o", PathOf("items.csv")}).status, 0);
+  const std::string exported = ReadText(PathOf("items.csv"));
+  WriteText(PathOf("renamed.csv"), WithLine(exported, "18,", "18,PILL,300,00,14,80,1,40,C56E,gold,\"Restores POKéMON"));
+  const auto before = ReadFileBytes(rom);
+  const auto checked = Run({"import", rom, PathOf("renamed.csv")});
+  EXPECT_EQ(checked.status, 2);
+  EXPECT_NE(checked.err.find("name \"PILL\" is not the name of item 18 (Potion)"), std::string::npos) << checked.err;
+  EXPECT_EQ(ReadFileBytes(rom), before);
+
+  const auto renamed = Run({"import", rom, PathOf("renamed.csv"), "--rename"});
+  ASSERT_EQ(renamed.status, 0) << renamed.err;
+  EXPECT_EQ(renamed.out, "18 Potion name POTION -> PILL\n1 field in 1 item changed.\n");
+  EXPECT_TRUE(ChangedOnlyIn(before, ReadFileBytes(rom), {ItemTexts(before).NameRoom()->Room()}));
+  EXPECT_EQ(Run({"export", rom}).out, WithLine(exported, "18,", "18,PILL,300,00,14,80,1,40,C56E,gold,\"Restores POKéMON"));
+}
+
+TEST_F(CliTest, ExportedDescriptionsImportBackAndCarryEdits) {
+  for (const std::string format : {"csv", "json"}) {
+    const auto rom = Rom(Gold, "rom-" + format + ".gbc");
+    const auto before = ReadFileBytes(rom);
+    const auto exported = Run({"export", rom, "--format", format});
+    WriteText(PathOf("items." + format), exported.out);
+    EXPECT_EQ(Run({"import", rom, PathOf("items." + format)}).out, "0 fields in 0 items changed.\n");
+    EXPECT_EQ(ReadFileBytes(rom), before);
+  }
+  const auto rom = Rom();
+  const auto before = ReadFileBytes(rom);
+  WriteText(PathOf("edit.csv"), "index,description\n18,\"Restores 20 HP.\"\n19,\n");
+  const auto edit = Run({"import", rom, PathOf("edit.csv")});
+  ASSERT_EQ(edit.status, 0) << edit.err;
+  EXPECT_EQ(edit.out, "18 Potion description Restores POKéMON\\nHP by 20. -> Restores 20 HP.\n1 field in 1 item changed.\n");
+  const DescriptionTexts& descriptions = ItemTexts(before).Descriptions();
+  EXPECT_TRUE(ChangedOnlyIn(before, ReadFileBytes(rom), {descriptions.room, descriptions.table}));
+  EXPECT_NE(Run({"export", rom}).out.find("\n18,Potion,300,00,14,80,1,40,C56E,gold,Restores 20 HP.\n"), std::string::npos);
+  EXPECT_NE(Run({"diff", Rom(Gold, "clean.gbc"), rom}).out.find("18 Potion description Restores POKéMON\\nHP by 20. -> Restores 20 HP.\n"),
+            std::string::npos);
+}
+
 TEST_F(CliTest, WorksOnAHacksOwnTablesAndNames) {
   std::vector<std::string> names = CleanRomItemNames(Gold);
   names[0] = "SHINY CHARM";

@@ -7,7 +7,7 @@ namespace {
 
 TEST(ItemText, ShowsTheFieldsUnderTheWindowsCaptions) {
   const ItemFields potion{"300", "00", "14", "80", 1, "40", "C56E"};
-  EXPECT_EQ(FormatItem(18, "Potion", potion),
+  EXPECT_EQ(FormatItem(18, "Potion", potion, "Restores POKéMON\nHP by 20."),
             "Item 18: Potion\n"
             "Price        300\n"
             "Effect       00\n"
@@ -15,9 +15,11 @@ TEST(ItemText, ShowsTheFieldsUnderTheWindowsCaptions) {
             "Use          80  can't toss\n"
             "Pocket       Item (1)\n"
             "Type         40  field menu 4 (current), battle menu 0 (no use)\n"
-            "ASM Pointer  C56E\n");
+            "ASM Pointer  C56E\n"
+            "Description  Restores POKéMON\n"
+            "             HP by 20.\n");
   const ItemFields mail{"50", "00", "00", "C1", 7, "09", "1234"};
-  EXPECT_EQ(FormatItem(181, ItemNames[181], mail),
+  EXPECT_EQ(FormatItem(181, ItemNames[181], mail, std::nullopt),
             "Item 181: Surf Mail\n"
             "Price        50\n"
             "Effect       00\n"
@@ -26,6 +28,7 @@ TEST(ItemText, ShowsTheFieldsUnderTheWindowsCaptions) {
             "Pocket       7 (no pocket)\n"
             "Type         09  field menu 0 (no use), battle menu 9 (undefined)\n"
             "ASM Pointer  none (only items 1 to 179 have one)\n"
+            "Description  cannot be read in this ROM\n"
             "Warning: Use bits 0 to 5 are never used by the games, yet some are set.\n"
             "Warning: Pocket 7 is no pocket in the bag.\n"
             "Warning: The battle menu value 9 is not defined: the game jumps past its table of menu actions.\n");

@@ -22,7 +22,11 @@ std::vector<ItemRow> MadeUpRows(uint32_t seed) {
   for (int item = 1; item <= LastItem; ++item) {
     const ItemFields fields{std::to_string(random() % 65536),     hex(), hex(),        hex(),
                             static_cast<int16_t>(random() % 256), hex(), hex() + hex()};
-    rows.push_back({item, std::string(ItemNames[static_cast<size_t>(item)]), *ValuesOf(item, fields).values});
+    // Quotes, commas and line breaks in the cells too.
+    std::optional<std::string> description;
+    if (item <= 190) description = "Text, \"" + std::to_string(random()) + (item % 2 ? "\"\nline 2" : "");
+    rows.push_back(
+        {item, std::string(ItemNames[static_cast<size_t>(item)]), *ValuesOf(item, fields).values, description});
   }
   return rows;
 }
@@ -47,6 +51,8 @@ TEST(ItemImport, ReadsBackWhatEitherExportWrote) {
       for (size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(file.rows[i].item, rows[i].item);
         EXPECT_EQ(file.rows[i].given, AsGiven(rows[i].item, rows[i].values)) << rows[i].item;
+        EXPECT_EQ(file.rows[i].description, rows[i].description);
+        EXPECT_EQ(file.rows[i].name, std::nullopt);
         EXPECT_EQ(file.rows[i].edition, &silver);
       }
     }

@@ -1,24 +1,29 @@
 // Any files and any sequence of Open (a supported ROM, another edition, a
 // cancel, an unsupported or unreadable file), Load, field edits, Save and
-// files replaced behind the editor's back, their tables moved or not:
-// nothing crashes, no file changes length, and a Save writes exactly what
-// the fields showed into the item it was loaded as, only in a file of the
-// edition it was loaded from, and only where that file's own code leads to
-// its tables. Nothing else in any file changes.
+// files replaced behind the editor's back, their tables moved or not, and
+// names and descriptions changed as the tool changes them: nothing crashes,
+// no file changes length, and a Save writes exactly what the fields showed
+// into the item it was loaded as, only in a file of the edition it was
+// loaded from, and only where that file's own code leads to its tables. A
+// change of texts writes only inside the name list's room, the
+// descriptions' room and their table, or nothing. Nothing else in any file
+// changes.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
 
 #include "fuzz_file.h"
 #include "items/item_encoding.h"
+#include "items/item_image.h"
 #include "items/item_table_finder.h"
 #include "items/rom_item_editor.h"
 #include "rom_builder.h"
 
 namespace {
 
-// Empty, header only, a 32 KiB cartridge, and one that holds every table.
-constexpr std::array<size_t, 5> kSizes{0, 0x150, 0x8000, 0xE800, 0x10000};
+// Empty, header only, a 32 KiB cartridge, one that holds every table, and
+// one that holds the names and descriptions too.
+constexpr std::array<size_t, 6> kSizes{0, 0x150, 0x8000, 0xE800, 0x10000, RomBuilder::TwoMiB};
 
 std::vector<uint8_t> MakeRom(FuzzedDataProvider& input) {
   RomBuilder rom(kSizes[input.ConsumeIntegralInRange<size_t>(0, kSizes.size() - 1)], input.ConsumeIntegral<uint8_t>());
@@ -128,6 +133,48 @@ void Save(const std::array<const FuzzFile*, 2>& files, const Window& window, Rom
   }
 }
 
+// Texts made of the games' letters and words, line breaks, and a character
+// the games have none for.
+std::string ConsumeGameText(FuzzedDataProvider& input) {
+  static constexpr std::array<std::string_view, 8> kPieces{"A", "b", " ", "POKé", "'s", ".", "\n", "€"};
+  std::string text;
+  for (int length = input.ConsumeIntegralInRange(0, 24); length > 0; --length) {
+    text += kPieces[input.ConsumeIntegralInRange<size_t>(0, kPieces.size() - 1)];
+  }
+  return text;
+}
+
+bool InSpan(size_t at, const FileSpan& span) { return span.Overlaps({static_cast<int64_t>(at), 1}); }
+
+// The tool's way: the file read whole, its texts changed in memory, and
+// what changed written back.
+void EditTexts(const FuzzFile& file, FuzzedDataProvider& input) {
+  const std::vector<uint8_t> before = file.Bytes();
+  ItemImage image(Image(before));
+  if (image.Problem() != EditorProblem::None) return;
+  const ItemTexts texts = image.Texts();
+  std::vector<ItemTextEdit> edits;
+  for (int count = input.ConsumeIntegralInRange(1, 3); count > 0; --count) {
+    ItemTextEdit& edit = edits.emplace_back();
+    edit.item = input.ConsumeIntegralInRange(1, LastItem);
+    if (input.ConsumeBool()) edit.name = ConsumeGameText(input);
+    if (input.ConsumeBool()) edit.description = ConsumeGameText(input);
+  }
+  const TextOutcome outcome = image.StoreTexts(edits);
+  const std::vector<uint8_t> after(image.Bytes().begin(), image.Bytes().end());
+  if (!outcome.saved()) {
+    Require(after == before, "a refused change of texts changes no byte");
+    Require(!outcome.message.empty(), "a refused change of texts says why");
+    return;
+  }
+  const auto names = texts.NameRoom() ? texts.NameRoom()->Room() : FileSpan{};
+  for (const size_t at : DifferingOffsets(before, after)) {
+    Require(InSpan(at, names) || InSpan(at, texts.Descriptions().room) || InSpan(at, texts.Descriptions().table),
+            "a change of texts writes only inside their rooms and table");
+  }
+  file.Reset(after);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -139,7 +186,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   RomItemEditor editor;
   Window window;
   for (int step = 0; step < 12 && input.remaining_bytes() > 0; ++step) {
-    switch (input.ConsumeIntegralInRange(0, 6)) {
+    switch (input.ConsumeIntegralInRange(0, 7)) {
       case 0:
         editor.OpenRom(files[input.ConsumeIntegralInRange<size_t>(0, 1)]->Path());
         break;
@@ -155,6 +202,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       case 4:
         // The file changes behind the editor's back: replaced or truncated.
         files[input.ConsumeIntegralInRange<size_t>(0, 1)]->Reset(MakeRom(input));
+        break;
+      case 7:
+        EditTexts(*files[input.ConsumeIntegralInRange<size_t>(0, 1)], input);
         break;
       default:
         Save(files, window, editor);

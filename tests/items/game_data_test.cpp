@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "clean_item_descriptions.h"
 #include "items/clean_item_names.h"
+#include "items/description_texts.h"
 #include "items/game_text_table.h"
 #include "items/item_table_finder.h"
 
@@ -66,6 +68,28 @@ TEST_F(GameData, CleanItemNamesAreTheResearchNames) {
     EXPECT_EQ(rows[i][0], std::to_string(i + 1));
     EXPECT_EQ(rows[i][1], CleanGoldSilverItemNames[i]);
     EXPECT_EQ(rows[i][2], CleanCrystalItemNames[i]);
+  }
+}
+
+// The file writes a line break as the two characters \n.
+TEST_F(GameData, CleanDescriptionsAreTheResearchDescriptions) {
+  const auto rows = Rows("rom-item-descriptions.tsv");
+  ASSERT_EQ(rows.size(), CleanGoldSilverDescriptions.size());
+  const auto lines = [](std::string text) {
+    for (size_t at = text.find("\\n"); at != std::string::npos; at = text.find("\\n", at)) text.replace(at, 2, "\n");
+    return text;
+  };
+  for (size_t i = 0; i < rows.size(); ++i) {
+    EXPECT_EQ(rows[i][0], std::to_string(i + 1));
+    EXPECT_EQ(lines(rows[i][1]), CleanGoldSilverDescriptions[i]);
+    EXPECT_EQ(lines(rows[i][2]), CleanCrystalDescriptions[i]);
+  }
+}
+
+TEST_F(GameData, DescriptionCodeIsWrittenAsTheResearchWritesIt) {
+  const std::string notes = ReadData("item-text-code.md");
+  for (const std::string_view code : {GoldSilverDescriptionCode, CrystalDescriptionCode}) {
+    EXPECT_NE(notes.find("    " + std::string(code) + "\n"), std::string::npos) << code;
   }
 }
 

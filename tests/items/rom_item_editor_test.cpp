@@ -107,6 +107,14 @@ TEST_F(RomItemEditorTest, AsmFrameFollowsThePointerTable) {
   EXPECT_EQ(above.fields->ASM, HexFunctions::ReadHexBytes(editor_.RomPath(), Gold.asmTableBase + 358, 2));
 }
 
+TEST_F(RomItemEditorTest, LoadGivesTheItemsDescriptionWhereTheGameShowsOne) {
+  editor_.OpenRom(GoldRom());
+  EXPECT_EQ(editor_.LoadItem(1).description, "The best BALL. It\nnever misses.");
+  EXPECT_EQ(editor_.LoadItem(191).description, "");
+  editor_.OpenRom(Write(RomBuilder().WithEdition(Gold).WithDescriptionCode(Gold, 0x30000)));
+  EXPECT_EQ(editor_.LoadItem(1).description, "");
+}
+
 TEST_F(RomItemEditorTest, RefusedLoadsReadNothingAndSayWhy) {
   editor_.OpenRom(GoldRom());
   const struct {

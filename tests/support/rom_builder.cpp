@@ -1,7 +1,10 @@
 #include "rom_builder.h"
 
-#include "items/game_text_table.h"
+#include "clean_item_descriptions.h"
+#include "items/description_texts.h"
+#include "items/game_text.h"
 #include "items/item_table_finder.h"
+#include "items/name_list_texts.h"
 #include "rom_io/file_image.h"
 #include "rom_io/file_path.h"
 #include "rom_io/file_replacement.h"
@@ -55,7 +58,8 @@ namespace {
 
 struct CodeBytes {
   std::vector<uint8_t> bytes;
-  size_t low = 0, bank = 0;
+  size_t low = 0;
+  std::vector<size_t> banks;
 };
 
 // The code with its open bytes as zeros; where its operands stand.
@@ -64,16 +68,42 @@ CodeBytes Assemble(std::string_view pattern) {
   for (size_t at = 0; at + 2 <= pattern.size(); at += 3) {
     const std::string token(pattern.substr(at, 2));
     if (token == "LL") code.low = code.bytes.size();
-    if (token == "BB") code.bank = code.bytes.size();
+    if (token == "BB") code.banks.push_back(code.bytes.size());
     const bool open = token == ".." || token == "LL" || token == "HH" || token == "BB";
     code.bytes.push_back(open ? 0 : static_cast<uint8_t>(std::stoi(token, nullptr, 16)));
   }
   return code;
 }
 
-// The Game Boy address of a file offset, as its bank sees it.
-uint16_t BankAddress(int64_t offset) {
-  return static_cast<uint16_t>(offset < BankSize ? offset : BankSize + offset % BankSize);
+struct DescriptionLayout {
+  std::vector<std::string> texts;
+  std::vector<size_t> textOf;
+};
+
+// Items 1 to 190 with a text each, then a "?" for each unused item above
+// 190, the first of which the other items above 190 share.
+DescriptionLayout CleanDescriptionLayout(const Edition& edition) {
+  const std::vector<std::string> descriptions = CleanRomDescriptions(edition);
+  DescriptionLayout layout{descriptions, {}};
+  for (size_t i = 0; i < descriptions.size(); ++i) layout.textOf.push_back(i);
+  std::vector<size_t> unused;
+  for (int item = LastItemWithDescription + 1; item <= LastItem; ++item) {
+    if ((*edition.cleanItemNames)[static_cast<size_t>(item - 1)] != "TERU-SAMA") continue;
+    unused.push_back(layout.texts.size());
+    layout.texts.emplace_back("?");
+  }
+  const size_t shared = unused.front();
+  for (int item = LastItemWithDescription + 1, next = 0; item <= LastItem; ++item) {
+    const bool own = (*edition.cleanItemNames)[static_cast<size_t>(item - 1)] == "TERU-SAMA";
+    layout.textOf.push_back(own ? unused[static_cast<size_t>(next++)] : shared);
+  }
+  return layout;
+}
+
+std::vector<uint8_t> Encoded(std::string_view text) {
+  const EncodedGameText encoded = EncodeGameText(text);
+  if (!encoded.bytes) throw std::invalid_argument("no game text for " + std::string(text));
+  return *encoded.bytes;
 }
 
 }  // namespace
@@ -93,10 +123,48 @@ RomBuilder& RomBuilder::WithTableCode(const Edition& edition) {
   WithByte(lists + 9, static_cast<uint8_t>(places.names / BankSize));
   WithByte(lists + 10, static_cast<uint8_t>(names & 0xFF)).WithByte(lists + 11, static_cast<uint8_t>(names >> 8));
   WithItemTableAt(edition, edition.itemTableBase).WithPointerTableAt(edition, edition.asmTableBase);
-  if (bytes_.size() >= places.names + LastItem * (MaxItemNameBytes + 1)) {
+  if (bytes_.size() >= places.names + NameListEntries * (MaxItemNameBytes + 1)) {
     WithItemNames(edition, CleanRomItemNames(edition));
   }
+  if (bytes_.size() >= places.descriptionTexts + CleanDescriptionRoomSize(edition)) {
+    WithDescriptionCode(edition, places.descriptionCode).WithDescriptions(edition, CleanRomDescriptions(edition));
+  }
   return *this;
+}
+
+RomBuilder& RomBuilder::WithDescriptionCode(const Edition& edition, size_t at) {
+  const bool crystal = edition.name == "crystal";
+  const CodeBytes code = Assemble(crystal ? CrystalDescriptionCode : GoldSilverDescriptionCode);
+  for (size_t i = 0; i < code.bytes.size(); ++i) WithByte(at + i, code.bytes[i]);
+  const auto table = static_cast<int64_t>(CleanTableCodePlaces(edition).descriptionTable);
+  const uint16_t address = BankAddress(table);
+  WithByte(at + code.low, static_cast<uint8_t>(address & 0xFF)).WithByte(at + code.low + 1, static_cast<uint8_t>(address >> 8));
+  for (const size_t bank : code.banks) WithByte(at + bank, static_cast<uint8_t>(table / BankSize));
+  return *this;
+}
+
+RomBuilder& RomBuilder::WithDescriptionTexts(const Edition& edition, const std::vector<std::string>& texts,
+                                             const std::vector<size_t>& textOf) {
+  const TableCodePlaces& places = CleanTableCodePlaces(edition);
+  std::vector<uint16_t> addresses;
+  size_t at = places.descriptionTexts;
+  for (const std::string& text : texts) {
+    addresses.push_back(BankAddress(static_cast<int64_t>(at)));
+    for (const uint8_t byte : Encoded(text)) WithByte(at++, byte);
+    WithByte(at++, TextEnd);
+  }
+  for (size_t item = 0; item < textOf.size(); ++item) {
+    const uint16_t address = addresses[textOf[item]];
+    WithByte(places.descriptionTable + 2 * item, static_cast<uint8_t>(address & 0xFF));
+    WithByte(places.descriptionTable + 2 * item + 1, static_cast<uint8_t>(address >> 8));
+  }
+  return *this;
+}
+
+RomBuilder& RomBuilder::WithDescriptions(const Edition& edition, const std::vector<std::string>& descriptions) {
+  DescriptionLayout layout = CleanDescriptionLayout(edition);
+  std::copy(descriptions.begin(), descriptions.end(), layout.texts.begin());
+  return WithDescriptionTexts(edition, layout.texts, layout.textOf);
 }
 
 RomBuilder& RomBuilder::WithItemTableAt(const Edition& edition, int32_t offset) {
@@ -104,7 +172,7 @@ RomBuilder& RomBuilder::WithItemTableAt(const Edition& edition, int32_t offset) 
   const CodeBytes code = Assemble(ItemAttributeCode);
   const uint16_t address = BankAddress(offset);
   WithByte(at + code.low, static_cast<uint8_t>(address & 0xFF)).WithByte(at + code.low + 1, static_cast<uint8_t>(address >> 8));
-  WithByte(at + code.bank, static_cast<uint8_t>(offset / BankSize));
+  WithByte(at + code.banks.front(), static_cast<uint8_t>(offset / BankSize));
   itemTable_ = offset;
   return *this;
 }
@@ -121,10 +189,10 @@ RomBuilder& RomBuilder::WithPointerTableAt(const Edition& edition, int32_t offse
 RomBuilder& RomBuilder::WithItemNames(const Edition& edition, const std::vector<std::string>& names) {
   size_t at = CleanTableCodePlaces(edition).names;
   for (const std::string& name : names) {
-    for (const uint8_t byte : EncodeGameText(name)) WithByte(at++, byte);
-    WithByte(at++, 0x50);
+    for (const uint8_t byte : Encoded(name)) WithByte(at++, byte);
+    WithByte(at++, TextEnd);
   }
-  return *this;
+  return WithByte(at, 0xE6).WithByte(at + 1, TextEnd);
 }
 
 RomBuilder& RomBuilder::WithRecord(const Edition& edition, int item, const std::array<uint8_t, 7>& record) {
@@ -139,29 +207,26 @@ RomBuilder& RomBuilder::WithAsmEntry(const Edition& edition, int item, uint8_t f
 }
 
 const TableCodePlaces& CleanTableCodePlaces(const Edition& edition) {
-  static const TableCodePlaces gold{0xD46D, 0xE7B2, 0x3627, 0x35EE, 0x1B0000};
-  static const TableCodePlaces silver{0xD46B, 0xE7B0, 0x3627, 0x35EE, 0x1B0000};
-  static const TableCodePlaces crystal{0xD460, 0xE72E, 0x33E4, 0x33AB, 0x1C8000};
+  static const TableCodePlaces gold{0xD46D, 0xE7B2, 0x3627, 0x35EE, 0x1B0000, 0x2C019, 0x1B8000, 0x1B8200};
+  static const TableCodePlaces silver{0xD46B, 0xE7B0, 0x3627, 0x35EE, 0x1B0000, 0x2C019, 0x1B8000, 0x1B8200};
+  static const TableCodePlaces crystal{0xD460, 0xE72E, 0x33E4, 0x33AB, 0x1C8000, 0x1C8973, 0x1C8987, 0x1C8B85};
   if (edition.name == "gold") return gold;
   return edition.name == "silver" ? silver : crystal;
 }
 
-std::vector<uint8_t> EncodeGameText(std::string_view text) {
-  std::vector<uint8_t> bytes;
-  while (!text.empty()) {
-    const GameTextCode* best = nullptr;
-    for (const GameTextCode& code : GameTextTable) {
-      if (text.starts_with(code.text) && (best == nullptr || code.text.size() > best->text.size())) best = &code;
-    }
-    if (best == nullptr) throw std::invalid_argument("no game text for " + std::string(text));
-    bytes.push_back(best->byte);
-    text.remove_prefix(best->text.size());
-  }
-  return bytes;
-}
-
 std::vector<std::string> CleanRomItemNames(const Edition& edition) {
   return {edition.cleanItemNames->begin(), edition.cleanItemNames->end()};
+}
+
+std::vector<std::string> CleanRomDescriptions(const Edition& edition) {
+  const auto& clean = edition.name == "crystal" ? CleanCrystalDescriptions : CleanGoldSilverDescriptions;
+  return {clean.begin(), clean.end()};
+}
+
+size_t CleanDescriptionRoomSize(const Edition& edition) {
+  size_t size = 0;
+  for (const std::string& text : CleanDescriptionLayout(edition).texts) size += Encoded(text).size() + 1;
+  return size;
 }
 
 void RomBuilder::WriteTo(const std::filesystem::path& path) const { WriteFileBytes(path, bytes_); }

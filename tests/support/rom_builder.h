@@ -24,9 +24,10 @@ class RomBuilder {
   // lays the game's code that leads to the item tables and names where the
   // clean game has it (WithTableCode).
   RomBuilder& WithEdition(const Edition& edition);
-  // The three runs of code through which the tables and names are found, at
-  // the clean game's places, leading to the clean game's tables and to its
-  // item names, which it writes too when the image is long enough.
+  // The runs of code through which the tables, names and descriptions are
+  // found, at the clean game's places, leading to the clean game's tables
+  // and to its item names and descriptions, which it writes too when the
+  // image is long enough.
   RomBuilder& WithTableCode(const Edition& edition);
   // Moves a table: the code is pointed at `offset`, where WithRecord and
   // WithAsmEntry then write. The attribute table may go to any bank; the
@@ -34,8 +35,20 @@ class RomBuilder {
   RomBuilder& WithItemTableAt(const Edition& edition, int32_t offset);
   RomBuilder& WithPointerTableAt(const Edition& edition, int32_t offset);
   // Writes `names` (item 1 first, in the games' text) where the name list
-  // code leads.
+  // code leads, and after them the entry "?" that the games keep there.
   RomBuilder& WithItemNames(const Edition& edition, const std::vector<std::string>& names);
+  // The routine that prints a description, in the edition's form, at `at`,
+  // leading to the clean game's table.
+  RomBuilder& WithDescriptionCode(const Edition& edition, size_t at);
+  // Lays `texts` one after another where the clean game's descriptions
+  // start, and the table of the items' addresses: item i gets
+  // texts[textOf[i - 1]].
+  RomBuilder& WithDescriptionTexts(const Edition& edition, const std::vector<std::string>& texts,
+                                   const std::vector<size_t>& textOf);
+  // The clean game's descriptions as the games lay them out: items 1 to 190
+  // each with a text of its own, the unused items above 190 with a "?" each,
+  // and the other items above 190 sharing the first of those.
+  RomBuilder& WithDescriptions(const Edition& edition, const std::vector<std::string>& descriptions);
   RomBuilder& WithEditionByte(uint8_t value);
   RomBuilder& WithGameCode(std::string_view code);
   RomBuilder& WithRecord(const Edition& edition, int item, const std::array<uint8_t, 7>& record);
@@ -61,13 +74,17 @@ class RomBuilder {
 // Where the clean game keeps the code that leads to its tables and names.
 struct TableCodePlaces {
   size_t attributeCode, itemUseCode, nameListCode, nameLists, names;
+  size_t descriptionCode, descriptionTable, descriptionTexts;
 };
 const TableCodePlaces& CleanTableCodePlaces(const Edition& edition);
 
-// `text` in the games' own encoding, as the clean games' item names are.
-std::vector<uint8_t> EncodeGameText(std::string_view text);
 // The clean game's 255 item names in its own text.
 std::vector<std::string> CleanRomItemNames(const Edition& edition);
+// The clean game's descriptions of items 1 to 190.
+std::vector<std::string> CleanRomDescriptions(const Edition& edition);
+// The bytes of the clean game's descriptions, from the first text to the end
+// of the last: the descriptions' room.
+size_t CleanDescriptionRoomSize(const Edition& edition);
 
 // A folder of its own for one test, removed with everything in it.
 class TempDir {
