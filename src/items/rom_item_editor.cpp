@@ -65,7 +65,6 @@ RomItemEditor::OpenResult RomItemEditor::OpenRom(const std::string& path) {
   versionByte_ = ReadHexBytes(romPath_, EditionByteOffset, 1);
   edition_ = FindEdition(versionByte_, ReadGameCode());
   names_ = {};
-  texts_ = {};
   if (edition_ == nullptr) return UnrecognisedOpen();
   FindTablesAndNames();
   OpenResult result;
@@ -93,7 +92,7 @@ RomItemEditor::OpenResult RomItemEditor::UnrecognisedOpen() const {
   return result;
 }
 
-// One read of the whole file finds them all.
+// One read of the whole file finds both.
 void RomItemEditor::FindTablesAndNames() {
   tables_ = {};
   const auto image = ReadFileImage(romPath_, LargestRomSize);
@@ -101,7 +100,6 @@ void RomItemEditor::FindTablesAndNames() {
   openSize_ = static_cast<int64_t>(image->size());
   tables_ = FindItemTables(*image);
   names_ = ItemNameList(*edition_, *image);
-  texts_ = ItemTexts(*image);
 }
 
 RomItemEditor::LoadResult RomItemEditor::LoadItem(int16_t listIndex) {
@@ -118,15 +116,14 @@ RomItemEditor::LoadResult RomItemEditor::LoadItem(int16_t listIndex) {
   // Without an edition there is nowhere to read from: the fields would show
   // made-up bytes, and a later Save would write them.
   if (edition_ == nullptr) return refuse(EditorProblem::NoRomOpen);
-  if (const FileCheck check = CheckFile(false); check.problem != EditorProblem::None) {
-    return refuse(check.problem, check.cause);
-  }
+  const FileCheck check = CheckFile(false);
+  if (check.problem != EditorProblem::None) return refuse(check.problem, check.cause);
 
   loadedEdition_ = edition_;
   LoadResult result;
   result.fields = ReadFields(item);
   result.enableAsmFrame = enableAsmFrame;
-  result.description = texts_.Description(item).value_or("");
+  result.description = ItemTexts(*check.image).Description(item).value_or("");
   onDisk_ = {ItemOnDisk{romPath_, *result.fields}};
   return result;
 }
@@ -172,7 +169,7 @@ RomItemEditor::FileCheck RomItemEditor::CheckFile(bool saving) const {
   }
   // The file may have been replaced or rebuilt since it was opened; one read
   // of it shows both.
-  const auto image = ReadFileImage(romPath_, LargestRomSize);
+  auto image = ReadFileImage(romPath_, LargestRomSize);
   if (image && EditionOfImage(*image) != edition_) return {EditorProblem::Replaced, {}};
   // A file cut short may still hold its tables, but it is no longer the ROM
   // that was opened.
@@ -180,7 +177,7 @@ RomItemEditor::FileCheck RomItemEditor::CheckFile(bool saving) const {
     return {EditorProblem::SizeChanged, {}, static_cast<int64_t>(image->size())};
   }
   if (!image || FindItemTables(*image) != tables_) return {EditorProblem::TablesMoved, {}};
-  return {};
+  return {EditorProblem::None, {}, static_cast<int64_t>(image->size()), std::move(image)};
 }
 
 SaveOutcome RomItemEditor::SaveItem(const ItemFields& fields) {

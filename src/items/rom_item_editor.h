@@ -14,6 +14,7 @@
 #include "items/table_places.h"
 #include "items/item_fields.h"
 #include "items/save_outcome.h"
+#include "rom_io/rom_bytes.h"
 
 // Holds the state of the open ROM and carries out the editor's three
 // commands. Open finds the item tables through the game's code that reads
@@ -74,6 +75,7 @@ class RomItemEditor {
     EditorProblem problem = EditorProblem::None;
     std::error_code cause;
     int64_t size = 0;  // the file's length now, for SizeChanged
+    std::optional<RomBytes> image;  // the file as it was checked, when it passed
   };
   // An item's fields as this editor last read them from a file or wrote
   // them there.
@@ -96,7 +98,6 @@ class RomItemEditor {
   std::string versionByte_;
   ItemTables tables_;
   ItemNameList names_;
-  ItemTexts texts_;
   std::string itemIndexText_;
   const Edition* edition_ = nullptr;
   int64_t openSize_ = 0;  // the file's length at the Open
