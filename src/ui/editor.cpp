@@ -70,6 +70,7 @@ void Editor::createControls() {
   asm_ = controls.get<QLineEdit>("ASM");
   load_ = controls.get<QPushButton>("Load");
   frameAsm_ = controls.get<QGroupBox>("FrameASM");
+  frameItem_ = controls.get<QGroupBox>("FrameItem");
   for (const std::string_view name : EditingFrames) editingFrames_.push_back(controls.get<QGroupBox>(name));
 
   FillItemList(*item_);
@@ -160,6 +161,7 @@ void Editor::onLoad() {
   } else {
     showMessage_(this, FromUtf8(result.message));
   }
+  frameItem_->setToolTip(FromUtf8(result.description));
   frameAsm_->setEnabled(result.enableAsmFrame);
 }
 

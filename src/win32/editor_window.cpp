@@ -70,6 +70,11 @@ Editor::Editor(DialogSource dialogs, MessageSink showMessage)
   CreateMenus();
   form_ = std::make_unique<NativeForm>(EditorForm(), window_, FirstControlId);
   completion_ = std::make_unique<ItemCompletion>(window_, Control("Item"), CompletionId);
+  // The chooser's text box takes the mouse over most of the chooser.
+  COMBOBOXINFO chooser{sizeof(COMBOBOXINFO)};
+  GetComboBoxInfo(Control("Item"), &chooser);
+  itemTips_ = std::make_unique<ControlTips>(window_,
+                                            std::vector<HWND>{Control("Item"), chooser.hwndItem, Control("Load")});
   FillLists();
   const UINT dpi = GetDpiForWindow(window_);
   Layout(dpi);
@@ -224,6 +229,7 @@ void Editor::OnLoad() {
   } else {
     showMessage_(window_, result.message);
   }
+  itemTips_->SetText(result.description);
   form_->SetFrameEnabled("FrameASM", result.enableAsmFrame);
 }
 

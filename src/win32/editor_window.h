@@ -11,6 +11,7 @@
 #include "forms/open_command.h"
 #include "items/item_fields.h"
 #include "items/rom_item_editor.h"
+#include "win32/control_tips.h"
 #include "win32/item_completion.h"
 #include "win32/native_form.h"
 
@@ -33,6 +34,8 @@ class Editor {
   HWND Window() const { return window_; }
   HWND Control(std::string_view name) const { return form_->Control(name); }
   HWND AboutWindow() const { return IsWindow(about_) ? about_ : nullptr; }
+  // The loaded item's description over the Item frame's controls.
+  const ControlTips& ItemTips() const { return *itemTips_; }
   // Ctrl+O and Ctrl+S, for the message loop.
   HACCEL Accelerators() const { return accelerators_; }
   // The command identifier of a menu entry, as the menu and its shortcut send it.
@@ -73,4 +76,5 @@ class Editor {
   HACCEL accelerators_ = nullptr;
   std::unique_ptr<NativeForm> form_;
   std::unique_ptr<ItemCompletion> completion_;
+  std::unique_ptr<ControlTips> itemTips_;
 };

@@ -550,6 +550,7 @@ void EditorTest::romHacksTablesAndNames() {
   QTest::mouseClick(h.find<QPushButton>("Load"), Qt::LeftButton);
   QVERIFY(h.messages.isEmpty());
   QCOMPARE(h.shown(), FieldsInFile(path, 1));
+  QCOMPARE(h.find<QGroupBox>("FrameItem")->toolTip(), "The best BALL. It\nnever misses.");
 
   h.open(h.write(RomBuilder().WithEditionByte(0x47).WithGameCode("AAUE"), "rewritten.gbc"));
   QCOMPARE(h.label(), "Pokémon Gold Version");

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <shlobj.h>
 
 #include <atomic>
@@ -173,6 +175,11 @@ TEST_F(EditorWindowTest, AHacksOwnNamesStandInTheListAndChooseTheItem) {
   SendMessageW(Control("Load"), BM_CLICK, 0, 0);
   EXPECT_TRUE(messages_.empty());
   EXPECT_EQ(WindowText(Control("Price")), "12345");
+  wchar_t tip[80] = {};
+  TTTOOLINFOW tool{sizeof(tool), 0, editor_.Window(), reinterpret_cast<UINT_PTR>(Control("Load"))};
+  tool.lpszText = tip;
+  SendMessageW(editor_.ItemTips().TipWindow(), TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_EQ(std::wstring(tip), L"The best BALL. It\r\nnever misses.");
   wchar_t first[32] = {};
   SendMessageW(Control("Item"), CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(first));
   EXPECT_EQ(std::wstring(first), L"SHINY CHARM");
