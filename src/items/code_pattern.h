@@ -16,6 +16,13 @@ class CodePattern {
  public:
   explicit CodePattern(std::string_view text);
 
+  // How often the pattern occurs in `rom`, counted up to two, and where it
+  // occurs first.
+  struct Occurrences {
+    int count = 0;  // 0, 1, or 2 for twice or more
+    size_t first = 0;
+  };
+  Occurrences Search(std::span<const uint8_t> rom) const;
   // Where the pattern occurs in `rom`, when it occurs there exactly once.
   std::optional<size_t> FindOnce(std::span<const uint8_t> rom) const;
 

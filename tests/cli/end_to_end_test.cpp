@@ -433,6 +433,35 @@ TEST_F(CliTest, RomsWithoutItemTablesAreRefused) {
   EXPECT_EQ(Run({"export", cut}).status, 2);
 }
 
+// Hacks that changed one header field open; the tool says which field, or
+// why the header or the code keeps the ROM from opening.
+TEST_F(CliTest, AHacksOwnHeaderIsToldAndRefusedOnlyWhereItMustBe) {
+  const auto own = PathOf("own code.gbc");
+  RomBuilder().WithEdition(Crystal).WithGameCode("KAPE").WriteTo(own);
+  EXPECT_NE(Run({"info", own}).out.find("Edition            Pokémon Crystal Version\nHeader             the game "
+                                        "code is not the release's; the title names Pokémon Crystal Version\n"),
+            std::string::npos);
+  EXPECT_EQ(Run({"show", own, "1"}).status, 0);
+
+  const auto mixed = PathOf("mixed.gbc");
+  RomBuilder().WithEdition(Gold).WithGameCode("AAXE").WriteTo(mixed);
+  EXPECT_EQ(Run({"show", mixed, "1"}).err, "\"" + mixed +
+                                               "\" is not a supported ROM (Unsupported Rom): the title names Pokémon "
+                                               "Gold Version, but the game code AAXE names Pokémon Silver Version.\n");
+
+  const auto twice = PathOf("twice.gbc");
+  const size_t code = CleanTableCodePlaces(Gold).itemUseCode;
+  RomBuilder rom = RomBuilder().WithEdition(Gold);
+  const std::vector<uint8_t> clean = rom.Bytes();
+  for (size_t i = 0; i < 14; ++i) rom.WithByte(0xF000 + i, clean[code + i]);
+  rom.WriteTo(twice);
+  EXPECT_NE(Run({"info", twice}).out.find("ASM pointer table  not found: the code that reads it occurs more than once\n"),
+            std::string::npos);
+  EXPECT_EQ(Run({"show", twice, "1"}).err,
+            "Kestrune cannot find the ASM pointer table in this ROM: the game's code that reads it occurs more than "
+            "once, and Kestrune cannot tell which copy the game runs. Nothing was read or written.\n");
+}
+
 }  // namespace
 
 namespace {

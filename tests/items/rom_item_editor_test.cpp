@@ -52,6 +52,30 @@ TEST_F(RomItemEditorTest, OpenRecognisesEachEdition) {
             "Pokémon Crystal Version");
 }
 
+TEST_F(RomItemEditorTest, OpensAHackWithItsOwnTitleOrGameCodeAndSaysWhichFieldIsNotTheReleases) {
+  const struct {
+    RomBuilder rom;
+    const Edition& edition;
+    std::string_view note;
+  } hacks[] = {
+      {RomBuilder().WithEdition(Crystal).WithGameCode("KAPE"), Crystal,
+       "the game code is not the release's; the title names Pokémon Crystal Version"},
+      {RomBuilder().WithEdition(Gold).WithEditionByte(0x52), Gold,
+       "the title is not the release's; the game code AAUE names Pokémon Gold Version"},
+  };
+  for (const auto& hack : hacks) {
+    const auto opened = editor_.OpenRom(Write(hack.rom));
+    EXPECT_EQ(opened.label, hack.edition.label);
+    EXPECT_EQ(opened.headerNote, hack.note);
+    EXPECT_EQ(opened.problem, EditorProblem::None);
+    EXPECT_TRUE(editor_.LoadItem(1).fields) << hack.edition.name;
+  }
+  const auto refused = editor_.OpenRom(Write(RomBuilder().WithEdition(Gold).WithGameCode("AAUJ")));
+  EXPECT_EQ(refused.label, "Unsupported Rom");
+  EXPECT_EQ(refused.headerNote, "the game code AAUJ is the Japanese release's, whose text is encoded differently");
+  EXPECT_EQ(refused.message, "");
+}
+
 TEST_F(RomItemEditorTest, UnsupportedOpenKeepsTheBasesAndTakesThePath) {
   editor_.OpenRom(GoldRom());
   const struct {
@@ -59,7 +83,7 @@ TEST_F(RomItemEditorTest, UnsupportedOpenKeepsTheBasesAndTakesThePath) {
     std::string_view name;
   } others[] = {
       {RomBuilder().WithEditionByte(0x61), "a.gbc"},
-      {RomBuilder().WithEditionByte(0x67).WithGameCode("AAUE"), "g.gbc"},
+      {RomBuilder().WithEdition(Silver).WithGameCode("AAUE"), "two editions.gbc"},
       {RomBuilder().WithEdition(Gold).WithGameCode("AAUJ"), "japanese.gbc"},
       {RomBuilder(0x100), "short.gbc"},
   };
