@@ -12,6 +12,15 @@
 #include "rom_io/rom_file.h"
 #include "rom_io/stadium_checksums.h"
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <thread>
+#endif
+
 namespace {
 
 const Edition& Gold = EditionTable[0];
@@ -357,6 +366,42 @@ TEST_F(CliTest, ExportOutputNames) {
   EXPECT_EQ(dash.out, Run({"export", rom}).out);
   EXPECT_FALSE(std::filesystem::exists(PathOf("-")));
 }
+
+#ifndef _WIN32
+// Nothing can be renamed over a device or a FIFO: the export goes straight in.
+TEST_F(CliTest, ExportsIntoADeviceAndAFifo) {
+  const auto rom = Rom();
+  EXPECT_EQ(Run({"export", rom, "-o", "/dev/null"}).status, 0);
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+
+  const auto fifo = PathOf("fifo");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::string received;
+  std::thread reader([&] {
+    std::ifstream in(fifo, std::ios::binary);
+    received.assign(std::istreambuf_iterator<char>(in), {});
+  });
+  const auto exported = Run({"export", rom, "-o", fifo});
+  // Lets the reader go when the tool never opened the FIFO.
+  if (const int unblock = open(fifo.c_str(), O_WRONLY | O_NONBLOCK); unblock >= 0) close(unblock);
+  reader.join();
+  EXPECT_EQ(exported.status, 0) << exported.err;
+  EXPECT_EQ(received, Run({"export", rom}).out);
+}
+
+// A file that may be written, beside which no temporary file can be made
+// (here its name leaves no room for the temporary one's): the message gives
+// the system's reason, and the file stays as it was.
+TEST_F(CliTest, AnOutputWithoutRoomForItsTemporaryFileSaysWhy) {
+  const auto rom = Rom();
+  const auto output = PathOf(std::string(250, 'e'));
+  WriteFileBytes(output, {1, 2, 3});
+  const auto exported = Run({"export", rom, "-o", output});
+  EXPECT_EQ(exported.status, 3);
+  EXPECT_EQ(exported.err, "Cannot write \"" + output + "\": File name too long.\n");
+  EXPECT_EQ(ReadFileBytes(output), (std::vector<uint8_t>{1, 2, 3}));
+}
+#endif
 
 TEST_F(CliTest, NoOutputMayBeAnInput) {
   const auto rom = Rom();

@@ -110,6 +110,24 @@ TEST(ItemNameList, KeepsTheBuiltInNamesWhereTheRomsListCannotBeRead) {
   for (const RomBuilder& rom : roms) EXPECT_EQ(ItemNameList(Crystal, rom.Bytes()), ItemNameList());
 }
 
+// The game reads the list with one bank switched in: a list whose last name
+// ends on the bank's last byte is read, one that ends a byte later is not.
+TEST(ItemNameList, TakesNoListThatRunsPastItsBank) {
+  const auto lists = CleanTableCodePlaces(Gold).nameLists;
+  constexpr int64_t bank = 0x6C, listSize = 2 * LastItem;  // "A" and its end, 255 times
+  for (const int64_t past : {0, 1}) {
+    const int64_t start = (bank + 1) * BankSize - listSize + past;
+    const auto address = static_cast<uint16_t>(BankSize + start % BankSize);
+    RomBuilder rom = RomBuilder().WithEdition(Gold);
+    rom.WithByte(lists + 9, bank).WithByte(lists + 10, static_cast<uint8_t>(address & 0xFF));
+    rom.WithByte(lists + 11, static_cast<uint8_t>(address >> 8));
+    for (size_t at = static_cast<size_t>(start); at < static_cast<size_t>(start + listSize); at += 2) {
+      rom.WithByte(at, 0x80).WithByte(at + 1, 0x50);
+    }
+    EXPECT_EQ(ItemNameList(Gold, rom.Bytes())[1], past == 0 ? "A" : "Master Ball") << past;
+  }
+}
+
 TEST(ItemNameList, ShowsBytesOutsideTheTextTableInHex) {
   const auto names = CleanTableCodePlaces(Gold).names;
   const ItemNameList list(Gold, RomBuilder().WithEdition(Gold).WithByte(names, 0x01).WithByte(names + 1, 0xE4).Bytes());

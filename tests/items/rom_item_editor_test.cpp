@@ -294,19 +294,32 @@ TEST_F(RomItemEditorTest, LoadsAndSavesWhereTheGamesCodeLeads) {
   EXPECT_EQ(DifferingOffsets(before, ReadFileBytes(path)), (std::vector<size_t>{0xEA00, 0xEA01, 0x4C000, 0x4C001}));
 }
 
+// Each routine alone: the message names only the table it reads.
 TEST_F(RomItemEditorTest, WithoutItsTablesNothingIsReadOrWritten) {
   const auto places = CleanTableCodePlaces(Gold);
-  const auto path = Write(RomBuilder().WithEdition(Gold).WithByte(places.attributeCode + 5, 0x4E));
-  const auto before = ReadFileBytes(path);
-  const auto opened = editor_.OpenRom(path);
-  EXPECT_EQ(opened.label, Gold.label);
-  EXPECT_EQ(opened.problem, EditorProblem::TablesNotFound);
-  EXPECT_EQ(opened.tablePlaces, (std::vector<TablePlace>{{"Item table", "not found"}}));
-  const auto loaded = editor_.LoadItem(1);
-  EXPECT_FALSE(loaded.fields);
-  EXPECT_EQ(loaded.message, opened.message);
-  EXPECT_FALSE(editor_.SaveItem({"1", "00", "00", "00", 1, "00", "0000"}).saved());
-  EXPECT_EQ(ReadFileBytes(path), before);
+  const struct {
+    size_t changed;
+    std::string table, name;
+  } cases[] = {
+      {places.attributeCode + 5, "Item table", "the item table"},
+      {places.itemUseCode + 12, "ASM pointer table", "the ASM pointer table"},
+  };
+  for (const auto& c : cases) {
+    const auto path = Write(RomBuilder().WithEdition(Gold).WithByte(c.changed, 0x4E));
+    const auto before = ReadFileBytes(path);
+    const auto opened = editor_.OpenRom(path);
+    EXPECT_EQ(opened.label, Gold.label);
+    EXPECT_EQ(opened.problem, EditorProblem::TablesNotFound);
+    EXPECT_EQ(opened.message, "Kestrune cannot find " + c.name +
+                                  " in this ROM: the game's code that reads it has been changed. Nothing was read "
+                                  "or written.");
+    EXPECT_EQ(opened.tablePlaces, (std::vector<TablePlace>{{c.table, "not found"}}));
+    const auto loaded = editor_.LoadItem(1);
+    EXPECT_FALSE(loaded.fields);
+    EXPECT_EQ(loaded.message, opened.message);
+    EXPECT_FALSE(editor_.SaveItem({"1", "00", "00", "00", 1, "00", "0000"}).saved());
+    EXPECT_EQ(ReadFileBytes(path), before);
+  }
 }
 
 }  // namespace
