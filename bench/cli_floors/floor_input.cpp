@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "items/image_edition.h"
+
 RomBytes ReadWholeFileOrExit(const char* path) {
   const int file = open(path, O_RDONLY | O_CLOEXEC);
   struct stat status {};

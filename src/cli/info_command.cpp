@@ -25,8 +25,10 @@ std::string Line(const std::string& label, const std::string& value) {
 // they are: the lines the editor's Open gives.
 std::string EditionLines(const ItemImage& image) {
   const Edition* edition = image.RomEdition();
-  if (edition == nullptr) return Line("Edition", std::string(UnsupportedRomLabel));
-  std::string lines = Line("Edition", std::string(edition->label));
+  const std::string header = DescribeHeader(image.Header());
+  const std::string headerLine = header.empty() ? "" : Line("Header", header);
+  if (edition == nullptr) return Line("Edition", std::string(UnsupportedRomLabel)) + headerLine;
+  std::string lines = Line("Edition", std::string(edition->label)) + headerLine;
   for (const TablePlace& place : DescribeTablePlaces(*edition, image.Tables())) lines += Line(place.table, place.place);
   return lines;
 }

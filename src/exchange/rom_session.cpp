@@ -29,6 +29,13 @@ std::string CannotSave(const std::string& path, std::error_code cause) {
   return DescribeProblem(EditorProblem::CannotWrite, details);
 }
 
+// "rom.gbc" is not a supported ROM (Unsupported Rom), and why when the header tells.
+std::string UnsupportedMessage(const std::string& path, const HeaderEdition& header) {
+  const std::string why = DescribeHeader(header);
+  return Quoted(path) + " is not a supported ROM (" + std::string(UnsupportedRomLabel) + ")" +
+         (why.empty() ? "" : ": " + why) + ".";
+}
+
 }  // namespace
 
 std::string DescribeItem(int item, ItemNameViews names) {
@@ -40,11 +47,11 @@ RomSession::RomSession(const std::string& path) : path_(path), image_(ReadRom(pa
     case EditorProblem::None:
       break;
     case EditorProblem::NoRomOpen:
-      throw InvalidInput(Quoted(path_) + " is not a supported ROM (" + std::string(UnsupportedRomLabel) + ").");
+      throw InvalidInput(UnsupportedMessage(path_, image_.Header()));
     default: {
       ProblemDetails details;
-      details.itemTableMissing = !image_.Tables().items;
-      details.pointerTableMissing = !image_.Tables().pointers;
+      details.itemTable = image_.Tables().itemsMiss;
+      details.pointerTable = image_.Tables().pointersMiss;
       throw InvalidInput(DescribeProblem(image_.Problem(), details));
     }
   }

@@ -1,10 +1,21 @@
 #include "forms/open_command.h"
 
+#include <cctype>
 #include <utility>
 
 #include "dialogs/cls_common_dialog.h"
 #include "dialogs/dialog_failure.h"
 #include "forms/editor_form.h"
+
+namespace {
+
+// "the title is not …" as a sentence of its own.
+std::string Sentence(std::string clause) {
+  clause.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(clause.front())));
+  return clause + ".";
+}
+
+}  // namespace
 
 OpenCommandResult RunOpenCommand(RomItemEditor& rom, std::shared_ptr<PlatformFileDialog> platform, intptr_t owner) {
   clsCommonDialog dialog(std::move(platform));
@@ -21,8 +32,9 @@ OpenCommandResult OpenChosenRom(RomItemEditor& rom, const std::string& path) {
   RomItemEditor::OpenResult opened = rom.OpenRom(path);
   OpenCommandResult result{std::move(opened.label), opened.enableFrames, {}, {}};
   if (!opened.message.empty()) result.messages.push_back(std::move(opened.message));
-  for (const TablePlace& place : opened.tablePlaces) {
-    result.labelTip += (result.labelTip.empty() ? "" : "\n") + place.Text();
-  }
+  std::vector<std::string> tips;
+  if (!opened.headerNote.empty()) tips.push_back(Sentence(opened.headerNote));
+  for (const TablePlace& place : opened.tablePlaces) tips.push_back(place.Text());
+  for (const std::string& tip : tips) result.labelTip += (result.labelTip.empty() ? "" : "\n") + tip;
   return result;
 }

@@ -17,8 +17,10 @@ struct OpenCommandResult {
   std::string label;  // for the edition label
   bool enableFrames = false;
   std::vector<std::string> messages;  // to show, in order
-  // For the edition label's tooltip: where the tables were found away from
-  // the clean game's places, a line each; empty otherwise.
+  // For the edition label's tooltip: which header field is not the
+  // release's, or why the header keeps the ROM from opening, then where the
+  // tables were found away from the clean game's places, a line each; empty
+  // for a release laid out as the clean game is.
   std::string labelTip;
 };
 

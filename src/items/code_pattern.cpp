@@ -71,18 +71,24 @@ size_t CodePattern::NextCandidate(const uint8_t* anchors, size_t from, size_t en
   return end;
 }
 
-CodePattern::Occurrence CodePattern::Find(std::span<const uint8_t> rom) const {
-  if (rom.size() < bytes_.size()) return {};
-  std::optional<size_t> found;
+CodePattern::Occurrences CodePattern::Search(std::span<const uint8_t> rom) const {
+  Occurrences found;
+  if (rom.size() < bytes_.size()) return found;
   // A run may start anywhere up to the last place that holds it whole.
   const size_t end = rom.size() - bytes_.size() + 1;
   const uint8_t* const anchors = rom.data() + anchorStart_;
   for (size_t start = NextCandidate(anchors, 0, end); start < end; start = NextCandidate(anchors, start + 1, end)) {
     if (std::memcmp(anchors + start, anchor_.data(), anchor_.size()) != 0 || !MatchesAt(rom, start)) continue;
-    if (found) return {std::nullopt, true};
-    found = start;
+    if (++found.count == 2) return found;
+    found.first = start;
   }
-  return {found, false};
+  return found;
+}
+
+std::optional<size_t> CodePattern::FindOnce(std::span<const uint8_t> rom) const {
+  const Occurrences found = Search(rom);
+  if (found.count != 1) return std::nullopt;
+  return found.first;
 }
 
 uint16_t CodePattern::Address(std::span<const uint8_t> rom, size_t at) const {

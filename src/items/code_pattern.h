@@ -17,13 +17,15 @@ class CodePattern {
  public:
   explicit CodePattern(std::string_view text);
 
-  struct Occurrence {
-    std::optional<size_t> at;  // where the only occurrence starts
-    bool repeated = false;     // whether it occurs more than once
+  // How often the pattern occurs in `rom`, counted up to two, and where it
+  // occurs first.
+  struct Occurrences {
+    int count = 0;  // 0, 1, or 2 for twice or more
+    size_t first = 0;
   };
-  Occurrence Find(std::span<const uint8_t> rom) const;
+  Occurrences Search(std::span<const uint8_t> rom) const;
   // Where the pattern occurs in `rom`, when it occurs there exactly once.
-  std::optional<size_t> FindOnce(std::span<const uint8_t> rom) const { return Find(rom).at; }
+  std::optional<size_t> FindOnce(std::span<const uint8_t> rom) const;
 
   // How many bytes the run of code takes.
   size_t Size() const { return bytes_.size(); }

@@ -24,16 +24,16 @@ struct Routine {
 Routine FindRoutine(std::span<const uint8_t> rom) {
   static const CodePattern goldSilver(GoldSilverDescriptionCode);
   static const CodePattern crystal(CrystalDescriptionCode);
-  const CodePattern::Occurrence a = goldSilver.Find(rom);
-  const CodePattern::Occurrence b = crystal.Find(rom);
-  if (a.repeated || b.repeated || (a.at && b.at)) return {Problem::CodeRepeated, {}, 0, 0};
-  if (a.at) {
-    const auto at = static_cast<int64_t>(*a.at);
-    return {Problem::None, {at, static_cast<int64_t>(goldSilver.Size())}, goldSilver.Address(rom, *a.at), goldSilver.Bank(rom, *a.at)};
+  const CodePattern::Occurrences a = goldSilver.Search(rom);
+  const CodePattern::Occurrences b = crystal.Search(rom);
+  if (a.count + b.count > 1) return {Problem::CodeRepeated, {}, 0, 0};
+  if (a.count == 1) {
+    const auto at = static_cast<int64_t>(a.first);
+    return {Problem::None, {at, static_cast<int64_t>(goldSilver.Size())}, goldSilver.Address(rom, a.first), goldSilver.Bank(rom, a.first)};
   }
-  if (b.at) {
-    const auto at = static_cast<int64_t>(*b.at);
-    return {Problem::None, {at, static_cast<int64_t>(crystal.Size())}, crystal.Address(rom, *b.at), static_cast<int>(at / BankSize)};
+  if (b.count == 1) {
+    const auto at = static_cast<int64_t>(b.first);
+    return {Problem::None, {at, static_cast<int64_t>(crystal.Size())}, crystal.Address(rom, b.first), static_cast<int>(at / BankSize)};
   }
   return {};
 }

@@ -45,18 +45,6 @@ inline constexpr std::array<Edition, 3> EditionTable{{
 
 inline constexpr std::string_view UnsupportedRomLabel = "Unsupported Rom";
 
-// The edition whose byte and game code both match, if any.
-constexpr const Edition* FindEdition(std::string_view versionByte, std::string_view gameCode) {
-  for (const Edition& edition : EditionTable) {
-    if (edition.byte != versionByte) continue;
-    for (std::string_view code : edition.gameCodes) {
-      if (!code.empty() && code == gameCode) return &edition;
-    }
-    return nullptr;
-  }
-  return nullptr;
-}
-
 // The edition with this short name, if any.
 constexpr const Edition* EditionNamed(std::string_view name) {
   for (const Edition& edition : EditionTable) {

@@ -6,11 +6,25 @@ namespace {
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
-// "the item table", "the ASM pointer table" or both.
-std::string MissingTables(const ProblemDetails& details) {
+// Why the game's code did not lead to `tables` ("it", "them" or a table's name).
+std::string WhyNotFound(TableMiss miss, const std::string& tables) {
+  const std::string code = "the game's code that reads " + tables;
+  return miss == TableMiss::CodeRepeated
+             ? code + " occurs more than once, and Kestrune cannot tell which copy the game runs"
+             : code + " has been changed";
+}
+
+// "the item table", "the ASM pointer table" or both, and why.
+std::string TablesNotFound(const ProblemDetails& details) {
   const std::string items = "the item table", pointers = "the ASM pointer table";
-  if (details.itemTableMissing && details.pointerTableMissing) return items + " and " + pointers;
-  return details.itemTableMissing ? items : pointers;
+  const TableMiss itemMiss = details.itemTable, pointerMiss = details.pointerTable;
+  const bool both = itemMiss != TableMiss::None && pointerMiss != TableMiss::None;
+  std::string missing = both ? items + " and " + pointers : itemMiss != TableMiss::None ? items : pointers;
+  std::string why = !both ? WhyNotFound(itemMiss != TableMiss::None ? itemMiss : pointerMiss, "it")
+                    : itemMiss == pointerMiss
+                        ? WhyNotFound(itemMiss, "them")
+                        : WhyNotFound(itemMiss, items) + "; " + WhyNotFound(pointerMiss, pointers);
+  return "Kestrune cannot find " + missing + " in this ROM: " + why + ". Nothing was read or written.";
 }
 
 // "Cannot save to "rom.gbc": " or "Cannot read "rom.gbc": "
@@ -29,9 +43,7 @@ std::string DescribeProblem(EditorProblem problem, const ProblemDetails& details
     case EditorProblem::None:
       return {};
     case EditorProblem::TablesNotFound:
-      return "Kestrune cannot find " + MissingTables(details) + " in this ROM: the game's code that reads " +
-             (details.itemTableMissing && details.pointerTableMissing ? "them" : "it") +
-             " has been changed. Nothing was read or written.";
+      return TablesNotFound(details);
     case EditorProblem::ItemZero:
       return "Cannot load Item 0";
     case EditorProblem::NoItemChosen:

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "items/item_table_finder.h"
+
 // Why the item editor refused or could not finish a command. Tests check the
 // reason; DescribeProblem words it, in the one place where messages live.
 enum class EditorProblem {
@@ -45,7 +47,8 @@ struct ProblemDetails {
   std::error_code cause;
   int item = 0;
   std::string itemName;            // as the open ROM names the item
-  bool itemTableMissing = false, pointerTableMissing = false;  // for TablesNotFound
+  // Why each table was not found, for TablesNotFound; None for one found.
+  TableMiss itemTable = TableMiss::None, pointerTable = TableMiss::None;
   std::string_view loadedEdition;  // the edition the item was loaded from
   std::string_view openEdition;    // the edition of the open file
   std::string field;               // the field rule that a BadField broke

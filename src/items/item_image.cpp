@@ -4,20 +4,19 @@
 #include <string>
 
 #include "items/field_codec.h"
-#include "items/image_edition.h"
 #include "items/item_access.h"
 #include "items/item_encoding.h"
 #include "rom_io/hex_functions.h"
 
 ItemImage::ItemImage(RomBytes bytes) : bytes_(std::move(bytes)) {
-  edition_ = EditionOfImage(bytes_);
-  if (edition_ == nullptr) {
+  header_ = HeaderOfImage(bytes_);
+  if (header_.edition == nullptr) {
     problem_ = EditorProblem::NoRomOpen;
     return;
   }
   if (static_cast<int64_t>(bytes_.size()) <= LargestRomSize) {
     tables_ = FindItemTables(bytes_);
-    names_ = ItemNameList(*edition_, bytes_);
+    names_ = ItemNameList(*header_.edition, bytes_);
     texts_ = ItemTexts(bytes_);
   }
   if (!tables_.Found()) problem_ = EditorProblem::TablesNotFound;
@@ -54,6 +53,6 @@ SaveOutcome ItemImage::Store(int item, const ItemFields& fields) {
 TextOutcome ItemImage::StoreTexts(const std::vector<ItemTextEdit>& edits) {
   assert(problem_ == EditorProblem::None);
   const TextOutcome outcome = texts_.Store(bytes_, edits, names_.Views());
-  if (outcome.saved()) names_ = ItemNameList(*edition_, bytes_);
+  if (outcome.saved()) names_ = ItemNameList(*header_.edition, bytes_);
   return outcome;
 }

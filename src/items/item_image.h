@@ -5,6 +5,7 @@
 
 #include "items/edition_table.h"
 #include "items/editor_problem.h"
+#include "items/image_edition.h"
 #include "items/item_fields.h"
 #include "items/item_name_list.h"
 #include "items/item_table_finder.h"
@@ -25,7 +26,9 @@ class ItemImage {
   // TablesNotFound when the game's code does not lead to both tables.
   EditorProblem Problem() const { return problem_; }
   // The edition, or null when it was not recognised.
-  const Edition* RomEdition() const { return edition_; }
+  const Edition* RomEdition() const { return header_.edition; }
+  // How the header names the edition.
+  const HeaderEdition& Header() const { return header_; }
   const ItemTables& Tables() const { return tables_; }
   const ItemNameList& Names() const { return names_; }
   const ItemTexts& Texts() const { return texts_; }
@@ -42,7 +45,7 @@ class ItemImage {
 
  private:
   RomBytes bytes_;
-  const Edition* edition_ = nullptr;
+  HeaderEdition header_;
   ItemTables tables_;
   ItemNameList names_;
   ItemTexts texts_;

@@ -7,24 +7,37 @@ namespace {
 
 constexpr int32_t NameListEntry = 3 * 3;
 
-std::optional<int32_t> TableAt(std::span<const uint8_t> rom, std::optional<int64_t> offset, int64_t size) {
-  if (!offset || !FitsInOneBank(rom, *offset, size)) return std::nullopt;
-  return static_cast<int32_t>(*offset);
+struct FoundTable {
+  std::optional<int32_t> offset;
+  TableMiss miss = TableMiss::None;
+};
+
+FoundTable TableAt(std::span<const uint8_t> rom, std::optional<int64_t> offset, int64_t size) {
+  if (!offset || !FitsInOneBank(rom, *offset, size)) return {std::nullopt, TableMiss::CodeChanged};
+  return {static_cast<int32_t>(*offset), TableMiss::None};
 }
 
-std::optional<int32_t> FindAttributeTable(std::span<const uint8_t> rom) {
+// The table that the one occurrence of `code` leads to, through `offsetOf`.
+template <typename OffsetOf>
+FoundTable FindTable(std::span<const uint8_t> rom, const CodePattern& code, int64_t size, OffsetOf offsetOf) {
+  const CodePattern::Occurrences found = code.Search(rom);
+  if (found.count == 0) return {std::nullopt, TableMiss::CodeChanged};
+  if (found.count > 1) return {std::nullopt, TableMiss::CodeRepeated};
+  return TableAt(rom, offsetOf(found.first), size);
+}
+
+FoundTable FindAttributeTable(std::span<const uint8_t> rom) {
   static const CodePattern code(ItemAttributeCode);
-  const auto at = code.FindOnce(rom);
-  if (!at) return std::nullopt;
-  return TableAt(rom, FileOffsetOf(code.Bank(rom, *at), code.Address(rom, *at)), int64_t{LastItem} * ItemRecordSize);
+  return FindTable(rom, code, int64_t{LastItem} * ItemRecordSize,
+                   [&](size_t at) { return FileOffsetOf(code.Bank(rom, at), code.Address(rom, at)); });
 }
 
-std::optional<int32_t> FindPointerTable(std::span<const uint8_t> rom) {
+FoundTable FindPointerTable(std::span<const uint8_t> rom) {
   static const CodePattern code(ItemUseCode);
-  const auto at = code.FindOnce(rom);
-  if (!at) return std::nullopt;
-  const auto bank = static_cast<int>(static_cast<int64_t>(*at) / BankSize);
-  return TableAt(rom, FileOffsetOf(bank, code.Address(rom, *at)), int64_t{LastItemWithAsm} * AsmEntrySize);
+  return FindTable(rom, code, int64_t{LastItemWithAsm} * AsmEntrySize, [&](size_t at) {
+    const auto bank = static_cast<int>(static_cast<int64_t>(at) / BankSize);
+    return FileOffsetOf(bank, code.Address(rom, at));
+  });
 }
 
 }  // namespace
@@ -42,7 +55,8 @@ std::optional<int64_t> FileOffsetOf(int bank, uint16_t address) {
 
 ItemTables FindItemTables(std::span<const uint8_t> rom) {
   if (static_cast<int64_t>(rom.size()) > LargestRomSize) return {};
-  return {FindAttributeTable(rom), FindPointerTable(rom)};
+  const FoundTable items = FindAttributeTable(rom), pointers = FindPointerTable(rom);
+  return {items.offset, pointers.offset, items.miss, pointers.miss};
 }
 
 std::optional<int64_t> FindItemNameList(std::span<const uint8_t> rom) {

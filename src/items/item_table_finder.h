@@ -27,9 +27,16 @@ inline constexpr int64_t BankSize = 0x4000;
 // The largest Game Boy cartridge; a larger file is no ROM image and is not searched.
 inline constexpr int64_t LargestRomSize = int64_t{8} * 1024 * 1024;
 
+// Why a table was not found: its code is not there as the games have it, or
+// it leads outside the file or a bank; or a hack kept an old copy of the code
+// beside the new one, and which copy the game runs cannot be told.
+enum class TableMiss { None, CodeChanged, CodeRepeated };
+
 struct ItemTables {
   std::optional<int32_t> items;     // file offset of item 1's record
   std::optional<int32_t> pointers;  // file offset of item 1's item-use pointer
+  // Why each table is missing; None for one that was found.
+  TableMiss itemsMiss = TableMiss::CodeChanged, pointersMiss = TableMiss::CodeChanged;
 
   bool Found() const { return items && pointers; }
   bool operator==(const ItemTables&) const = default;

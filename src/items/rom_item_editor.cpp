@@ -4,7 +4,6 @@
 #include <charconv>
 #include <filesystem>
 
-#include "items/image_edition.h"
 #include "items/item_access.h"
 #include "rom_io/file_image.h"
 #include "rom_io/file_path.h"
@@ -52,8 +51,8 @@ ProblemDetails RomItemEditor::Details(int item, bool saving, std::error_code cau
   details.cause = cause;
   details.item = item;
   if (HasItemRecord(item)) details.itemName = names_[static_cast<size_t>(item)];
-  details.itemTableMissing = !tables_.items;
-  details.pointerTableMissing = !tables_.pointers;
+  details.itemTable = tables_.itemsMiss;
+  details.pointerTable = tables_.pointersMiss;
   if (loadedEdition_ != nullptr) details.loadedEdition = loadedEdition_->label;
   if (edition_ != nullptr) details.openEdition = edition_->label;
   details.saving = saving;
@@ -63,12 +62,14 @@ ProblemDetails RomItemEditor::Details(int item, bool saving, std::error_code cau
 RomItemEditor::OpenResult RomItemEditor::OpenRom(const std::string& path) {
   romPath_ = path;
   versionByte_ = ReadHexBytes(romPath_, EditionByteOffset, 1);
-  edition_ = FindEdition(versionByte_, ReadGameCode());
+  const HeaderEdition header = RecogniseEdition(versionByte_, ReadGameCode());
+  edition_ = header.edition;
   names_ = {};
-  if (edition_ == nullptr) return UnrecognisedOpen();
+  if (edition_ == nullptr) return UnrecognisedOpen(header);
   FindTablesAndNames();
   OpenResult result;
   result.label = edition_->label;
+  result.headerNote = DescribeHeader(header);
   result.enableFrames = true;
   result.tablePlaces = DescribeTablePlaces(*edition_, tables_);
   if (!tables_.Found()) {
@@ -80,9 +81,10 @@ RomItemEditor::OpenResult RomItemEditor::OpenRom(const std::string& path) {
 
 // The tables found at an earlier Open stay, though nothing can be loaded
 // until a supported ROM is open again.
-RomItemEditor::OpenResult RomItemEditor::UnrecognisedOpen() const {
+RomItemEditor::OpenResult RomItemEditor::UnrecognisedOpen(const HeaderEdition& header) const {
   OpenResult result;
   result.label = UnsupportedRomLabel;
+  result.headerNote = DescribeHeader(header);
   // A cancelled dialog gives no path: that is no failure to speak of.
   result.cause = romPath_.empty() ? std::error_code() : ReadProblem(romPath_);
   if (result.cause) {

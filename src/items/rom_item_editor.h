@@ -8,6 +8,7 @@
 
 #include "items/edition_table.h"
 #include "items/editor_problem.h"
+#include "items/image_edition.h"
 #include "items/item_name_list.h"
 #include "items/item_table_finder.h"
 #include "items/item_texts.h"
@@ -34,6 +35,9 @@ class RomItemEditor {
     // Where the tables were found away from the clean game's places; empty
     // for a ROM laid out as the clean game is.
     std::vector<TablePlace> tablePlaces;
+    // Which header field is not the release's, or why the header keeps the
+    // ROM from opening (DescribeHeader); empty for a release's header.
+    std::string headerNote;
   };
 
   struct LoadResult {
@@ -85,7 +89,7 @@ class RomItemEditor {
   };
 
   std::string ReadGameCode() const;
-  OpenResult UnrecognisedOpen() const;
+  OpenResult UnrecognisedOpen(const HeaderEdition& header) const;
   void FindTablesAndNames();
   std::optional<int> LoadedItem() const;
   FileCheck CheckFile(bool saving) const;

@@ -12,9 +12,10 @@ std::string OffsetText(int32_t offset) {
 }
 
 void DescribeTable(std::vector<TablePlace>& places, const std::string& table, std::optional<int32_t> found,
-                   int32_t standard) {
+                   TableMiss miss, int32_t standard) {
   if (!found) {
-    places.push_back({table, "not found"});
+    places.push_back({table, miss == TableMiss::CodeRepeated ? "not found: the code that reads it occurs more than once"
+                                                             : "not found"});
   } else if (*found != standard) {
     places.push_back({table, OffsetText(*found) + ", moved from " + OffsetText(standard)});
   }
@@ -24,7 +25,7 @@ void DescribeTable(std::vector<TablePlace>& places, const std::string& table, st
 
 std::vector<TablePlace> DescribeTablePlaces(const Edition& edition, const ItemTables& tables) {
   std::vector<TablePlace> places;
-  DescribeTable(places, "Item table", tables.items, edition.itemTableBase);
-  DescribeTable(places, "ASM pointer table", tables.pointers, edition.asmTableBase);
+  DescribeTable(places, "Item table", tables.items, tables.itemsMiss, edition.itemTableBase);
+  DescribeTable(places, "ASM pointer table", tables.pointers, tables.pointersMiss, edition.asmTableBase);
   return places;
 }

@@ -13,6 +13,15 @@
 #include "rom_io/rom_file.h"
 #include "rom_io/stadium_checksums.h"
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <thread>
+#endif
+
 namespace {
 
 const Edition& Gold = EditionTable[0];
@@ -374,6 +383,42 @@ TEST_F(CliTest, ExportOutputNames) {
   EXPECT_FALSE(std::filesystem::exists(PathOf("-")));
 }
 
+#ifndef _WIN32
+// Nothing can be renamed over a device or a FIFO: the export goes straight in.
+TEST_F(CliTest, ExportsIntoADeviceAndAFifo) {
+  const auto rom = Rom();
+  EXPECT_EQ(Run({"export", rom, "-o", "/dev/null"}).status, 0);
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+
+  const auto fifo = PathOf("fifo");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::string received;
+  std::thread reader([&] {
+    std::ifstream in(fifo, std::ios::binary);
+    received.assign(std::istreambuf_iterator<char>(in), {});
+  });
+  const auto exported = Run({"export", rom, "-o", fifo});
+  // Lets the reader go when the tool never opened the FIFO.
+  if (const int unblock = open(fifo.c_str(), O_WRONLY | O_NONBLOCK); unblock >= 0) close(unblock);
+  reader.join();
+  EXPECT_EQ(exported.status, 0) << exported.err;
+  EXPECT_EQ(received, Run({"export", rom}).out);
+}
+
+// A file that may be written, beside which no temporary file can be made
+// (here its name leaves no room for the temporary one's): the message gives
+// the system's reason, and the file stays as it was.
+TEST_F(CliTest, AnOutputWithoutRoomForItsTemporaryFileSaysWhy) {
+  const auto rom = Rom();
+  const auto output = PathOf(std::string(250, 'e'));
+  WriteFileBytes(output, {1, 2, 3});
+  const auto exported = Run({"export", rom, "-o", output});
+  EXPECT_EQ(exported.status, 3);
+  EXPECT_EQ(exported.err, "Cannot write \"" + output + "\": File name too long.\n");
+  EXPECT_EQ(ReadFileBytes(output), (std::vector<uint8_t>{1, 2, 3}));
+}
+#endif
+
 TEST_F(CliTest, NoOutputMayBeAnInput) {
   const auto rom = Rom();
   const auto bytes = ReadFileBytes(rom);
@@ -447,6 +492,35 @@ TEST_F(CliTest, RomsWithoutItemTablesAreRefused) {
   const auto cut = PathOf("cut.gbc");
   RomBuilder(0xE000).WithEdition(Gold).WriteTo(cut);
   EXPECT_EQ(Run({"export", cut}).status, 2);
+}
+
+// Hacks that changed one header field open; the tool says which field, or
+// why the header or the code keeps the ROM from opening.
+TEST_F(CliTest, AHacksOwnHeaderIsToldAndRefusedOnlyWhereItMustBe) {
+  const auto own = PathOf("own code.gbc");
+  RomBuilder().WithEdition(Crystal).WithGameCode("KAPE").WriteTo(own);
+  EXPECT_NE(Run({"info", own}).out.find("Edition            Pokémon Crystal Version\nHeader             the game "
+                                        "code is not the release's; the title names Pokémon Crystal Version\n"),
+            std::string::npos);
+  EXPECT_EQ(Run({"show", own, "1"}).status, 0);
+
+  const auto mixed = PathOf("mixed.gbc");
+  RomBuilder().WithEdition(Gold).WithGameCode("AAXE").WriteTo(mixed);
+  EXPECT_EQ(Run({"show", mixed, "1"}).err, "\"" + mixed +
+                                               "\" is not a supported ROM (Unsupported Rom): the title names Pokémon "
+                                               "Gold Version, but the game code AAXE names Pokémon Silver Version.\n");
+
+  const auto twice = PathOf("twice.gbc");
+  const size_t code = CleanTableCodePlaces(Gold).itemUseCode;
+  RomBuilder rom = RomBuilder().WithEdition(Gold);
+  const std::vector<uint8_t> clean = rom.Bytes();
+  for (size_t i = 0; i < 14; ++i) rom.WithByte(0xF000 + i, clean[code + i]);
+  rom.WriteTo(twice);
+  EXPECT_NE(Run({"info", twice}).out.find("ASM pointer table  not found: the code that reads it occurs more than once\n"),
+            std::string::npos);
+  EXPECT_EQ(Run({"show", twice, "1"}).err,
+            "Kestrune cannot find the ASM pointer table in this ROM: the game's code that reads it occurs more than "
+            "once, and Kestrune cannot tell which copy the game runs. Nothing was read or written.\n");
 }
 
 }  // namespace

@@ -22,6 +22,16 @@ TEST(RomSession, RefusesAFileOneByteTooShortForTheLastPointer) {
   }
 }
 
+// The largest cartridge opens; one byte more is refused before it is read.
+TEST(RomSession, OpensAFileOfTheLargestCartridgeAndNoLarger) {
+  TempDir dir;
+  const auto path = dir.Path("rom.gbc");
+  RomBuilder(static_cast<size_t>(LargestRomSize)).WithEdition(EditionTable[0]).WriteTo(path);
+  EXPECT_EQ(RomSession(path.string()).Load(1).ASM.size(), 4u);
+  RomBuilder(static_cast<size_t>(LargestRomSize) + 1).WithEdition(EditionTable[0]).WriteTo(path);
+  EXPECT_THROW(RomSession{path.string()}, CliError);
+}
+
 // Another program may write the ROM between the command's read and its
 // write; what it wrote stays, and nothing of the command's is written.
 TEST(RomSession, WritesNothingIntoAFileThatChangedSinceItWasRead) {

@@ -38,17 +38,4 @@ TEST(EditionTable, ItemRanges) {
   EXPECT_FALSE(HasAsmEntry(180));
 }
 
-TEST(EditionTable, RecognisesOnlyTheEnglishReleases) {
-  struct Case {
-    std::string_view byte, code;
-    const Edition* expected;
-  };
-  const Case cases[] = {
-      {"47", "AAUE", &Gold},   {"53", "AAXE", &Silver}, {"41", "BYTE", &Crystal}, {"41", "BYTU", &Crystal},
-      {"47", "AAUJ", nullptr}, {"47", "AAUK", nullptr}, {"53", "AAXD", nullptr},  {"41", "BYTJ", nullptr},
-      {"47", "AAXE", nullptr}, {"47", "", nullptr},     {"67", "AAUE", nullptr},  {"00", "AAUE", nullptr},
-  };
-  for (const auto& c : cases) EXPECT_EQ(FindEdition(c.byte, c.code), c.expected) << c.byte << " " << c.code;
-}
-
 }  // namespace

@@ -19,9 +19,13 @@ TEST(EditorProblem, Wording) {
   ProblemDetails saving = details;
   saving.saving = true;
   ProblemDetails noItemTable = details;
-  noItemTable.itemTableMissing = true;
+  noItemTable.itemTable = TableMiss::CodeChanged;
   ProblemDetails noTables = noItemTable;
-  noTables.pointerTableMissing = true;
+  noTables.pointerTable = TableMiss::CodeChanged;
+  ProblemDetails pointerCodeTwice = details;
+  pointerCodeTwice.pointerTable = TableMiss::CodeRepeated;
+  ProblemDetails itemCodeTwice = noTables;
+  itemCodeTwice.itemTable = TableMiss::CodeRepeated;
   ProblemDetails denied = details;
   denied.cause = std::make_error_code(std::errc::permission_denied);
 
@@ -52,6 +56,13 @@ TEST(EditorProblem, Wording) {
       {EditorProblem::TablesNotFound, noTables,
        "Kestrune cannot find the item table and the ASM pointer table in this ROM: the game's code that reads "
        "them has been changed. Nothing was read or written."},
+      {EditorProblem::TablesNotFound, pointerCodeTwice,
+       "Kestrune cannot find the ASM pointer table in this ROM: the game's code that reads it occurs more than once, "
+       "and Kestrune cannot tell which copy the game runs. Nothing was read or written."},
+      {EditorProblem::TablesNotFound, itemCodeTwice,
+       "Kestrune cannot find the item table and the ASM pointer table in this ROM: the game's code that reads the "
+       "item table occurs more than once, and Kestrune cannot tell which copy the game runs; the game's code that "
+       "reads the ASM pointer table has been changed. Nothing was read or written."},
       {EditorProblem::TablesMoved, saving,
        "Cannot save to \"rom.gbc\": the file has changed since it was opened, and its item tables are no longer where "
        "they were. Open it again."},

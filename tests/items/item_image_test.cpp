@@ -4,6 +4,7 @@
 
 #include "items/rom_item_editor.h"
 #include "rom_builder.h"
+#include "rom_io/file_image.h"
 
 namespace {
 
@@ -32,6 +33,21 @@ TEST(ItemImage, ReadsAndChangesItemsAsTheEditorDoes) {
       ASSERT_TRUE(editor.SaveItem(fields).saved());
     }
     EXPECT_EQ(image.Bytes(), Image(ReadFileBytes(path)));
+  }
+}
+
+// The largest cartridge is read and searched, by the image and by the
+// editor's Open; one byte more is no ROM image.
+TEST(ItemImage, AFileOfTheLargestCartridgeIsReadAndOneByteMoreIsNot) {
+  TempDir dir;
+  const auto path = dir.Path("rom.gbc");
+  for (const int64_t extra : {0, 1}) {
+    RomBuilder(static_cast<size_t>(LargestRomSize + extra)).WithEdition(Gold).WriteTo(path);
+    const bool read = extra == 0;
+    EXPECT_EQ(ReadFileImage(path.string(), LargestRomSize).has_value(), read) << extra;
+    EXPECT_EQ(ItemImage(Image(ReadFileBytes(path))).Problem() == EditorProblem::None, read) << extra;
+    RomItemEditor editor;
+    EXPECT_EQ(editor.OpenRom(path.string()).problem == EditorProblem::None, read) << extra;
   }
 }
 

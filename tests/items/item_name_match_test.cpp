@@ -61,6 +61,7 @@ TEST(ItemNameMatch, FoldsTheFormsThatToolsWrite) {
   EXPECT_EQ(FoldedName("ÀÉÎÕÜ Ç Ñ Ÿ ŁØ"), "aeiou c n y lo");
   EXPECT_EQ(FoldedName("King\xE2\x80\x99s\xC2\xA0Rock"), "king's rock");
   EXPECT_EQ(FoldedName("Æ ß"), "Æ ß");
+  EXPECT_EQ(FoldedName("PRZ CURE BERRY ABCDEFGHIJKLMNOPQRSTUVWXYZ"), "prz cure berry abcdefghijklmnopqrstuvwxyz");
   EXPECT_TRUE(IsUtf8("Poké Ball"));
   for (const char* bad : {"Pok\xE9", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x80"}) {
     EXPECT_FALSE(IsUtf8(bad)) << bad;

@@ -52,6 +52,30 @@ TEST_F(RomItemEditorTest, OpenRecognisesEachEdition) {
             "Pokémon Crystal Version");
 }
 
+TEST_F(RomItemEditorTest, OpensAHackWithItsOwnTitleOrGameCodeAndSaysWhichFieldIsNotTheReleases) {
+  const struct {
+    RomBuilder rom;
+    const Edition& edition;
+    std::string_view note;
+  } hacks[] = {
+      {RomBuilder().WithEdition(Crystal).WithGameCode("KAPE"), Crystal,
+       "the game code is not the release's; the title names Pokémon Crystal Version"},
+      {RomBuilder().WithEdition(Gold).WithEditionByte(0x52), Gold,
+       "the title is not the release's; the game code AAUE names Pokémon Gold Version"},
+  };
+  for (const auto& hack : hacks) {
+    const auto opened = editor_.OpenRom(Write(hack.rom));
+    EXPECT_EQ(opened.label, hack.edition.label);
+    EXPECT_EQ(opened.headerNote, hack.note);
+    EXPECT_EQ(opened.problem, EditorProblem::None);
+    EXPECT_TRUE(editor_.LoadItem(1).fields) << hack.edition.name;
+  }
+  const auto refused = editor_.OpenRom(Write(RomBuilder().WithEdition(Gold).WithGameCode("AAUJ")));
+  EXPECT_EQ(refused.label, "Unsupported Rom");
+  EXPECT_EQ(refused.headerNote, "the game code AAUJ is the Japanese release's, whose text is encoded differently");
+  EXPECT_EQ(refused.message, "");
+}
+
 TEST_F(RomItemEditorTest, UnsupportedOpenKeepsTheBasesAndTakesThePath) {
   editor_.OpenRom(GoldRom());
   const struct {
@@ -59,7 +83,7 @@ TEST_F(RomItemEditorTest, UnsupportedOpenKeepsTheBasesAndTakesThePath) {
     std::string_view name;
   } others[] = {
       {RomBuilder().WithEditionByte(0x61), "a.gbc"},
-      {RomBuilder().WithEditionByte(0x67).WithGameCode("AAUE"), "g.gbc"},
+      {RomBuilder().WithEdition(Silver).WithGameCode("AAUE"), "two editions.gbc"},
       {RomBuilder().WithEdition(Gold).WithGameCode("AAUJ"), "japanese.gbc"},
       {RomBuilder(0x100), "short.gbc"},
   };
@@ -314,19 +338,32 @@ TEST_F(RomItemEditorTest, LoadsAndSavesWhereTheGamesCodeLeads) {
   EXPECT_EQ(DifferingOffsets(before, ReadFileBytes(path)), (std::vector<size_t>{0xEA00, 0xEA01, 0x4C000, 0x4C001}));
 }
 
+// Each routine alone: the message names only the table it reads.
 TEST_F(RomItemEditorTest, WithoutItsTablesNothingIsReadOrWritten) {
   const auto places = CleanTableCodePlaces(Gold);
-  const auto path = Write(RomBuilder().WithEdition(Gold).WithByte(places.attributeCode + 5, 0x4E));
-  const auto before = ReadFileBytes(path);
-  const auto opened = editor_.OpenRom(path);
-  EXPECT_EQ(opened.label, Gold.label);
-  EXPECT_EQ(opened.problem, EditorProblem::TablesNotFound);
-  EXPECT_EQ(opened.tablePlaces, (std::vector<TablePlace>{{"Item table", "not found"}}));
-  const auto loaded = editor_.LoadItem(1);
-  EXPECT_FALSE(loaded.fields);
-  EXPECT_EQ(loaded.message, opened.message);
-  EXPECT_FALSE(editor_.SaveItem({"1", "00", "00", "00", 1, "00", "0000"}).saved());
-  EXPECT_EQ(ReadFileBytes(path), before);
+  const struct {
+    size_t changed;
+    std::string table, name;
+  } cases[] = {
+      {places.attributeCode + 5, "Item table", "the item table"},
+      {places.itemUseCode + 12, "ASM pointer table", "the ASM pointer table"},
+  };
+  for (const auto& c : cases) {
+    const auto path = Write(RomBuilder().WithEdition(Gold).WithByte(c.changed, 0x4E));
+    const auto before = ReadFileBytes(path);
+    const auto opened = editor_.OpenRom(path);
+    EXPECT_EQ(opened.label, Gold.label);
+    EXPECT_EQ(opened.problem, EditorProblem::TablesNotFound);
+    EXPECT_EQ(opened.message, "Kestrune cannot find " + c.name +
+                                  " in this ROM: the game's code that reads it has been changed. Nothing was read "
+                                  "or written.");
+    EXPECT_EQ(opened.tablePlaces, (std::vector<TablePlace>{{c.table, "not found"}}));
+    const auto loaded = editor_.LoadItem(1);
+    EXPECT_FALSE(loaded.fields);
+    EXPECT_EQ(loaded.message, opened.message);
+    EXPECT_FALSE(editor_.SaveItem({"1", "00", "00", "00", 1, "00", "0000"}).saved());
+    EXPECT_EQ(ReadFileBytes(path), before);
+  }
 }
 
 }  // namespace

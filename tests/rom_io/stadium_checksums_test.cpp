@@ -66,6 +66,21 @@ TEST(StadiumChecksums, CrystalFlagsTheBanksThatAreAsInTheCleanRom) {
   EXPECT_EQ(flags, expected);
 }
 
+// Two bytes of Crystal's base block swapped leave every sum as it was, so
+// only that block tells that it is stale.
+TEST(StadiumChecksums, AChangeInTheBaseBlockAloneIsFoundAndWritten) {
+  std::vector<uint8_t> rom = RomBuilder().WithCountingBytes(251).WithEditionByte(0x41).WithGameCode("BYTE").Bytes();
+  RefreshChecksums(rom, StadiumBlocks::WithBase);
+  const std::vector<uint8_t> current = rom;
+  const size_t crc = BaseBlockOffset + 6;
+  ASSERT_NE(rom[crc], rom[crc + 1]);
+  std::swap(rom[crc], rom[crc + 1]);
+  const ChecksumRefresh refresh = RefreshChecksums(rom, StadiumBlocks::WithBase);
+  EXPECT_TRUE(refresh.blocksChanged);
+  EXPECT_EQ(refresh.halfBanksChanged, 0);
+  EXPECT_EQ(rom, current);
+}
+
 TEST(StadiumChecksums, AnEditCountsTheHalfBanksItsSumsChange) {
   std::vector<uint8_t> rom = RomBuilder().Bytes();
   RefreshChecksums(rom, StadiumBlocks::N64Only);

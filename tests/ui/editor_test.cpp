@@ -11,6 +11,7 @@
 #include "forms/editor_form.h"
 #include "harness.h"
 #include "items/edition_table.h"
+#include "items/image_edition.h"
 #include "items/item_meaning.h"
 #include "items/item_names.h"
 #include "rom_io/hex_functions.h"
@@ -181,8 +182,8 @@ void EditorTest::open_data() {
                            << "Pokémon Crystal Version";
   QTest::newRow("Crystal 1.1") << 0x41 << "BYTU"
                                << "Pokémon Crystal Version";
-  QTest::newRow("unknown edition byte") << 0x61 << "AAUE"
-                                        << "Unsupported Rom";
+  QTest::newRow("a title of its own") << 0x61 << "AAUE"
+                                      << "Pokémon Gold Version";
   QTest::newRow("other region") << 0x47 << "AAUJ"
                                 << "Unsupported Rom";
   QTest::newRow("cancelled") << -1 << ""
@@ -532,18 +533,21 @@ void EditorTest::textBoxesHoldNoMoreThanTheirField() {
   }
 }
 
-// A ROM hack's own layout and names reach the window; a ROM whose code was
-// rewritten is told at Open.
+// A ROM hack's own header, layout and names reach the window; a ROM whose
+// code was rewritten is told at Open.
 void EditorTest::romHacksTablesAndNames() {
   const Edition& gold = EditionTable[0];
   std::vector<std::string> names = CleanRomItemNames(gold);
   names[0] = "SHINY CHARM";
   Harness h;
-  const auto path = h.write(RomBuilder().WithEdition(gold).WithItemTableAt(gold, 0x4C000).WithItemNames(gold, names));
+  const auto path = h.write(
+      RomBuilder().WithEdition(gold).WithGameCode("KAPE").WithItemTableAt(gold, 0x4C000).WithItemNames(gold, names));
   h.editor.show();
   QVERIFY(QTest::qWaitForWindowActive(&h.editor));
   h.open(path);
-  QCOMPARE(h.find<QLabel>("Witchita")->toolTip(), "Item table 0x4C000, moved from 0x68A0");
+  QCOMPARE(h.find<QLabel>("Witchita")->toolTip(),
+           "The game code is not the release's; the title names Pokémon Gold Version.\n"
+           "Item table 0x4C000, moved from 0x68A0");
   auto* item = h.find<QComboBox>("Item");
   QCOMPARE(item->itemText(1), "SHINY CHARM");
   QTest::keyClicks(item->lineEdit(), "shiny");
