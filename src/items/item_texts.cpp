@@ -74,9 +74,54 @@ std::string NameRoomHint(const NameList& list, int64_t shortfall) {
          "them frees a byte.";
 }
 
+// The names laid out again, or the problem with their room.
+PackedNames PlanNames(const std::optional<NameList>& names, const DescriptionTexts& descriptions,
+                      const TextMap& changed, TextCheck& check) {
+  const auto room = NameRoomOf(names);
+  if (!names) {
+    check.Add(TextProblem::NamesUnknown, {});
+  } else if (!room || room->Overlaps(descriptions.table) || room->Overlaps(descriptions.code)) {
+    check.Add(TextProblem::NameRoomUnknown, {});
+  } else {
+    PackedNames packed = PackNames(*names, changed);
+    if (!packed.room.empty()) return packed;
+    TextProblemDetails details;
+    details.needed = packed.needed;
+    details.room = names->room;
+    details.roomHint = NameRoomHint(*names, details.needed - details.room);
+    check.Add(TextProblem::NamesDoNotFit, details);
+  }
+  return {};
+}
+
+PackedDescriptions PlanDescriptions(const DescriptionTexts& descriptions, const TextMap& changed, TextCheck& check) {
+  TextProblemDetails details;
+  details.roomProblem = descriptions.problem;
+  if (!descriptions.Writable()) {
+    check.Add(TextProblem::DescriptionRoomUnknown, details);
+    return {};
+  }
+  PackedDescriptions packed = PackDescriptions(descriptions, changed);
+  if (packed.room.empty()) {
+    details.needed = packed.needed;
+    details.room = descriptions.room.size;
+    check.Add(TextProblem::DescriptionsDoNotFit, details);
+  }
+  return packed;
+}
+
 void WriteRoom(std::span<uint8_t> rom, const FileSpan& room, const std::vector<uint8_t>& bytes) {
   assert(static_cast<int64_t>(bytes.size()) == room.size);
   std::copy(bytes.begin(), bytes.end(), rom.begin() + room.offset);
+}
+
+// Addresses are stored low byte first.
+void WriteAddresses(std::span<uint8_t> rom, const FileSpan& table, const std::array<uint16_t, LastItem>& addresses) {
+  for (size_t i = 0; i < addresses.size(); ++i) {
+    const auto at = static_cast<size_t>(table.offset) + 2 * i;
+    rom[at] = static_cast<uint8_t>(addresses[i] & 0xFF);
+    rom[at + 1] = static_cast<uint8_t>(addresses[i] >> 8);
+  }
 }
 
 }  // namespace
@@ -116,46 +161,15 @@ TextOutcome ItemTexts::Store(std::span<uint8_t> rom, const std::vector<ItemTextE
   if (!check.Clean()) return check.Outcome();
 
   // Both rooms are checked before either is written.
-  PackedNames packedNames;
-  if (!newNames.empty()) {
-    const bool overlaps = NameRoomOf(names_) && (NameRoomOf(names_)->Overlaps(descriptions_.table) ||
-                                                 NameRoomOf(names_)->Overlaps(descriptions_.code));
-    if (!names_) {
-      check.Add(TextProblem::NamesUnknown, {});
-    } else if (!names_->HasRoom() || overlaps) {
-      check.Add(TextProblem::NameRoomUnknown, {});
-    } else {
-      packedNames = PackNames(*names_, newNames);
-      TextProblemDetails details;
-      details.needed = packedNames.needed;
-      details.room = names_->room;
-      details.roomHint = NameRoomHint(*names_, details.needed - details.room);
-      if (packedNames.room.empty()) check.Add(TextProblem::NamesDoNotFit, details);
-    }
-  }
-  PackedDescriptions packedDescriptions;
-  if (!newDescriptions.empty()) {
-    TextProblemDetails details;
-    details.roomProblem = descriptions_.problem;
-    if (!descriptions_.Writable()) {
-      check.Add(TextProblem::DescriptionRoomUnknown, details);
-    } else {
-      packedDescriptions = PackDescriptions(descriptions_, newDescriptions);
-      details.needed = packedDescriptions.needed;
-      details.room = descriptions_.room.size;
-      if (packedDescriptions.room.empty()) check.Add(TextProblem::DescriptionsDoNotFit, details);
-    }
-  }
+  const PackedNames packedNames = newNames.empty() ? PackedNames{} : PlanNames(names_, descriptions_, newNames, check);
+  const PackedDescriptions packedDescriptions =
+      newDescriptions.empty() ? PackedDescriptions{} : PlanDescriptions(descriptions_, newDescriptions, check);
   if (!check.Clean()) return check.Outcome();
 
   if (!newNames.empty()) WriteRoom(rom, *NameRoomOf(names_), packedNames.room);
   if (!newDescriptions.empty()) {
     WriteRoom(rom, descriptions_.room, packedDescriptions.room);
-    for (size_t i = 0; i < packedDescriptions.addresses.size(); ++i) {
-      const auto at = static_cast<size_t>(descriptions_.table.offset) + 2 * i;
-      rom[at] = static_cast<uint8_t>(packedDescriptions.addresses[i] & 0xFF);
-      rom[at + 1] = static_cast<uint8_t>(packedDescriptions.addresses[i] >> 8);
-    }
+    WriteAddresses(rom, descriptions_.table, packedDescriptions.addresses);
   }
   KeepRooms(rom);
   return check.Outcome();
