@@ -3,6 +3,7 @@
 #include <array>
 #include <cassert>
 #include <string>
+#include <utility>
 
 #include "rom_io/hex_functions.h"
 
