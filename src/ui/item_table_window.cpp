@@ -55,6 +55,8 @@ ItemTableWindow::ItemTableWindow(const std::string& path, DialogSource dialogs, 
   view_->setSortingEnabled(true);
   view_->sortByColumn(-1, Qt::AscendingOrder);
   view_->verticalHeader()->hide();
+  // One line of text a row, as in a spreadsheet.
+  view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
   view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                          QAbstractItemView::AnyKeyPressed);
   setCentralWidget(view_);
