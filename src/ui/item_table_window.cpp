@@ -12,6 +12,9 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
+#include <QStyle>
+#include <algorithm>
+#include <array>
 #include <set>
 
 #include "dialogs/cls_common_dialog.h"
@@ -75,6 +78,19 @@ ItemTableWindow::ItemTableWindow(const std::string& path, DialogSource dialogs, 
   resize(900, 600);
 }
 
+// Widths from the longest text each column holds, in characters: measuring
+// every cell would cost more than the rest of the opening.
+void ItemTableWindow::sizeColumns() {
+  constexpr std::array<int, TableColumns.size()> characters{4, 14, 7, 6, 6, 8, 6, 6, 11, 30};
+  const int digit = view_->fontMetrics().horizontalAdvance(u'0');
+  const int padding = 2 * view_->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, view_) + digit;
+  for (size_t column = 0; column < characters.size(); ++column) {
+    const int width = std::max(characters[column] * digit,
+                               view_->fontMetrics().horizontalAdvance(FromUtf8(TableColumns[column].caption)));
+    view_->horizontalHeader()->resizeSection(static_cast<int>(column), width + padding);
+  }
+}
+
 void ItemTableWindow::createMenus() {
   const auto add = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& keys,
                           void (ItemTableWindow::*command)()) {
@@ -109,7 +125,7 @@ void ItemTableWindow::useModel(std::unique_ptr<ItemTableModel> model) {
           [this](const QString& reason) { statusBar()->showMessage(reason); });
   connect(model_.get(), &ItemTableModel::editsChanged, this, &ItemTableWindow::updateTitle);
   proxy_->setNameFilter(filter_->text());
-  view_->resizeColumnsToContents();
+  sizeColumns();
   view_->setCurrentIndex(proxy_->index(0, static_cast<int>(TableColumn::Price)));
   updateTitle();
 }
