@@ -10,9 +10,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QToolBar>
-#include <QStyle>
 #include <algorithm>
 #include <array>
 #include <set>
