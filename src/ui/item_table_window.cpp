@@ -10,8 +10,11 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QToolBar>
+#include <algorithm>
+#include <array>
 #include <set>
 
 #include "dialogs/cls_common_dialog.h"
@@ -55,6 +58,8 @@ ItemTableWindow::ItemTableWindow(const std::string& path, DialogSource dialogs, 
   view_->setSortingEnabled(true);
   view_->sortByColumn(-1, Qt::AscendingOrder);
   view_->verticalHeader()->hide();
+  // One line of text a row, as in a spreadsheet.
+  view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
   view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                          QAbstractItemView::AnyKeyPressed);
   setCentralWidget(view_);
@@ -71,6 +76,19 @@ ItemTableWindow::ItemTableWindow(const std::string& path, DialogSource dialogs, 
   statusBar();
   useModel(std::make_unique<ItemTableModel>(path));
   resize(900, 600);
+}
+
+// Widths from the longest text each column holds, in characters: measuring
+// every cell would cost more than the rest of the opening.
+void ItemTableWindow::sizeColumns() {
+  constexpr std::array<int, TableColumns.size()> characters{4, 14, 7, 6, 6, 8, 6, 6, 11, 30};
+  const int digit = view_->fontMetrics().horizontalAdvance(u'0');
+  const int padding = 2 * view_->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, view_) + digit;
+  for (size_t column = 0; column < characters.size(); ++column) {
+    const int width = std::max(characters[column] * digit,
+                               view_->fontMetrics().horizontalAdvance(FromUtf8(TableColumns[column].caption)));
+    view_->horizontalHeader()->resizeSection(static_cast<int>(column), width + padding);
+  }
 }
 
 void ItemTableWindow::createMenus() {
@@ -107,7 +125,7 @@ void ItemTableWindow::useModel(std::unique_ptr<ItemTableModel> model) {
           [this](const QString& reason) { statusBar()->showMessage(reason); });
   connect(model_.get(), &ItemTableModel::editsChanged, this, &ItemTableWindow::updateTitle);
   proxy_->setNameFilter(filter_->text());
-  view_->resizeColumnsToContents();
+  sizeColumns();
   view_->setCurrentIndex(proxy_->index(0, static_cast<int>(TableColumn::Price)));
   updateTitle();
 }

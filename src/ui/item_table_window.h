@@ -49,6 +49,7 @@ class ItemTableWindow : public QMainWindow {
 
  private:
   void createMenus();
+  void sizeColumns();
   void useModel(std::unique_ptr<ItemTableModel> model);
   void updateTitle();
 

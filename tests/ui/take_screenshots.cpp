@@ -10,12 +10,15 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
 #include "ui/about_window.h"
 #include "ui/app_icon.h"
 #include "ui/editor.h"
+#include "ui/item_table_model.h"
+#include "ui/item_table_window.h"
 
 namespace {
 
@@ -37,6 +40,13 @@ void AnswerFileDialog(const QString& demoRom) {
     QTest::keyClick(fileName, Qt::Key_Return);
   });
   poll->start(100);
+}
+
+ItemTableWindow* TableWindow() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (auto* table = qobject_cast<ItemTableWindow*>(window); table != nullptr && table->isVisible()) return table;
+  }
+  return nullptr;
 }
 
 frmAbout* AboutWindow() {
@@ -68,6 +78,18 @@ int main(int argc, char* argv[]) {
   QTest::keyClick(completions, Qt::Key_Return);
   QTest::mouseClick(editor.findChild<QPushButton*>("Load"), Qt::LeftButton);
   if (!Picture(editor, outputDir + "/editor.png")) return 1;
+
+  // The table with one price changed and one refused, as they are marked.
+  editor.findChild<QAction*>("ItemTable")->trigger();
+  ItemTableWindow* table = TableWindow();
+  if (table == nullptr) return 1;
+  ItemTableModel& model = table->model();
+  model.setData(model.index(17, static_cast<int>(TableColumn::Price)), QStringLiteral("350"));
+  model.setData(model.index(18, static_cast<int>(TableColumn::Price)), QStringLiteral("70000"));
+  table->view().scrollTo(table->view().model()->index(24, 0));
+  if (!Picture(*table, outputDir + "/item-table.png")) return 1;
+  table->model().revertToFile();
+  table->close();
 
   editor.findChild<QAction*>("About")->trigger();
   frmAbout* about = AboutWindow();
