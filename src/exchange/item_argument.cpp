@@ -18,8 +18,8 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 }  // namespace
 
 int ParseItem(std::string_view text, ItemNameViews names, ItemNameViews spellings) {
-  NamedItem named = ItemNamedBy(text, names, spellings);
-  if (!named.item) throw InvalidInput(std::move(named.problem));
+  const NamedItem named = ItemNamedBy(text, names, spellings);
+  if (!named.item) throw InvalidInput(named.problem);
   return *named.item;
 }
 

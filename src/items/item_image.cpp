@@ -52,7 +52,7 @@ SaveOutcome ItemImage::Store(int item, const ItemFields& fields) {
 
 TextOutcome ItemImage::StoreTexts(const std::vector<ItemTextEdit>& edits) {
   assert(problem_ == EditorProblem::None);
-  const TextOutcome outcome = texts_.Store(bytes_, edits, names_.Views());
+  TextOutcome outcome = texts_.Store(bytes_, edits, names_.Views());
   if (outcome.saved()) names_ = ItemNameList(*header_.edition, bytes_);
   return outcome;
 }

@@ -22,7 +22,7 @@ class TextCheck {
  public:
   explicit TextCheck(ItemNameViews names) : names_(names) {}
 
-  void Add(TextProblem problem, TextProblemDetails details) {
+  void Add(TextProblem problem, const TextProblemDetails& details) {
     outcome_.problems.push_back(problem);
     outcome_.message += (outcome_.message.empty() ? "" : "\n") + DescribeTextProblem(problem, details);
   }

@@ -93,10 +93,12 @@ std::vector<std::string> ApplyChecked(ItemTable& table, ImportFile file, const s
 
 std::string CopyRows(const ItemTable& table, const std::vector<int>& items) {
   std::vector<std::string> header;
+  header.reserve(TableColumns.size());
   for (const TableColumnInfo& info : TableColumns) header.emplace_back(info.caption);
   std::string text = CsvLine(header, '\t');
   for (int item : items) {
     std::vector<std::string> cells;
+    cells.reserve(TableColumns.size());
     for (const TableColumnInfo& info : TableColumns) cells.push_back(table.Text(item, info.column));
     text += CsvLine(cells, '\t');
   }

@@ -20,6 +20,7 @@ void ItemTableProxy::setNameFilter(const QString& text) {
 
 std::vector<int> ItemTableProxy::itemsOfRows(const std::vector<int>& rows) const {
   std::vector<int> items;
+  items.reserve(rows.size());
   for (int row : rows) items.push_back(ItemTableModel::itemAt(mapToSource(index(row, 0)).row()));
   return items;
 }
