@@ -47,6 +47,7 @@ TableListView::~TableListView() {
 }
 
 void TableListView::SetFonts(HFONT normal, HFONT bold, UINT dpi) {
+  normal_ = normal;
   bold_ = bold;
   SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(normal), TRUE);
   for (int column = 0; column < ColumnCount; ++column) {
@@ -181,8 +182,8 @@ LRESULT TableListView::CustomDraw(NMLVCUSTOMDRAW& draw) const {
       draw.clrTextBk = state == ItemTable::CellState::Unchanged ? CLR_DEFAULT
                        : state == ItemTable::CellState::Changed ? ChangedShade
                                                                 : RefusedShade;
-      if (state == ItemTable::CellState::Unchanged) return CDRF_DODEFAULT;
-      SelectObject(draw.nmcd.hdc, bold_);
+      // Each cell chooses its font, or a bold one would carry on into the next.
+      SelectObject(draw.nmcd.hdc, state == ItemTable::CellState::Unchanged ? normal_ : bold_);
       return CDRF_NEWFONT;
     }
     case CDDS_ITEMPOSTPAINT:

@@ -65,6 +65,7 @@ class TableListView {
   const ItemTable* table_ = nullptr;
   std::vector<int> items_;
   TableColumn column_ = TableColumn::Price;
+  HFONT normal_ = nullptr;
   HFONT bold_ = nullptr;
   std::wstring shownText_;  // the text last handed to the list, which keeps only its address
 };
