@@ -30,7 +30,7 @@ TableListView::TableListView(HWND parent, int id)
                             0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                             nullptr)) {
   SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
-               LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_DOUBLEBUFFER);
+               LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
   for (const TableColumnInfo& info : TableColumns) {
     std::wstring caption = Wide(info.caption);
     LVCOLUMNW column{};

@@ -171,3 +171,30 @@ TEST_F(ItemTableWindowTest, ExitWithUnsavedEditsAsksAndCancelKeepsBothWindows) {
   EXPECT_EQ(editor_.Window(), nullptr);
   EXPECT_EQ(ReadFileBytes(path_), original_);
 }
+
+TEST_F(ItemTableWindowTest, KeysMoveEditThePocketListAndCancel) {
+  for (int step = 0; step < 3; ++step) Key(List(), VK_RIGHT);  // Effect, Var., Pocket
+  Key(List(), VK_F2);
+  HWND list = table_->EditorControl();
+  ASSERT_NE(list, nullptr);
+  SendMessageW(list, CB_SETCURSEL, 2, 0);
+  Key(list, VK_TAB);
+  EXPECT_EQ(table_->Table().Text(1, TableColumn::Pocket), "Key");
+  ASSERT_TRUE(table_->View().Current());
+  EXPECT_EQ(table_->View().Current()->column, TableColumn::Use);
+  Type(L"FF");
+  Key(table_->EditorControl(), VK_ESCAPE);
+  EXPECT_EQ(table_->Table().State(1, TableColumn::Use), ItemTable::CellState::Unchanged);
+}
+
+TEST_F(ItemTableWindowTest, AnExportImportedBackThroughTheDialogsChangesNothing) {
+  const std::string exported = Utf8Text(dir_.Path("") / FilePath("items é.csv"));
+  dialogs_.answers.push_back(exported);
+  SendMessageW(table_->Window(), WM_COMMAND, static_cast<WPARAM>(ItemTableWindow::CommandId("Export")), 0);
+  ASSERT_TRUE(std::filesystem::exists(FilePath(exported)));
+  dialogs_.answers.push_back(exported);
+  SendMessageW(table_->Window(), WM_COMMAND, static_cast<WPARAM>(ItemTableWindow::CommandId("Import")), 0);
+  EXPECT_TRUE(messages_.empty()) << messages_.front();
+  EXPECT_FALSE(table_->Table().HasEdits());
+  EXPECT_EQ(ReadFileBytes(path_), original_);
+}
