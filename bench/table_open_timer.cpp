@@ -55,7 +55,8 @@ int wmain(int argc, wchar_t** argv) {
     for (const TableColumnInfo& info : TableColumns) row.push_back(Wide(texts.Text(item, info.column)));
   }
 
-  Editor editor([] { return nullptr; }, [](HWND, const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
+  Editor editor([] { return nullptr; },
+                [](HWND, const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
   ShowWindow(editor.Window(), SW_SHOWNORMAL);
   editor.OpenFile(rom);
   const WPARAM open = static_cast<WPARAM>(Editor::CommandId("ItemTable"));
@@ -77,7 +78,8 @@ int wmain(int argc, wchar_t** argv) {
     Settle();
   }
   const double tableMs = Median(table), bareMs = Median(bare);
-  std::printf("Opening the item table: %.2f ms; a bare ListView of the same texts: %.2f ms; ratio %.2f (goal <= 1.20)\n",
-              tableMs, bareMs, tableMs / bareMs);
+  std::printf(
+      "Opening the item table: %.2f ms; a bare ListView of the same texts: %.2f ms; ratio %.2f (goal <= 1.20)\n",
+      tableMs, bareMs, tableMs / bareMs);
   return 0;
 }

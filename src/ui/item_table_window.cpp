@@ -23,10 +23,6 @@
 #include "ui/item_table_proxy.h"
 #include "ui/qt_text.h"
 
-namespace {
-
-}  // namespace
-
 ItemTableWindow::SavePrompt ItemTableWindow::AskToSave() {
   return [](QWidget* owner, const QString& text) {
     return QMessageBox::question(owner, QStringLiteral("Kestrune"), text,
@@ -165,17 +161,16 @@ void ItemTableWindow::reportProblems(const std::vector<std::string>& problems, s
 
 void ItemTableWindow::onImport() {
   clsCommonDialog dialog(dialogs_());
-  const std::string path =
-      dialog.ShowOpen(static_cast<intptr_t>(winId()), std::string(ImportDialogTitle), "", std::string(ImportDialogFilter));
+  const std::string path = dialog.ShowOpen(static_cast<intptr_t>(winId()), std::string(ImportDialogTitle), "",
+                                           std::string(ImportDialogFilter));
   if (path.empty()) return;
   reportProblems(model_->importFile(path), NothingImported);
 }
 
 void ItemTableWindow::onExport() {
   clsCommonDialog dialog(dialogs_());
-  const std::string path =
-      dialog.ShowSave(static_cast<intptr_t>(winId()), std::string(ExportDialogTitle),
-                      std::string(ExportDialogFileName), "", std::string(ExportDialogFilter));
+  const std::string path = dialog.ShowSave(static_cast<intptr_t>(winId()), std::string(ExportDialogTitle),
+                                           std::string(ExportDialogFileName), "", std::string(ExportDialogFilter));
   if (path.empty()) return;
   try {
     ExportToFile(model_->table(), path);

@@ -44,7 +44,8 @@ HWND CreateTextBox(HWND list, RECT cell, TableColumn column, const std::string& 
 
 CellEditor::CellEditor(HWND list, RECT cell, TableColumn column, const std::string& text, EndHandler onEnd)
     : column_(column), onEnd_(std::move(onEnd)) {
-  control_ = column == TableColumn::Pocket ? CreatePocketList(list, cell, text) : CreateTextBox(list, cell, column, text);
+  control_ =
+      column == TableColumn::Pocket ? CreatePocketList(list, cell, text) : CreateTextBox(list, cell, column, text);
   SendMessageW(control_, WM_SETFONT, static_cast<WPARAM>(SendMessageW(list, WM_GETFONT, 0, 0)), FALSE);
   SetWindowSubclass(control_, &CellEditor::Keys, SubclassId, reinterpret_cast<DWORD_PTR>(this));
   ShowWindow(control_, SW_SHOW);

@@ -26,7 +26,7 @@ constexpr int FilterWidth = 220;
 constexpr int TipWidth = 400;
 
 constexpr MenuEntry FileEntries[] = {
-    {"Import", "Import…"}, {"Export", "Export…"}, {}, {"Save", "Save", 'S'}, {"Revert", "Revert"}, {},
+    {"Import", "Import…"},   {"Export", "Export…"}, {}, {"Save", "Save", 'S'}, {"Revert", "Revert"}, {},
     {"Close", "Close", 'W'},
 };
 constexpr MenuEntry EditEntries[] = {{"Copy", "Copy", 'C'}, {"Paste", "Paste", 'V'}, {"Find", "Filter", 'F'}};
@@ -87,20 +87,19 @@ void ItemTableWindow::CreateMenus() {
 
 void ItemTableWindow::CreateControls() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  filterLabel_ = CreateWindowExW(0, WC_STATICW, L"Filter:", WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE, 0, 0, 0, 0,
-                                 window_, nullptr, instance, nullptr);
-  filter_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0,
-                            0, 0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(FilterId)), instance,
-                            nullptr);
+  filterLabel_ = CreateWindowExW(0, WC_STATICW, L"Filter:", WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE, 0, 0, 0, 0, window_,
+                                 nullptr, instance, nullptr);
+  filter_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0,
+                            0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(FilterId)), instance, nullptr);
   SendMessageW(filter_, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(L"Name"));
   list_ = std::make_unique<TableListView>(window_, ListId);
   SetWindowSubclass(List(), &ItemTableWindow::ListKeys, ListSubclassId, reinterpret_cast<DWORD_PTR>(this));
   status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, window_,
                             nullptr, instance, nullptr);
   // One tool over the whole list, whose text is asked for the cell under the mouse.
-  tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance,
-                         nullptr);
+  tip_ =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof(tool);
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -281,9 +280,7 @@ void ItemTableWindow::ShowRows() {
   if (!list_->Current() && list_->RowCount() > 0) list_->SetCurrent({0, TableColumn::Price});
 }
 
-void ItemTableWindow::UpdateTitle() {
-  SetText(window_, TableTitle(*table_) + (table_->HasEdits() ? "*" : ""));
-}
+void ItemTableWindow::UpdateTitle() { SetText(window_, TableTitle(*table_) + (table_->HasEdits() ? "*" : "")); }
 
 void ItemTableWindow::SetStatus(std::string_view text) const { SetText(status_, text); }
 
@@ -297,8 +294,8 @@ void ItemTableWindow::BeginEdit(std::optional<wchar_t> typed) {
   EndEdit(EditEnd::Commit);
   SendMessageW(List(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(cell->row), FALSE);
   edited_ = {item, cell->column};
-  editor_ = std::make_unique<CellEditor>(List(), list_->CellRect(*cell), cell->column,
-                                         table_->Text(item, cell->column), [this](EditEnd end) { EndEdit(end); });
+  editor_ = std::make_unique<CellEditor>(List(), list_->CellRect(*cell), cell->column, table_->Text(item, cell->column),
+                                         [this](EditEnd end) { EndEdit(end); });
   if (typed) editor_->Type(*typed);
 }
 
@@ -413,9 +410,8 @@ void ItemTableWindow::OnImport() {
 
 void ItemTableWindow::OnExport() {
   clsCommonDialog dialog(dialogs_());
-  const std::string path =
-      dialog.ShowSave(reinterpret_cast<intptr_t>(window_), std::string(ExportDialogTitle),
-                      std::string(ExportDialogFileName), "", std::string(ExportDialogFilter));
+  const std::string path = dialog.ShowSave(reinterpret_cast<intptr_t>(window_), std::string(ExportDialogTitle),
+                                           std::string(ExportDialogFileName), "", std::string(ExportDialogFilter));
   if (path.empty()) return;
   try {
     ExportToFile(*table_, path);

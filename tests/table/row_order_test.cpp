@@ -12,7 +12,9 @@ namespace {
 
 class RowOrderTest : public ::testing::Test {
  protected:
-  RowOrderTest() : path(dir.Path("rom.gbc")) { RomBuilder(RomBuilder::TwoMiB, 9).WithEdition(EditionTable[0]).WriteTo(path); }
+  RowOrderTest() : path(dir.Path("rom.gbc")) {
+    RomBuilder(RomBuilder::TwoMiB, 9).WithEdition(EditionTable[0]).WriteTo(path);
+  }
 
   TempDir dir;
   std::filesystem::path path;
