@@ -3,17 +3,14 @@
 #include <QBrush>
 #include <QFont>
 
-#include "items/field_codec.h"
-#include "items/item_meaning.h"
-#include "table/pocket_cell.h"
+#include "table/cell_tip.h"
+#include "table/row_order.h"
 #include "table/table_transfer.h"
 #include "ui/qt_text.h"
 
 namespace {
 
 using CellState = ItemTable::CellState;
-
-bool IsNumberColumn(TableColumn column) { return column != TableColumn::Name && column != TableColumn::Description; }
 
 // Refused cells stand out most: their text cannot be saved.
 QVariant Background(CellState state) {
@@ -48,10 +45,12 @@ QVariant ItemTableModel::data(const QModelIndex& index, int role) const {
     case Qt::EditRole:
       return FromUtf8(table_->Text(item, column));
     case SortRole:
-      if (IsNumberColumn(column)) return table_->SortValue(item, column);
+      if (SortsByValue(column)) return table_->SortValue(item, column);
       return FromUtf8(table_->Text(item, column));
-    case Qt::ToolTipRole:
-      return toolTip(item, column);
+    case Qt::ToolTipRole: {
+      const std::string tip = CellTip(*table_, item, column);
+      return tip.empty() ? QVariant() : QVariant(FromUtf8(tip));
+    }
     case Qt::BackgroundRole:
       return Background(table_->State(item, column));
     case Qt::FontRole: {
@@ -65,21 +64,6 @@ QVariant ItemTableModel::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
       }
       return {};
-    default:
-      return {};
-  }
-}
-
-QVariant ItemTableModel::toolTip(int item, TableColumn column) const {
-  if (table_->State(item, column) == CellState::Refused) return FromUtf8(table_->Refusal(item, column));
-  const std::string text = table_->Text(item, column);
-  switch (column) {
-    case TableColumn::Use:
-      return FromUtf8(DescribeUse(text));
-    case TableColumn::Type:
-      return FromUtf8(DescribeType(text));
-    case TableColumn::Pocket:
-      return FromUtf8(DescribePocket(*PocketFromCell(text)));
     default:
       return {};
   }

@@ -50,7 +50,6 @@ class ItemTableModel : public QAbstractTableModel {
 
  private:
   void allChanged();
-  QVariant toolTip(int item, TableColumn column) const;
 
   std::unique_ptr<ItemTable> table_;
 };

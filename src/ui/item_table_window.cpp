@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,25 +18,13 @@
 
 #include "dialogs/cls_common_dialog.h"
 #include "exchange/cli_error.h"
+#include "table/table_texts.h"
 #include "table/table_transfer.h"
 #include "ui/app_icon.h"
 #include "ui/item_table_delegate.h"
 #include "ui/item_table_model.h"
 #include "ui/item_table_proxy.h"
 #include "ui/qt_text.h"
-
-namespace {
-
-constexpr std::string_view ImportFilter = "CSV or JSON files (*.csv;*.json)|*.csv;*.json|All Files (*.*)|*.*";
-constexpr std::string_view ExportFilter = "CSV files (*.csv)|*.csv|JSON files (*.json)|*.json";
-
-QString Lines(const std::vector<std::string>& lines) {
-  QStringList text;
-  for (const std::string& line : lines) text << FromUtf8(line);
-  return text.join(u'\n');
-}
-
-}  // namespace
 
 ItemTableWindow::SavePrompt ItemTableWindow::AskToSave() {
   return [](QWidget* owner, const QString& text) {
@@ -132,16 +119,13 @@ void ItemTableWindow::useModel(std::unique_ptr<ItemTableModel> model) {
 
 void ItemTableWindow::updateTitle() {
   // "[*]" shows where the platform marks a window with unsaved changes.
-  setWindowTitle(QStringLiteral("Item Table - ") + QFileInfo(FromUtf8(model_->table().Path())).fileName() +
-                 QStringLiteral("[*]"));
+  setWindowTitle(FromUtf8(TableTitle(model_->table())) + QStringLiteral("[*]"));
   setWindowModified(model_->table().HasEdits());
 }
 
 bool ItemTableWindow::settle() {
   if (!model_->table().HasEdits()) return true;
-  const QString text = QStringLiteral("The item table holds changes to %1 that are not saved. Save them?")
-                           .arg(QFileInfo(FromUtf8(model_->table().Path())).fileName());
-  switch (askToSave_(this, text)) {
+  switch (askToSave_(this, FromUtf8(UnsavedEditsQuestion(model_->table())))) {
     case QMessageBox::Save:
       return onSave();
     case QMessageBox::Discard:
@@ -175,7 +159,7 @@ bool ItemTableWindow::onSave() {
     showMessage_(this, *problem);
     return false;
   }
-  statusBar()->showMessage(QStringLiteral("Saved."));
+  statusBar()->showMessage(FromUtf8(TableSaved));
   return true;
 }
 
@@ -187,24 +171,24 @@ void ItemTableWindow::onRevert() {
   }
 }
 
-void ItemTableWindow::reportProblems(const std::vector<std::string>& problems, const QString& whatNot) {
+void ItemTableWindow::reportProblems(const std::vector<std::string>& problems, std::string_view whatNot) {
   if (problems.empty()) return;
-  statusBar()->showMessage(whatNot);
-  showMessage_(this, Lines(problems) + u'\n' + whatNot);
+  statusBar()->showMessage(FromUtf8(whatNot));
+  showMessage_(this, FromUtf8(ProblemsMessage(problems, whatNot)));
 }
 
 void ItemTableWindow::onImport() {
   clsCommonDialog dialog(dialogs_());
-  const std::string path =
-      dialog.ShowOpen(static_cast<intptr_t>(winId()), "Import items", "", std::string(ImportFilter));
+  const std::string path = dialog.ShowOpen(static_cast<intptr_t>(winId()), std::string(ImportDialogTitle), "",
+                                           std::string(ImportDialogFilter));
   if (path.empty()) return;
-  reportProblems(model_->importFile(path), QStringLiteral("Nothing was imported."));
+  reportProblems(model_->importFile(path), NothingImported);
 }
 
 void ItemTableWindow::onExport() {
   clsCommonDialog dialog(dialogs_());
-  const std::string path =
-      dialog.ShowSave(static_cast<intptr_t>(winId()), "Export items", "items.csv", "", std::string(ExportFilter));
+  const std::string path = dialog.ShowSave(static_cast<intptr_t>(winId()), std::string(ExportDialogTitle),
+                                           std::string(ExportDialogFileName), "", std::string(ExportDialogFilter));
   if (path.empty()) return;
   try {
     ExportToFile(model_->table(), path);
@@ -225,8 +209,7 @@ void ItemTableWindow::onCopy() {
 }
 
 void ItemTableWindow::onPaste() {
-  reportProblems(model_->paste(QApplication::clipboard()->text(), selectedItems()),
-                 QStringLiteral("Nothing was pasted."));
+  reportProblems(model_->paste(QApplication::clipboard()->text(), selectedItems()), NothingPasted);
 }
 
 void ItemTableWindow::onFind() {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "dialogs/platform_file_dialog.h"
 
@@ -61,7 +62,7 @@ class ItemTableWindow : public QMainWindow {
   void onPaste();
   void onFind();
   // Shows `problems` in one message and says in the status line that nothing was done.
-  void reportProblems(const std::vector<std::string>& problems, const QString& whatNot);
+  void reportProblems(const std::vector<std::string>& problems, std::string_view whatNot);
   std::vector<int> selectedItems() const;
 
   DialogSource dialogs_;

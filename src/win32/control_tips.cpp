@@ -18,13 +18,6 @@ TTTOOLINFOW ToolOf(HWND owner, HWND control, const wchar_t* text) {
   return tool;
 }
 
-// Tooltips break lines at CR LF, and only once they have a width to wrap at.
-std::wstring TipText(std::string_view utf8) {
-  std::wstring text;
-  for (const wchar_t c : Wide(utf8)) text += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
-  return text;
-}
-
 constexpr int TipWidth = 400;
 
 }  // namespace
@@ -49,7 +42,8 @@ void ControlTips::Create() {
 void ControlTips::SetText(std::string_view utf8) {
   if (tip_ == nullptr && utf8.empty()) return;
   if (tip_ == nullptr) Create();
-  const std::wstring text = TipText(utf8);
+  // Tooltips break lines at CR LF, and only once they have a width to wrap at.
+  const std::wstring text = WideLines(utf8);
   for (HWND control : controls_) {
     TTTOOLINFOW tool = ToolOf(owner_, control, text.c_str());
     SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));

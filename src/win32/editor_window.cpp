@@ -4,11 +4,13 @@
 #include <vector>
 
 #include "dialogs/win32_file_dialog.h"
+#include "exchange/cli_error.h"
 #include "forms/editor_form.h"
 #include "forms/item_choice.h"
 #include "items/item_names.h"
 #include "win32/about_window.h"
 #include "win32/dropped_file.h"
+#include "win32/menu_bar.h"
 #include "win32/message_box.h"
 #include "win32/program_windows.h"
 #include "win32/wide_text.h"
@@ -23,12 +25,11 @@ constexpr int FirstCommandId = 100;
 constexpr int FirstControlId = 2000;
 constexpr int CompletionId = 2999;
 constexpr int KnownPockets = static_cast<int>(PocketCount);
-
-std::wstring EntryCaption(const MenuEntry& entry) {
-  std::wstring caption = Wide(entry.caption);
-  if (entry.shortcutKey != 0) caption += std::wstring(L"\tCtrl+") + static_cast<wchar_t>(entry.shortcutKey);
-  return caption;
-}
+// The Windows window's own menu, as the Qt window has it: the designed menus
+// stay as they are, and View goes before Help.
+constexpr MenuEntry ViewEntries[] = {{"ItemTable", "Item Table", 'T'}};
+constexpr MenuDescription ViewMenu[] = {{"View", "View", ViewEntries}};
+constexpr int FirstViewCommandId = 190;
 
 // Adds an entry that carries `value`, as the pocket list's entries carry their byte.
 void AddEntry(HWND list, std::string_view text, LPARAM value) {
@@ -48,19 +49,14 @@ Editor::DialogSource Editor::DefaultDialogs() {
 Editor::MessageSink Editor::DefaultMessages() { return ShowMessage; }
 
 int Editor::CommandId(std::string_view entry) {
-  int id = FirstCommandId;
-  for (const MenuDescription& menu : EditorForm().menus) {
-    for (const MenuEntry& candidate : menu.entries) {
-      if (candidate.name == entry) return id;
-      ++id;
-    }
-  }
-  assert(false && "the design has no such menu entry");
-  return 0;
+  int id = MenuCommandId(EditorForm().menus, FirstCommandId, entry);
+  if (id < 0) id = MenuCommandId(ViewMenu, FirstViewCommandId, entry);
+  assert(id >= 0 && "the menus have no such entry");
+  return id;
 }
 
-Editor::Editor(DialogSource dialogs, MessageSink showMessage)
-    : dialogs_(std::move(dialogs)), showMessage_(std::move(showMessage)) {
+Editor::Editor(DialogSource dialogs, MessageSink showMessage, SavePrompt askToSave)
+    : dialogs_(std::move(dialogs)), showMessage_(std::move(showMessage)), askToSave_(std::move(askToSave)) {
   static const bool registered = (RegisterProgramWindowClass(ClassName, &Editor::Procedure), true);
   (void)registered;
   // Files dropped onto the window arrive as WM_DROPFILES.
@@ -99,16 +95,11 @@ void Editor::CreateMenus() {
   HMENU bar = CreateMenu();
   std::vector<ACCEL> shortcuts;
   for (const MenuDescription& menu : EditorForm().menus) {
-    HMENU popup = CreatePopupMenu();
-    for (const MenuEntry& entry : menu.entries) {
-      const auto id = static_cast<WORD>(CommandId(entry.name));
-      AppendMenuW(popup, MF_STRING, id, EntryCaption(entry).c_str());
-      if (entry.shortcutKey != 0) {
-        shortcuts.push_back({FVIRTKEY | FCONTROL, static_cast<WORD>(entry.shortcutKey), id});
-      }
-    }
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Wide(menu.caption).c_str());
+    if (menu.name == "Help") AppendMenuOf(bar, ViewMenu, ViewMenu[0], FirstViewCommandId, shortcuts);
+    AppendMenuOf(bar, EditorForm().menus, menu, FirstCommandId, shortcuts);
   }
+  // Until a supported ROM is open; a disabled entry's shortcut does nothing either.
+  EnableMenuItem(bar, static_cast<UINT>(CommandId("ItemTable")), MF_BYCOMMAND | MF_GRAYED);
   SetMenu(window_, bar);
   accelerators_ = CreateAcceleratorTableW(shortcuts.data(), static_cast<int>(shortcuts.size()));
 }
@@ -135,6 +126,9 @@ LRESULT Editor::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       Command(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_CLOSE:
+      OnExit();
       return 0;
     case WM_DROPFILES:
       OnDrop(reinterpret_cast<HDROP>(wParam));
@@ -173,8 +167,9 @@ LRESULT Editor::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void Editor::Command(int id, int notification) {
   if (id == CommandId("Open")) return OnOpen();
   if (id == CommandId("Save")) return OnSave();
-  if (id == CommandId("Exit")) return static_cast<void>(DestroyWindow(window_));
+  if (id == CommandId("Exit")) return OnExit();
   if (id == CommandId("About")) return OnAbout();
+  if (id == CommandId("ItemTable")) return OnItemTable();
   if (id == form_->Id("Load") && notification == BN_CLICKED) return OnLoad();
   if (id == form_->Id("Item") && notification == CBN_EDITCHANGE) return completion_->Update(rom_.Names().Views());
   if (id == form_->Id("Item") && notification == CBN_SELCHANGE) return completion_->Close();
@@ -188,9 +183,15 @@ void Editor::Command(int id, int notification) {
   if (id == IDCANCEL) return completion_->Close();
 }
 
-void Editor::OnOpen() { ApplyOpen(RunOpenCommand(rom_, dialogs_(), reinterpret_cast<intptr_t>(window_))); }
+void Editor::OnOpen() {
+  if (!SettleTable()) return;
+  ApplyOpen(RunOpenCommand(rom_, dialogs_(), reinterpret_cast<intptr_t>(window_)));
+}
 
-void Editor::OpenFile(const std::string& path) { ApplyOpen(OpenChosenRom(rom_, path)); }
+void Editor::OpenFile(const std::string& path) {
+  if (!SettleTable()) return;
+  ApplyOpen(OpenChosenRom(rom_, path));
+}
 
 void Editor::OnDrop(HDROP drop) {
   if (const std::optional<std::string> path = DroppedFile(drop)) OpenFile(*path);
@@ -200,6 +201,7 @@ void Editor::ApplyOpen(const OpenCommandResult& result) {
   SetText(Control("Witchita"), result.label);
   ShowItemNames();
   for (const std::string& message : result.messages) showMessage_(window_, message);
+  FollowOpen(result.enableFrames);
   if (!result.enableFrames) return;
   for (const std::string_view frame : EditingFrames) form_->SetFrameEnabled(frame, true);
 }
@@ -236,6 +238,42 @@ void Editor::OnLoad() {
 void Editor::OnSave() {
   const SaveOutcome outcome = rom_.SaveItem(GatherFields());
   if (!outcome.saved()) showMessage_(window_, outcome.message);
+  if (outcome.saved() && TableWindow() != nullptr) table_->FileSaved();
+}
+
+void Editor::OnItemTable() {
+  if (TableWindow() == nullptr) {
+    try {
+      table_ = std::make_unique<ItemTableWindow>(rom_.RomPath(), dialogs_, showMessage_, askToSave_);
+    } catch (const CliError& error) {
+      showMessage_(window_, error.what());
+      return;
+    }
+  }
+  table_->Activate();
+}
+
+void Editor::OnExit() {
+  // The table asks first about its unsaved edits; a Cancel there keeps both windows open.
+  if (!SettleTable()) return;
+  table_.reset();
+  DestroyWindow(window_);
+}
+
+bool Editor::SettleTable() { return TableWindow() == nullptr || table_->Settle(); }
+
+void Editor::FollowOpen(bool supported) {
+  EnableMenuItem(GetMenu(window_), static_cast<UINT>(CommandId("ItemTable")),
+                 MF_BYCOMMAND | (supported ? MF_ENABLED : MF_GRAYED));
+  if (TableWindow() == nullptr) return;
+  if (supported) {
+    try {
+      return table_->ShowRom(rom_.RomPath());
+    } catch (const CliError& error) {
+      showMessage_(window_, error.what());
+    }
+  }
+  table_.reset();
 }
 
 void Editor::OnAbout() {

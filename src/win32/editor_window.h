@@ -13,7 +13,9 @@
 #include "items/rom_item_editor.h"
 #include "win32/control_tips.h"
 #include "win32/item_completion.h"
+#include "win32/item_table_window.h"
 #include "win32/native_form.h"
+#include "win32/save_prompt.h"
 
 // The main window. It holds no item logic: each command gathers what the
 // controls show, makes one call of the core and applies the result. The
@@ -25,8 +27,10 @@ class Editor {
   using DialogSource = std::function<std::shared_ptr<PlatformFileDialog>()>;
   using MessageSink = std::function<void(HWND owner, const std::string& text)>;
 
-  // Creates the window, hidden.
-  explicit Editor(DialogSource dialogs = DefaultDialogs(), MessageSink showMessage = DefaultMessages());
+  // Creates the window, hidden. The item table asks `askToSave` before its
+  // unsaved edits would be lost.
+  explicit Editor(DialogSource dialogs = DefaultDialogs(), MessageSink showMessage = DefaultMessages(),
+                  SavePrompt askToSave = AskToSave);
   ~Editor();
   Editor(const Editor&) = delete;
   Editor& operator=(const Editor&) = delete;
@@ -36,7 +40,9 @@ class Editor {
   HWND AboutWindow() const { return IsWindow(about_) ? about_ : nullptr; }
   // The loaded item's description over the Item frame's controls.
   const ControlTips& ItemTips() const { return *itemTips_; }
-  // Ctrl+O and Ctrl+S, for the message loop.
+  // The item table's window while it is open.
+  ItemTableWindow* TableWindow() const { return table_ && table_->IsOpen() ? table_.get() : nullptr; }
+  // Ctrl+O, Ctrl+S and Ctrl+T, for the message loop.
   HACCEL Accelerators() const { return accelerators_; }
   // The command identifier of a menu entry, as the menu and its shortcut send it.
   static int CommandId(std::string_view entry);
@@ -60,6 +66,12 @@ class Editor {
   void OnLoad();
   void OnSave();
   void OnAbout();
+  void OnItemTable();
+  void OnExit();
+  // Settles the item table's unsaved edits first; false when they stay.
+  bool SettleTable();
+  // The item table follows the ROM that an Open leaves open.
+  void FollowOpen(bool supported);
 
   void ShowFields(const ItemFields& fields);
   ItemFields GatherFields() const;
@@ -71,10 +83,12 @@ class Editor {
   ItemNameList shownNames_;  // what the item list shows
   DialogSource dialogs_;
   MessageSink showMessage_;
+  SavePrompt askToSave_;
   HWND window_ = nullptr;
   HWND about_ = nullptr;
   HACCEL accelerators_ = nullptr;
   std::unique_ptr<NativeForm> form_;
   std::unique_ptr<ItemCompletion> completion_;
   std::unique_ptr<ControlTips> itemTips_;
+  std::unique_ptr<ItemTableWindow> table_;
 };

@@ -4,6 +4,13 @@ namespace {
 
 int openWindows = 0;
 
+constexpr wchar_t AcceleratorsProperty[] = L"KestruneAccelerators";
+
+HACCEL AcceleratorsOf(HWND root, HWND mainWindow, HACCEL mainAccelerators) {
+  if (root == mainWindow) return mainAccelerators;
+  return static_cast<HACCEL>(GetPropW(root, AcceleratorsProperty));
+}
+
 }  // namespace
 
 void TopLevelWindowOpened() { ++openWindows; }
@@ -12,13 +19,14 @@ void TopLevelWindowClosed() {
   if (--openWindows == 0) PostQuitMessage(0);
 }
 
+void SetWindowAccelerators(HWND window, HACCEL accelerators) { SetPropW(window, AcceleratorsProperty, accelerators); }
+
 int RunMessageLoop(HWND mainWindow, HACCEL accelerators) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    if (root == mainWindow && IsWindow(mainWindow) && TranslateAcceleratorW(mainWindow, accelerators, &message)) {
-      continue;
-    }
+    HACCEL shortcuts = root == nullptr ? nullptr : AcceleratorsOf(root, mainWindow, accelerators);
+    if (shortcuts != nullptr && TranslateAcceleratorW(root, shortcuts, &message)) continue;
     if (root != nullptr && IsDialogMessageW(root, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);

@@ -7,9 +7,14 @@
 void TopLevelWindowOpened();
 void TopLevelWindowClosed();
 
-// Runs the message loop until the last window closes, with the main window's
-// accelerators active while it is the one in use and the keyboard's dialog
-// navigation (Tab, Enter, Esc) in every window. Returns the exit code.
+// The shortcuts of a top-level window other than the main one, active while
+// it is the one in use.
+void SetWindowAccelerators(HWND window, HACCEL accelerators);
+
+// Runs the message loop until the last window closes, with the accelerators
+// of the window in use active (`accelerators` are the main window's) and the
+// keyboard's dialog navigation (Tab, Enter, Esc) in every window. Returns
+// the exit code.
 int RunMessageLoop(HWND mainWindow, HACCEL accelerators);
 
 // The icon of the program file, at the size the system wants for `metric`

@@ -17,6 +17,15 @@ std::string Utf8(std::wstring_view wide) {
   return utf8;
 }
 
+std::wstring WideLines(std::string_view utf8) {
+  std::wstring lines;
+  for (const wchar_t c : Wide(utf8)) {
+    if (c == L'\n') lines += L'\r';
+    lines += c;
+  }
+  return lines;
+}
+
 std::string WindowText(HWND window) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));

@@ -9,6 +9,9 @@
 // take and give UTF-16.
 std::wstring Wide(std::string_view utf8);
 std::string Utf8(std::wstring_view wide);
+// UTF-16 with each line break as CR LF, as edit boxes, tooltips and the
+// clipboard take them.
+std::wstring WideLines(std::string_view utf8);
 
 // A window's text, as UTF-8.
 std::string WindowText(HWND window);

@@ -7,7 +7,7 @@
 
 #include "dialogs/platform_file_dialog.h"
 
-// What the stand-in for the platform's open-file dialog answers, and what it
+// What the stand-in for the platform's file dialogs answers, and what it
 // was asked. Each Open builds a fresh dialog object; they all share this.
 struct DialogScript {
   std::deque<std::string> answers;  // chosen paths, in order; "" cancels
@@ -21,7 +21,13 @@ class FakeFileDialog : public PlatformFileDialog {
  public:
   explicit FakeFileDialog(DialogScript& script) : script_(script) {}
 
-  int32_t GetOpenFileName(OpenFileNameRecord& record) override {
+  int32_t GetOpenFileName(OpenFileNameRecord& record) override { return Answer(record); }
+  // A save dialog answers from the same script.
+  int32_t GetSaveFileName(OpenFileNameRecord& record) override { return Answer(record); }
+  DialogFailure LastFailure() const override { return failure_; }
+
+ private:
+  int32_t Answer(OpenFileNameRecord& record) {
     script_.requests.push_back(record);
     failure_ = script_.failure;
     if (script_.answers.empty()) return 0;
@@ -36,10 +42,6 @@ class FakeFileDialog : public PlatformFileDialog {
     return 1;
   }
 
-  int32_t GetSaveFileName(OpenFileNameRecord&) override { return 0; }
-  DialogFailure LastFailure() const override { return failure_; }
-
- private:
   DialogScript& script_;
   DialogFailure failure_ = DialogFailure::None;
 };

@@ -1,0 +1,19 @@
+#include "table/cell_tip.h"
+
+#include "items/item_meaning.h"
+#include "table/pocket_cell.h"
+
+std::string CellTip(const ItemTable& table, int item, TableColumn column) {
+  if (table.State(item, column) == ItemTable::CellState::Refused) return table.Refusal(item, column);
+  const std::string text = table.Text(item, column);
+  switch (column) {
+    case TableColumn::Use:
+      return DescribeUse(text);
+    case TableColumn::Type:
+      return DescribeType(text);
+    case TableColumn::Pocket:
+      return DescribePocket(*PocketFromCell(text));
+    default:
+      return {};
+  }
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+#include "table/item_table.h"
+
+// A cell's tooltip, as the main window's fields explain themselves: why a
+// refused text was refused; what a Use, Type or Pocket value means to the
+// games; empty for the other cells.
+std::string CellTip(const ItemTable& table, int item, TableColumn column);

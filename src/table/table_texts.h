@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "table/item_table.h"
+
+// What the table windows say and ask, the same in every front end.
+
+inline constexpr std::string_view TableSaved = "Saved.";
+inline constexpr std::string_view NothingPasted = "Nothing was pasted.";
+inline constexpr std::string_view NothingImported = "Nothing was imported.";
+
+// The file dialogs of Import and Export.
+inline constexpr std::string_view ImportDialogTitle = "Import items";
+inline constexpr std::string_view ImportDialogFilter =
+    "CSV or JSON files (*.csv;*.json)|*.csv;*.json|All Files (*.*)|*.*";
+inline constexpr std::string_view ExportDialogTitle = "Export items";
+inline constexpr std::string_view ExportDialogFileName = "items.csv";
+inline constexpr std::string_view ExportDialogFilter = "CSV files (*.csv)|*.csv|JSON files (*.json)|*.json";
+
+// "Item Table - gold.gbc": the window's title, without the unsaved mark.
+std::string TableTitle(const ItemTable& table);
+// The question asked before pending edits would be lost: Save, Discard or Cancel.
+std::string UnsavedEditsQuestion(const ItemTable& table);
+// The problems of a paste or an import, one a line, then what was not done.
+std::string ProblemsMessage(const std::vector<std::string>& problems, std::string_view whatNot);

@@ -1,0 +1,106 @@
+#include "win32/cell_editor.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "items/item_names.h"
+#include "table/pocket_cell.h"
+#include "win32/wide_text.h"
+
+namespace {
+
+constexpr UINT_PTR SubclassId = 1;
+
+HWND CreatePocketList(HWND list, RECT cell, const std::string& text) {
+  // Room below the cell for the five entries and one that shows an unlisted byte.
+  HWND control = CreateWindowExW(0, WC_COMBOBOXW, L"", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, cell.left, cell.top,
+                                 cell.right - cell.left, (cell.bottom - cell.top) * 8, list, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+  for (const std::string_view name : PocketNames) {
+    SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(name).c_str()));
+  }
+  // A refused text shows no entry; choosing one replaces it.
+  const std::optional<int16_t> pocket = PocketFromCell(text);
+  if (!pocket) return control;
+  if (*pocket >= static_cast<int16_t>(PocketCount)) {
+    SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(PocketCellText(*pocket)).c_str()));
+  }
+  SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(std::min<int16_t>(*pocket, PocketCount)), 0);
+  return control;
+}
+
+HWND CreateTextBox(HWND list, RECT cell, TableColumn column, const std::string& text) {
+  const bool twoLines = column == TableColumn::Description;
+  const DWORD style = WS_CHILD | WS_BORDER | (twoLines ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL);
+  const int height = (cell.bottom - cell.top) * (twoLines ? 2 : 1);
+  HWND control = CreateWindowExW(0, WC_EDITW, WideLines(text).c_str(), style, cell.left, cell.top,
+                                 cell.right - cell.left, height, list, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(control, EM_SETSEL, 0, -1);
+  return control;
+}
+
+}  // namespace
+
+CellEditor::CellEditor(HWND list, RECT cell, TableColumn column, const std::string& text, EndHandler onEnd)
+    : column_(column), onEnd_(std::move(onEnd)) {
+  control_ =
+      column == TableColumn::Pocket ? CreatePocketList(list, cell, text) : CreateTextBox(list, cell, column, text);
+  SendMessageW(control_, WM_SETFONT, static_cast<WPARAM>(SendMessageW(list, WM_GETFONT, 0, 0)), FALSE);
+  SetWindowSubclass(control_, &CellEditor::Keys, SubclassId, reinterpret_cast<DWORD_PTR>(this));
+  ShowWindow(control_, SW_SHOW);
+  SetFocus(control_);
+}
+
+CellEditor::~CellEditor() {
+  RemoveWindowSubclass(control_, &CellEditor::Keys, SubclassId);
+  DestroyWindow(control_);
+}
+
+std::optional<std::string> CellEditor::Text() const {
+  if (column_ != TableColumn::Pocket) {
+    std::string text = WindowText(control_);
+    std::erase(text, '\r');
+    return text;
+  }
+  const auto entry = SendMessageW(control_, CB_GETCURSEL, 0, 0);
+  if (entry == CB_ERR) return std::nullopt;
+  std::wstring text(static_cast<size_t>(SendMessageW(control_, CB_GETLBTEXTLEN, static_cast<WPARAM>(entry), 0)), L'\0');
+  SendMessageW(control_, CB_GETLBTEXT, static_cast<WPARAM>(entry), reinterpret_cast<LPARAM>(text.data()));
+  return Utf8(text);
+}
+
+void CellEditor::Type(wchar_t typed) {
+  if (column_ != TableColumn::Pocket) SetWindowTextW(control_, L"");
+  SendMessageW(control_, WM_CHAR, typed, 0);
+}
+
+LRESULT CALLBACK CellEditor::Keys(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                                  DWORD_PTR self) {
+  auto* editor = reinterpret_cast<CellEditor*>(self);
+  // The owner may destroy the editor while it hears how the edit ended.
+  const auto end = [editor](EditEnd how) {
+    const EndHandler onEnd = editor->onEnd_;
+    onEnd(how);
+    return LRESULT{0};
+  };
+  switch (message) {
+    case WM_GETDLGCODE:
+      return DLGC_WANTALLKEYS;
+    case WM_KEYDOWN:
+      if (wParam == VK_RETURN) return end(EditEnd::Commit);
+      if (wParam == VK_ESCAPE) return end(EditEnd::Cancel);
+      if (wParam == VK_TAB) return end(GetKeyState(VK_SHIFT) < 0 ? EditEnd::Previous : EditEnd::Next);
+      break;
+    case WM_CHAR:
+      // Enter, Esc and Tab were handled as keys; the box would beep at them.
+      if (wParam == L'\r' || wParam == L'\x1b' || wParam == L'\t') return 0;
+      break;
+    case WM_KILLFOCUS:
+      DefSubclassProc(control, message, wParam, lParam);
+      return end(EditEnd::FocusLost);
+    default:
+      break;
+  }
+  return DefSubclassProc(control, message, wParam, lParam);
+}

@@ -1,0 +1,440 @@
+#include "win32/item_table_window.h"
+
+#include <commctrl.h>
+
+#include "dialogs/cls_common_dialog.h"
+#include "exchange/cli_error.h"
+#include "table/cell_tip.h"
+#include "table/table_texts.h"
+#include "table/table_transfer.h"
+#include "win32/clipboard_text.h"
+#include "win32/common_controls.h"
+#include "win32/menu_bar.h"
+#include "win32/program_windows.h"
+#include "win32/wide_text.h"
+
+namespace {
+
+constexpr wchar_t ClassName[] = L"KestruneItemTable";
+constexpr int FirstCommandId = 100;
+constexpr int ListId = 1000;
+constexpr int FilterId = 1001;
+constexpr UINT_PTR ListSubclassId = 1;
+// Pixels at 96 dots per inch.
+constexpr int Margin = 6;
+constexpr int FilterWidth = 220;
+constexpr int TipWidth = 400;
+
+constexpr MenuEntry FileEntries[] = {
+    {"Import", "Import…"},   {"Export", "Export…"}, {}, {"Save", "Save", 'S'}, {"Revert", "Revert"}, {},
+    {"Close", "Close", 'W'},
+};
+constexpr MenuEntry EditEntries[] = {{"Copy", "Copy", 'C'}, {"Paste", "Paste", 'V'}, {"Find", "Filter", 'F'}};
+constexpr MenuDescription Menus[] = {{"File", "File", FileEntries}, {"Edit", "Edit", EditEntries}};
+
+int Scaled(int pixels, UINT dpi) { return MulDiv(pixels, static_cast<int>(dpi), 96); }
+
+bool IsTextBox(HWND window) {
+  wchar_t name[16]{};
+  GetClassNameW(window, name, 16);
+  return lstrcmpiW(name, WC_EDITW) == 0;
+}
+
+}  // namespace
+
+int ItemTableWindow::CommandId(std::string_view entry) { return MenuCommandId(Menus, FirstCommandId, entry); }
+
+ItemTableWindow::ItemTableWindow(const std::string& path, DialogSource dialogs, MessageSink showMessage,
+                                 SavePrompt askToSave)
+    : dialogs_(std::move(dialogs)),
+      showMessage_(std::move(showMessage)),
+      askToSave_(std::move(askToSave)),
+      table_(std::make_unique<ItemTable>(path)) {
+  UseListControls();
+  static const bool registered = (RegisterProgramWindowClass(ClassName, &ItemTableWindow::Procedure), true);
+  (void)registered;
+  window_ = CreateWindowExW(0, ClassName, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  TopLevelWindowOpened();
+  CreateMenus();
+  CreateControls();
+  const UINT dpi = GetDpiForWindow(window_);
+  UseFonts(dpi);
+  SetWindowPos(window_, nullptr, 0, 0, Scaled(900, dpi), Scaled(600, dpi), SWP_NOMOVE | SWP_NOZORDER);
+  ShowRows();
+  list_->SetCurrent({0, TableColumn::Price});
+  UpdateTitle();
+  ShowWindow(window_, SW_SHOWNORMAL);
+  SetFocus(List());
+}
+
+ItemTableWindow::~ItemTableWindow() {
+  editor_.reset();
+  if (IsWindow(window_)) DestroyWindow(window_);
+  if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
+  if (font_ != nullptr) DeleteObject(font_);
+  if (boldFont_ != nullptr) DeleteObject(boldFont_);
+}
+
+void ItemTableWindow::CreateMenus() {
+  HMENU bar = CreateMenu();
+  std::vector<ACCEL> shortcuts;
+  for (const MenuDescription& menu : Menus) AppendMenuOf(bar, Menus, menu, FirstCommandId, shortcuts);
+  SetMenu(window_, bar);
+  accelerators_ = CreateAcceleratorTableW(shortcuts.data(), static_cast<int>(shortcuts.size()));
+  SetWindowAccelerators(window_, accelerators_);
+}
+
+void ItemTableWindow::CreateControls() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  filterLabel_ = CreateWindowExW(0, WC_STATICW, L"Filter:", WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE, 0, 0, 0, 0, window_,
+                                 nullptr, instance, nullptr);
+  filter_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0,
+                            0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(FilterId)), instance, nullptr);
+  SendMessageW(filter_, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(L"Name"));
+  list_ = std::make_unique<TableListView>(window_, ListId);
+  SetWindowSubclass(List(), &ItemTableWindow::ListKeys, ListSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, window_,
+                            nullptr, instance, nullptr);
+  // One tool over the whole list, whose text is asked for the cell under the mouse.
+  tip_ =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(List());
+  tool.lpszText = LPSTR_TEXTCALLBACKW;
+  SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, TipWidth);
+}
+
+void ItemTableWindow::UseFonts(UINT dpi) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi);
+  HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+  metrics.lfMessageFont.lfWeight = FW_BOLD;
+  HFONT bold = CreateFontIndirectW(&metrics.lfMessageFont);
+  for (HWND control : {filterLabel_, filter_, status_}) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  list_->SetFonts(font, bold, dpi);
+  if (font_ != nullptr) DeleteObject(font_);
+  if (boldFont_ != nullptr) DeleteObject(boldFont_);
+  font_ = font;
+  boldFont_ = bold;
+  Layout();
+}
+
+void ItemTableWindow::Layout() {
+  RECT client;
+  GetClientRect(window_, &client);
+  const UINT dpi = GetDpiForWindow(window_);
+  const int margin = Scaled(Margin, dpi), row = Scaled(24, dpi), label = Scaled(40, dpi);
+  SendMessageW(status_, WM_SIZE, 0, 0);
+  RECT status;
+  GetWindowRect(status_, &status);
+  const int statusHeight = status.bottom - status.top;
+  SetWindowPos(filterLabel_, nullptr, margin, margin, label, row, SWP_NOZORDER);
+  SetWindowPos(filter_, nullptr, margin + label, margin, Scaled(FilterWidth, dpi), row, SWP_NOZORDER);
+  const int top = 2 * margin + row;
+  SetWindowPos(List(), nullptr, 0, top, client.right, std::max<int>(client.bottom - top - statusHeight, 0),
+               SWP_NOZORDER);
+}
+
+LRESULT CALLBACK ItemTableWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* table = static_cast<ItemTableWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    table->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(table));
+  }
+  auto* table = reinterpret_cast<ItemTableWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (table == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  return table->Handle(message, wParam, lParam);
+}
+
+LRESULT ItemTableWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      Command(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_NOTIFY:
+      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_SIZE:
+      if (list_) Layout();
+      return 0;
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_DPICHANGED: {
+      UseFonts(HIWORD(wParam));
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_NCDESTROY: {
+      HWND window = window_;
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      window_ = nullptr;
+      TopLevelWindowClosed();
+      return DefWindowProcW(window, message, wParam, lParam);
+    }
+    default:
+      return DefWindowProcW(window_, message, wParam, lParam);
+  }
+}
+
+LRESULT ItemTableWindow::OnNotify(const NMHDR& header) {
+  if (const std::optional<LRESULT> answer = list_->Notify(header)) return *answer;
+  if (header.hwndFrom == tip_ && header.code == TTN_GETDISPINFOW) {
+    auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
+    tipText_ = tipCell_ ? WideLines(CellTip(*table_, list_->ItemAt(tipCell_->row), tipCell_->column)) : L"";
+    info.lpszText = tipText_.data();
+    return 0;
+  }
+  if (header.hwndFrom != List()) return 0;
+  switch (header.code) {
+    case LVN_COLUMNCLICK:
+      SortBy(static_cast<TableColumn>(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem));
+      return 0;
+    case NM_CLICK:
+    case NM_DBLCLK: {
+      const auto& click = reinterpret_cast<const NMITEMACTIVATE&>(header);
+      if (click.iItem < 0 || click.iSubItem < 0) return 0;
+      list_->SetCurrent({click.iItem, static_cast<TableColumn>(click.iSubItem)});
+      if (header.code == NM_DBLCLK) BeginEdit(std::nullopt);
+      return 0;
+    }
+    default:
+      return 0;
+  }
+}
+
+void ItemTableWindow::Command(int id, int notification) {
+  if (id == FilterId && notification == EN_CHANGE) return ShowRows();
+  if (id == CommandId("Save")) return static_cast<void>(OnSave());
+  if (id == CommandId("Revert")) return OnRevert();
+  if (id == CommandId("Import")) return OnImport();
+  if (id == CommandId("Export")) return OnExport();
+  if (id == CommandId("Close")) return static_cast<void>(Close());
+  if (id == CommandId("Copy")) return OnCopy();
+  if (id == CommandId("Paste")) return OnPaste();
+  if (id == CommandId("Find")) return OnFind();
+}
+
+LRESULT CALLBACK ItemTableWindow::ListKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                                           DWORD_PTR self) {
+  auto* table = reinterpret_cast<ItemTableWindow*>(self);
+  if (message == WM_MOUSEMOVE) table->ShowTip({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+  // Scrolling would leave an open editor behind its cell.
+  if (message == WM_VSCROLL || message == WM_HSCROLL || message == WM_MOUSEWHEEL) table->EndEdit(EditEnd::Commit);
+  if (const std::optional<LRESULT> handled = table->OnListKey(message, wParam)) return *handled;
+  return DefSubclassProc(list, message, wParam, lParam);
+}
+
+// The keys of a table, as spreadsheets have them: arrows and Tab move,
+// typing starts an edit that replaces the cell, F2 edits it as it stands.
+std::optional<LRESULT> ItemTableWindow::OnListKey(UINT message, WPARAM wParam) {
+  if (message == WM_GETDLGCODE) return DLGC_WANTALLKEYS;
+  if (message == WM_KEYDOWN) {
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    switch (wParam) {
+      case VK_LEFT:
+      case VK_RIGHT:
+        list_->MoveColumn(wParam == VK_LEFT ? -1 : 1, false);
+        return 0;
+      case VK_TAB:
+        list_->MoveColumn(shift ? -1 : 1, true);
+        return 0;
+      case VK_F2:
+        BeginEdit(std::nullopt);
+        return 0;
+      default:
+        return std::nullopt;
+    }
+  }
+  if (message == WM_CHAR) {
+    const auto typed = static_cast<wchar_t>(wParam);
+    // Control characters, Tab and Enter among them, start no edit.
+    if (typed < L' ' || typed == 0x7F) return 0;
+    BeginEdit(typed);
+    return 0;
+  }
+  return std::nullopt;
+}
+
+void ItemTableWindow::ShowTip(POINT point) {
+  const std::optional<TableListView::Cell> cell = list_->CellAt(point);
+  const bool same = cell && tipCell_ && cell->row == tipCell_->row && cell->column == tipCell_->column;
+  if (same) return;
+  tipCell_ = cell;
+  // Hidden now; shown again, with the new cell's text, after the usual pause.
+  SendMessageW(tip_, TTM_POP, 0, 0);
+}
+
+void ItemTableWindow::ShowRows() {
+  list_->Show(*table_, ShownItems(*table_, WindowText(filter_), sort_));
+  if (!list_->Current() && list_->RowCount() > 0) list_->SetCurrent({0, TableColumn::Price});
+}
+
+void ItemTableWindow::UpdateTitle() { SetText(window_, TableTitle(*table_) + (table_->HasEdits() ? "*" : "")); }
+
+void ItemTableWindow::SetStatus(std::string_view text) const { SetText(status_, text); }
+
+std::string ItemTableWindow::StatusText() const { return WindowText(status_); }
+
+void ItemTableWindow::BeginEdit(std::optional<wchar_t> typed) {
+  const std::optional<TableListView::Cell> cell = list_->Current();
+  if (!cell) return;
+  const int item = list_->ItemAt(cell->row);
+  if (!table_->Editable(item, cell->column)) return;
+  EndEdit(EditEnd::Commit);
+  SendMessageW(List(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(cell->row), FALSE);
+  edited_ = {item, cell->column};
+  editor_ = std::make_unique<CellEditor>(List(), list_->CellRect(*cell), cell->column, table_->Text(item, cell->column),
+                                         [this](EditEnd end) { EndEdit(end); });
+  if (typed) editor_->Type(*typed);
+}
+
+void ItemTableWindow::EndEdit(EditEnd end) {
+  // Taken first: destroying the editor takes its focus, which ends no edit again.
+  std::unique_ptr<CellEditor> editor = std::move(editor_);
+  if (!editor) return;
+  const std::optional<std::string> text = editor->Text();
+  if (end != EditEnd::FocusLost) SetFocus(List());
+  editor.reset();
+  if (end != EditEnd::Cancel && text) Commit(edited_.item, edited_.column, *text);
+  if (end == EditEnd::Next || end == EditEnd::Previous) list_->MoveColumn(end == EditEnd::Next ? 1 : -1, true);
+}
+
+void ItemTableWindow::Commit(int item, TableColumn column, const std::string& text) {
+  if (const std::optional<std::string> problem = table_->Commit(item, column, text)) SetStatus(*problem);
+  ShowRows();
+  UpdateTitle();
+}
+
+void ItemTableWindow::SortBy(TableColumn column) {
+  EndEdit(EditEnd::Commit);
+  const bool ascending = !(sort_ && sort_->column == column && sort_->ascending);
+  sort_ = TableSort{column, ascending};
+  list_->ShowSortMark(sort_);
+  ShowRows();
+}
+
+bool ItemTableWindow::Settle() {
+  EndEdit(EditEnd::Commit);
+  if (!table_->HasEdits()) return true;
+  switch (askToSave_(window_, UnsavedEditsQuestion(*table_))) {
+    case SaveChoice::Save:
+      return OnSave();
+    case SaveChoice::Discard:
+      OnRevert();
+      return true;
+    case SaveChoice::Cancel:
+      break;
+  }
+  return false;
+}
+
+bool ItemTableWindow::Close() {
+  if (!Settle()) return false;
+  DestroyWindow(window_);
+  return true;
+}
+
+void ItemTableWindow::ShowRom(const std::string& path) {
+  EndEdit(EditEnd::Cancel);
+  table_ = std::make_unique<ItemTable>(path);
+  ShowRows();
+  UpdateTitle();
+}
+
+void ItemTableWindow::FileSaved() {
+  try {
+    table_->Reread();
+  } catch (const CliError& error) {
+    SetStatus(error.what());
+  }
+  ShowRows();
+  UpdateTitle();
+}
+
+void ItemTableWindow::Activate() const {
+  ShowWindow(window_, SW_SHOWNORMAL);
+  SetForegroundWindow(window_);
+}
+
+bool ItemTableWindow::OnSave() {
+  EndEdit(EditEnd::Commit);
+  const std::optional<std::string> problem = table_->Save();
+  list_->Redraw();
+  UpdateTitle();
+  if (problem) {
+    showMessage_(window_, *problem);
+    return false;
+  }
+  SetStatus(TableSaved);
+  return true;
+}
+
+void ItemTableWindow::OnRevert() {
+  EndEdit(EditEnd::Cancel);
+  try {
+    table_->Revert();
+  } catch (const CliError& error) {
+    showMessage_(window_, error.what());
+  }
+  ShowRows();
+  UpdateTitle();
+}
+
+void ItemTableWindow::ReportProblems(const std::vector<std::string>& problems, std::string_view whatNot) {
+  ShowRows();
+  UpdateTitle();
+  if (problems.empty()) return;
+  SetStatus(whatNot);
+  showMessage_(window_, ProblemsMessage(problems, whatNot));
+}
+
+void ItemTableWindow::OnImport() {
+  EndEdit(EditEnd::Commit);
+  clsCommonDialog dialog(dialogs_());
+  const std::string path = dialog.ShowOpen(reinterpret_cast<intptr_t>(window_), std::string(ImportDialogTitle), "",
+                                           std::string(ImportDialogFilter));
+  if (path.empty()) return;
+  ReportProblems(ImportFromFile(*table_, path), NothingImported);
+}
+
+void ItemTableWindow::OnExport() {
+  clsCommonDialog dialog(dialogs_());
+  const std::string path = dialog.ShowSave(reinterpret_cast<intptr_t>(window_), std::string(ExportDialogTitle),
+                                           std::string(ExportDialogFileName), "", std::string(ExportDialogFilter));
+  if (path.empty()) return;
+  try {
+    ExportToFile(*table_, path);
+  } catch (const CliError& error) {
+    showMessage_(window_, error.what());
+  }
+}
+
+// In a text box, Ctrl+C and Ctrl+V are the box's own.
+void ItemTableWindow::OnCopy() {
+  if (HWND focus = GetFocus(); IsTextBox(focus)) return static_cast<void>(SendMessageW(focus, WM_COPY, 0, 0));
+  SetClipboardText(window_, CopyRows(*table_, list_->SelectedItems()));
+}
+
+void ItemTableWindow::OnPaste() {
+  if (HWND focus = GetFocus(); IsTextBox(focus)) return static_cast<void>(SendMessageW(focus, WM_PASTE, 0, 0));
+  const std::optional<std::string> text = ClipboardText(window_);
+  if (!text) return;
+  ReportProblems(PasteRows(*table_, *text, list_->SelectedItems()), NothingPasted);
+}
+
+void ItemTableWindow::OnFind() {
+  EndEdit(EditEnd::Commit);
+  SetFocus(filter_);
+  SendMessageW(filter_, EM_SETSEL, 0, -1);
+}

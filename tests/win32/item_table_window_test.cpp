@@ -1,0 +1,200 @@
+// The item table's window, opened from the editor and driven through its
+// real ListView, cell editor, menus, shortcuts and the system clipboard.
+// The cells' rules are the core's tests'; these check the wiring.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "fake_file_dialog.h"
+#include "items/edition_table.h"
+#include "keys.h"
+#include "quit_requests.h"
+#include "rom_builder.h"
+#include "rom_io/file_path.h"
+#include "table/table_texts.h"
+#include "win32/clipboard_text.h"
+#include "win32/editor_window.h"
+#include "win32/wide_text.h"
+
+namespace {
+
+const Edition& Gold = EditionTable[0];
+constexpr int Potion = 18;
+
+class ItemTableWindowTest : public ::testing::Test {
+ protected:
+  ItemTableWindowTest()
+      : path_(dir_.Path("") / FilePath("rom é♂♀.gbc")),
+        editor_([this] { return std::make_shared<FakeFileDialog>(dialogs_); },
+                [this](HWND, const std::string& text) { messages_.push_back(text); },
+                [this](HWND, const std::string& question) {
+                  questions_.push_back(question);
+                  return answer_;
+                }) {
+    RomBuilder(RomBuilder::TwoMiB, 7)
+        .WithEdition(Gold)
+        .WithRecord(Gold, Potion, {0x2C, 0x01, 0x00, 0x14, 0x00, 0x01, 0x40})
+        .WriteTo(path_);
+    original_ = ReadFileBytes(path_);
+    ShowWindow(editor_.Window(), SW_SHOWNORMAL);
+    dialogs_.answers.push_back(Utf8Text(path_));
+    SendMessageW(editor_.Window(), WM_COMMAND, static_cast<WPARAM>(Editor::CommandId("Open")), 0);
+    EXPECT_TRUE(PressCtrl(editor_.Window(), editor_.Accelerators(), editor_.Window(), 'T'));
+    table_ = editor_.TableWindow();
+  }
+  ~ItemTableWindowTest() override { ForgetQuitRequests(); }
+
+  HWND List() const { return table_->List(); }
+  // Ctrl+`key` in the table's window, where the focus is.
+  void Press(char key) const { PressCtrl(table_->Window(), table_->Accelerators(), GetFocus(), key); }
+  void Key(HWND window, WPARAM key) const { SendMessageW(window, WM_KEYDOWN, key, 0); }
+  // Types `text` as the keyboard does: the first character into the list starts the edit.
+  void Type(const std::wstring& text) const {
+    SendMessageW(List(), WM_CHAR, text.front(), 0);
+    ASSERT_NE(table_->EditorControl(), nullptr);
+    for (const wchar_t c : text.substr(1)) SendMessageW(table_->EditorControl(), WM_CHAR, c, 0);
+  }
+  // Makes `item`'s row current, with its `column`, by moving down from item 1's Price.
+  void GoTo(int item, int rightOfPrice = 0) const {
+    for (int row = 1; row < item; ++row) Key(List(), VK_DOWN);
+    for (int step = 0; step < rightOfPrice; ++step) Key(List(), VK_RIGHT);
+  }
+  void ClickHeader(TableColumn column) const {
+    HWND header = reinterpret_cast<HWND>(SendMessageW(List(), LVM_GETHEADER, 0, 0));
+    RECT rect;
+    SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&rect));
+    const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(header, WM_LBUTTONUP, 0, at);
+  }
+  std::wstring Shown(int row, TableColumn column) const {
+    wchar_t text[128]{};
+    LVITEMW item{};
+    item.iSubItem = static_cast<int>(column);
+    item.pszText = text;
+    item.cchTextMax = 128;
+    SendMessageW(List(), LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return text;
+  }
+  size_t PriceAt(int item) const { return static_cast<size_t>(RecordAddress(Gold.itemTableBase, item)); }
+
+  TempDir dir_;
+  std::filesystem::path path_;
+  std::vector<uint8_t> original_;
+  DialogScript dialogs_;
+  std::vector<std::string> messages_, questions_;
+  SaveChoice answer_ = SaveChoice::Cancel;
+  Editor editor_;
+  ItemTableWindow* table_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ItemTableWindowTest, APriceTypedIntoItemOneAndSavedChangesOnlyItsTwoBytes) {
+  ASSERT_NE(table_, nullptr);
+  EXPECT_EQ(Utf8(std::wstring(L"Item Table - rom é♂♀.gbc")), WindowText(table_->Window()));
+  EXPECT_EQ(SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0), LastItem);
+  EXPECT_EQ(Shown(4, TableColumn::Name), L"Poké Ball");
+  EXPECT_EQ(GetFocus(), List());
+  // A price whose two bytes both differ from the file's.
+  const int price = (original_[PriceAt(1)] ^ 0xFF) | (original_[PriceAt(1) + 1] ^ 0xFF) << 8;
+  Type(std::to_wstring(price));
+  Key(table_->EditorControl(), VK_RETURN);
+  EXPECT_EQ(table_->EditorControl(), nullptr);
+  EXPECT_EQ(GetFocus(), List());
+  EXPECT_EQ(WindowText(table_->Window()).back(), '*');
+  Press('S');
+  EXPECT_EQ(DifferingOffsets(original_, ReadFileBytes(path_)), (std::vector<size_t>{PriceAt(1), PriceAt(1) + 1}));
+  EXPECT_EQ(table_->StatusText(), TableSaved);
+  EXPECT_TRUE(messages_.empty());
+  Press('W');
+  EXPECT_EQ(editor_.TableWindow(), nullptr);
+  EXPECT_TRUE(questions_.empty());
+}
+
+TEST_F(ItemTableWindowTest, ARefusedValueKeepsTheTypedTextSaysWhyAndSavesNothing) {
+  GoTo(Potion);
+  Type(L"70000");
+  Key(table_->EditorControl(), VK_RETURN);
+  EXPECT_EQ(Shown(Potion - 1, TableColumn::Price), L"70000");
+  EXPECT_EQ(table_->StatusText(), "Price: enter a whole number from -32768 to 65535.");
+  Press('S');
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_.front().rfind("Nothing was saved:", 0), 0u) << messages_.front();
+  EXPECT_EQ(ReadFileBytes(path_), original_);
+}
+
+TEST_F(ItemTableWindowTest, AHeaderClickSortsByValueAndASecondOneReverses) {
+  for (const bool ascending : {true, false}) {
+    ClickHeader(TableColumn::Price);
+    std::vector<int> prices;
+    for (int row = 0; row < LastItem; ++row) prices.push_back(std::stoi(Shown(row, TableColumn::Price)));
+    if (!ascending) std::ranges::reverse(prices);
+    EXPECT_TRUE(std::ranges::is_sorted(prices)) << ascending;
+  }
+}
+
+TEST_F(ItemTableWindowTest, ARowCopiedThroughTheClipboardPastesBack) {
+  GoTo(Potion);
+  Type(L"350");
+  Key(table_->EditorControl(), VK_RETURN);
+  Press('C');
+  const std::optional<std::string> copied = ClipboardText(table_->Window());
+  ASSERT_TRUE(copied);
+  EXPECT_EQ(copied->rfind("No.\tName\tPrice\tEffect\tVar.\tPocket\tUse\tType\tASM Pointer\tDescription\r\n18\t", 0), 0u)
+      << *copied;
+  SendMessageW(table_->Window(), WM_COMMAND, static_cast<WPARAM>(ItemTableWindow::CommandId("Revert")), 0);
+  EXPECT_EQ(table_->Table().Text(Potion, TableColumn::Price), "300");
+  Press('V');
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_EQ(table_->Table().Text(Potion, TableColumn::Price), "350");
+  EXPECT_EQ(table_->Table().State(Potion, TableColumn::Price), ItemTable::CellState::Changed);
+}
+
+TEST_F(ItemTableWindowTest, ExitWithUnsavedEditsAsksAndCancelKeepsBothWindows) {
+  Type(L"1");
+  Key(table_->EditorControl(), VK_RETURN);
+  SendMessageW(editor_.Window(), WM_COMMAND, static_cast<WPARAM>(Editor::CommandId("Exit")), 0);
+  EXPECT_EQ(questions_, std::vector<std::string>{UnsavedEditsQuestion(table_->Table())});
+  EXPECT_TRUE(IsWindow(editor_.Window()));
+  ASSERT_EQ(editor_.TableWindow(), table_);
+
+  answer_ = SaveChoice::Discard;
+  SendMessageW(editor_.Window(), WM_COMMAND, static_cast<WPARAM>(Editor::CommandId("Exit")), 0);
+  EXPECT_EQ(questions_.size(), 2u);
+  EXPECT_EQ(editor_.Window(), nullptr);
+  EXPECT_EQ(ReadFileBytes(path_), original_);
+}
+
+TEST_F(ItemTableWindowTest, KeysMoveEditThePocketListAndCancel) {
+  for (int step = 0; step < 3; ++step) Key(List(), VK_RIGHT);  // Effect, Var., Pocket
+  Key(List(), VK_F2);
+  HWND list = table_->EditorControl();
+  ASSERT_NE(list, nullptr);
+  SendMessageW(list, CB_SETCURSEL, 2, 0);
+  Key(list, VK_TAB);
+  EXPECT_EQ(table_->Table().Text(1, TableColumn::Pocket), "Key");
+  ASSERT_TRUE(table_->View().Current());
+  EXPECT_EQ(table_->View().Current()->column, TableColumn::Use);
+  Type(L"FF");
+  Key(table_->EditorControl(), VK_ESCAPE);
+  EXPECT_EQ(table_->Table().State(1, TableColumn::Use), ItemTable::CellState::Unchanged);
+}
+
+TEST_F(ItemTableWindowTest, AnExportImportedBackThroughTheDialogsChangesNothing) {
+  const std::string exported = Utf8Text(dir_.Path("") / FilePath("items é.csv"));
+  dialogs_.answers.push_back(exported);
+  SendMessageW(table_->Window(), WM_COMMAND, static_cast<WPARAM>(ItemTableWindow::CommandId("Export")), 0);
+  ASSERT_TRUE(std::filesystem::exists(FilePath(exported)));
+  dialogs_.answers.push_back(exported);
+  SendMessageW(table_->Window(), WM_COMMAND, static_cast<WPARAM>(ItemTableWindow::CommandId("Import")), 0);
+  EXPECT_TRUE(messages_.empty()) << messages_.front();
+  EXPECT_FALSE(table_->Table().HasEdits());
+  EXPECT_EQ(ReadFileBytes(path_), original_);
+}
