@@ -22,6 +22,12 @@ const TableColumnInfo& ColumnInfo(TableColumn column) {
   return info;
 }
 
+TableColumn ColumnOf(Field field) {
+  const auto info = std::ranges::find(TableColumns, std::optional(field), &TableColumnInfo::field);
+  assert(info != TableColumns.end());
+  return info->column;
+}
+
 std::string_view ColumnKey(TableColumn column) {
   switch (column) {
     case TableColumn::Number:

@@ -31,6 +31,12 @@ inline constexpr std::array<TableColumnInfo, 10> TableColumns{{
 }};
 
 const TableColumnInfo& ColumnInfo(TableColumn column);
+// The column that shows `field`.
+TableColumn ColumnOf(Field field);
+// The item's name and description, which the texts' rules and rooms govern.
+constexpr bool IsTextColumn(TableColumn column) {
+  return column == TableColumn::Name || column == TableColumn::Description;
+}
 // The export's name of the column: "index", "name", "price", ...
 std::string_view ColumnKey(TableColumn column);
 // The column a header cell names, by caption or export name, in any case.
