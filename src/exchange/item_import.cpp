@@ -260,11 +260,10 @@ ImportFile ParseJsonImport(const std::string& text, const std::string& fileName,
 std::string UnnamedEditionProblem(const std::string& fileName, const std::vector<std::string>& where, Front front) {
   const std::string rows = where.size() == 1 ? "1 row gives" : std::to_string(where.size()) + " rows give";
   const std::string remedy =
-      front == Front::Window
-          ? "Add an \"edition\" column that names the edition the file was exported from (" + EditionChoices() +
-                "), or empty the rows' ASM pointers to import their other fields."
-          : "Give --edition with the edition the file was exported from (" + EditionChoices() +
-                "), or --across-editions to import the rows without their pointers.";
+      front == Front::Window ? "Add an \"edition\" column that names the edition the file was exported from (" +
+                                   EditionChoices() + "), or empty the rows' ASM pointers to import their other fields."
+                             : "Give --edition with the edition the file was exported from (" + EditionChoices() +
+                                   "), or --across-editions to import the rows without their pointers.";
   return Quoted(fileName) + ": " + rows + " an ASM pointer without the edition it comes from (" + where.front() +
          (where.size() == 1 ? "" : " first") + "); pointers are addresses in one edition's code. " + remedy;
 }

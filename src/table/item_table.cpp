@@ -230,5 +230,6 @@ void ItemTable::Reread() {
   std::erase_if(edits_, [this](const auto& edit) {
     return edit.second == read_[static_cast<size_t>(edit.first.first)][edit.first.second];
   });
-  std::erase_if(texts_, [this](const auto& text) { return text.second == FileText(text.first.first, text.first.second); });
+  std::erase_if(texts_,
+                [this](const auto& text) { return text.second == FileText(text.first.first, text.first.second); });
 }

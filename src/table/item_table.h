@@ -88,7 +88,7 @@ class ItemTable {
 
   std::string path_;
   std::unique_ptr<RomSession> session_;
-  std::vector<ItemValues> read_;       // by item number, as the file held them
+  std::vector<ItemValues> read_;            // by item number, as the file held them
   std::map<FieldCell, std::string> edits_;  // the stored texts that differ from read_
   std::map<Cell, std::string> texts_;       // the names and descriptions that differ from the file's
   std::map<Cell, Refused> refused_;

@@ -28,6 +28,12 @@ TableColumn ColumnOf(Field field) {
   return info->column;
 }
 
+std::string OneLine(std::string_view text) {
+  std::string line;
+  for (char character : text) line += character == '\n' ? std::string(" \u21B5 ") : std::string(1, character);
+  return line;
+}
+
 std::string_view ColumnKey(TableColumn column) {
   switch (column) {
     case TableColumn::Number:

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "exchange/item_values.h"
@@ -37,6 +38,8 @@ TableColumn ColumnOf(Field field);
 constexpr bool IsTextColumn(TableColumn column) {
   return column == TableColumn::Name || column == TableColumn::Description;
 }
+// A description in a cell of one line: its line break shows as " ↵ ".
+std::string OneLine(std::string_view text);
 // The export's name of the column: "index", "name", "price", ...
 std::string_view ColumnKey(TableColumn column);
 // The column a header cell names, by caption or export name, in any case.

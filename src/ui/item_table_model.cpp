@@ -45,8 +45,9 @@ QVariant ItemTableModel::data(const QModelIndex& index, int role) const {
   const TableColumn column = columnAt(index.column());
   switch (role) {
     case Qt::DisplayRole:
+      return FromUtf8(OneLine(table_->Text(item, column)));
     case Qt::EditRole:
-      return FromUtf8(table_->Text(item, column));
+      return FromUtf8(table_->EditText(item, column));
     case SortRole:
       if (IsNumberColumn(column)) return table_->SortValue(item, column);
       return FromUtf8(table_->Text(item, column));
@@ -80,6 +81,9 @@ QVariant ItemTableModel::toolTip(int item, TableColumn column) const {
       return FromUtf8(DescribeType(text));
     case TableColumn::Pocket:
       return FromUtf8(DescribePocket(*PocketFromCell(text)));
+    case TableColumn::Description:
+      // The lines as the game breaks them.
+      return text.empty() ? QVariant() : FromUtf8(text);
     default:
       return {};
   }

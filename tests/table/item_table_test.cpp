@@ -40,7 +40,10 @@ TEST_F(ItemTableTest, SaveWritesOnlyTheEditedBytesAndRefusesAFileChangedBehindIt
   auto changed = ReadFileBytes(path);
   changed[0] ^= 0xFF;
   WriteFileBytes(path, changed);
-  EXPECT_TRUE(table.Save());
+  const std::optional<std::string> problem = table.Save();
+  ASSERT_TRUE(problem);
+  // The window's words: there is no command to run again.
+  EXPECT_TRUE(problem->ends_with("Choose Revert to read it again, then make your changes again.")) << *problem;
   EXPECT_EQ(ReadFileBytes(path), changed);
   EXPECT_TRUE(table.HasEdits());
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "items/edition_table.h"
 #include "rom_builder.h"
 
@@ -37,4 +39,14 @@ TEST_F(TableTransferTest, APastedDescriptionIsAnEditAndAPastedNameChecksTheRow) 
             std::vector<std::string>{"\"Pasted text\" line 2, description: The description of item 18 (Potion) has 3 "
                                      "lines; a description has one or two."});
   EXPECT_FALSE(table.HasEdits());
+}
+
+TEST_F(TableTransferTest, AnImportFromAnotherEditionSaysWhatToChangeInTheFile) {
+  ItemTable table(path.string());
+  const auto file = dir.Path("items.csv");
+  std::ofstream(file) << "index,edition\n18,crystal\n";
+  const std::vector<std::string> problems = ImportFromFile(table, file.string());
+  ASSERT_EQ(problems.size(), size_t{1});
+  EXPECT_TRUE(problems[0].ends_with("; empty its edition and ASM pointer cells to import its other fields."))
+      << problems[0];
 }
