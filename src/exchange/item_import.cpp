@@ -257,12 +257,21 @@ ImportFile ParseJsonImport(const std::string& text, const std::string& fileName,
 
 // One sentence for the whole file: a cut-off edition column leaves every
 // row without one.
-std::string UnnamedEditionProblem(const std::string& fileName, const std::vector<std::string>& where) {
+std::string UnnamedEditionProblem(const std::string& fileName, const std::vector<std::string>& where, Front front) {
   const std::string rows = where.size() == 1 ? "1 row gives" : std::to_string(where.size()) + " rows give";
+  const std::string remedy =
+      front == Front::Window ? "Add an \"edition\" column that names the edition the file was exported from (" +
+                                   EditionChoices() + "), or empty the rows' ASM pointers to import their other fields."
+                             : "Give --edition with the edition the file was exported from (" + EditionChoices() +
+                                   "), or --across-editions to import the rows without their pointers.";
   return Quoted(fileName) + ": " + rows + " an ASM pointer without the edition it comes from (" + where.front() +
-         (where.size() == 1 ? "" : " first") +
-         "); pointers are addresses in one edition's code. Give --edition with the edition the file was exported "
-         "from (" + EditionChoices() + "), or --across-editions to import the rows without their pointers.";
+         (where.size() == 1 ? "" : " first") + "); pointers are addresses in one edition's code. " + remedy;
+}
+
+// What to do about a row from another edition.
+std::string OtherEditionRemedy(Front front) {
+  return front == Front::Window ? "empty its edition and ASM pointer cells to import its other fields."
+                                : "give --across-editions to import it without its ASM pointer.";
 }
 
 bool LooksLikeJson(const std::string& text) {
@@ -287,7 +296,7 @@ const Edition* EditionOption(const std::string& name) {
 }
 
 std::vector<std::string> MatchEditions(ImportFile& file, const std::string& fileName, const Edition& romEdition,
-                                       const EditionChoice& choice, ItemNameViews names) {
+                                       const EditionChoice& choice, ItemNameViews names, Front front) {
   std::vector<std::string> problems;
   std::vector<std::string> unnamed;
   for (ImportRow& row : file.rows) {
@@ -303,9 +312,9 @@ std::vector<std::string> MatchEditions(ImportFile& file, const std::string& file
       continue;
     }
     problems.push_back(Quoted(fileName) + " " + row.where + ": " + DescribeItem(row.item, names) + " comes from " +
-                       std::string(row.edition->label) + ", the ROM is " + std::string(romEdition.label) +
-                       "; give --across-editions to import it without its ASM pointer.");
+                       std::string(row.edition->label) + ", the ROM is " + std::string(romEdition.label) + "; " +
+                       OtherEditionRemedy(front));
   }
-  if (!unnamed.empty()) problems.push_back(UnnamedEditionProblem(fileName, unnamed));
+  if (!unnamed.empty()) problems.push_back(UnnamedEditionProblem(fileName, unnamed, front));
   return problems;
 }

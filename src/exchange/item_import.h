@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "exchange/front.h"
 #include "exchange/item_values.h"
 #include "items/edition_table.h"
 #include "items/item_name_match.h"
@@ -51,6 +52,6 @@ const Edition* EditionOption(const std::string& name);
 // come from the ROM's edition. Refuses the rows exported from another
 // edition, one problem per row, and, in one problem, the rows that give a
 // pointer but name no edition. With `acrossEditions` all such rows are kept
-// but lose their pointers.
+// but lose their pointers. The problems say what to do in `front`'s terms.
 std::vector<std::string> MatchEditions(ImportFile& file, const std::string& fileName, const Edition& romEdition,
-                                       const EditionChoice& choice, ItemNameViews names);
+                                       const EditionChoice& choice, ItemNameViews names, Front front = Front::Tool);

@@ -36,6 +36,14 @@ std::string UnsupportedMessage(const std::string& path, const HeaderEdition& hea
          (why.empty() ? "" : ": " + why) + ".";
 }
 
+std::string FileChangedMessage(const std::string& path, Front front) {
+  if (front == Front::Window) {
+    return Quoted(path) + " changed since the item table read it; nothing was written. Choose Revert to read it " +
+           "again, then make your changes again.";
+  }
+  return Quoted(path) + " changed while it was being edited; nothing was written. Run the command again.";
+}
+
 }  // namespace
 
 std::string DescribeItem(int item, ItemNameViews names) {
@@ -85,7 +93,7 @@ void RomSession::SaveTexts(const std::vector<ItemTextEdit>& edits) {
   names_ = image_.Names().Views();
 }
 
-void RomSession::WriteChanges() {
+void RomSession::WriteChanges(Front front) {
   if (read_.empty() || image_.Bytes() == read_) return;
   const CFileHandle file(OpenCFile(path_, "r+b"));
   if (!file) throw FileError(CannotSave(path_, LastFileError()));
@@ -93,9 +101,7 @@ void RomSession::WriteChanges() {
   if (const std::error_code error = FileHolds(file.get(), read_, unchanged)) {
     throw FileError(CannotMessage("read", path_, error));
   }
-  if (!unchanged) {
-    throw FileError(Quoted(path_) + " changed while it was being edited; nothing was written. Run the command again.");
-  }
+  if (!unchanged) throw FileError(FileChangedMessage(path_, front));
   if (const std::error_code error = WriteChangedBytes(file.get(), read_, image_.Bytes())) {
     throw FileError(CannotSave(path_, error));
   }

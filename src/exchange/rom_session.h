@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "exchange/front.h"
 #include "exchange/item_values.h"
 #include "items/edition_table.h"
 #include "items/item_fields.h"
@@ -33,10 +34,13 @@ class RomSession {
   // the core's own message, naming every such text.
   void SaveTexts(const std::vector<ItemTextEdit>& edits);
   // Writes what Save changed into the file, only those bytes, after seeing
-  // that the file still holds what was read; a file error otherwise.
-  void WriteChanges();
+  // that the file still holds what was read; a file error otherwise, worded
+  // for `front`.
+  void WriteChanges(Front front = Front::Tool);
 
   const Edition& RomEdition() const { return *image_.RomEdition(); }
+  // The names and descriptions with their rooms.
+  const ItemTexts& Texts() const { return image_.Texts(); }
   // The ROM's item names, by item number.
   ItemNameViews Names() const { return names_; }
   // The same names as the ROM spells them.

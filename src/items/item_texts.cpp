@@ -42,9 +42,10 @@ class TextCheck {
     Add(TextProblem::NoDescription, details);
   }
   bool Clean() const { return outcome_.problems.empty(); }
+  TextOutcome Found() { return std::move(outcome_); }
   TextOutcome Outcome() {
     if (!Clean()) outcome_.message += " Nothing was written.";
-    return std::move(outcome_);
+    return Found();
   }
 
  private:
@@ -124,6 +125,22 @@ void WriteAddresses(std::span<uint8_t> rom, const FileSpan& table, const std::ar
   }
 }
 
+// Each text that changes, by the rules of one text, into `newNames` and
+// `newDescriptions`; a text equal to the item's own is no change.
+void CheckEach(const ItemTexts& texts, const std::vector<ItemTextEdit>& edits, TextCheck& check, TextMap& newNames,
+               TextMap& newDescriptions) {
+  for (const ItemTextEdit& edit : edits) {
+    assert(HasItemRecord(edit.item));
+    if (edit.name && edit.name != texts.Name(edit.item)) check.Text(edit.item, CheckName(*edit.name), newNames);
+    if (!edit.description) continue;
+    if (!HasDescription(edit.item)) {
+      check.NoDescription(edit.item);
+    } else if (edit.description != texts.Description(edit.item)) {
+      check.Text(edit.item, CheckDescription(*edit.description), newDescriptions);
+    }
+  }
+}
+
 }  // namespace
 
 ItemTexts::ItemTexts(std::span<const uint8_t> rom) {
@@ -145,19 +162,17 @@ std::optional<std::string> ItemTexts::Description(int item) const {
   return DecodeGameText(*text);
 }
 
+TextOutcome ItemTexts::Check(const std::vector<ItemTextEdit>& edits, ItemNameViews names) const {
+  TextCheck check(names);
+  TextMap newNames, newDescriptions;
+  CheckEach(*this, edits, check, newNames, newDescriptions);
+  return check.Found();
+}
+
 TextOutcome ItemTexts::Store(std::span<uint8_t> rom, const std::vector<ItemTextEdit>& edits, ItemNameViews names) {
   TextCheck check(names);
   TextMap newNames, newDescriptions;
-  for (const ItemTextEdit& edit : edits) {
-    assert(HasItemRecord(edit.item));
-    if (edit.name && edit.name != Name(edit.item)) check.Text(edit.item, CheckName(*edit.name), newNames);
-    if (!edit.description) continue;
-    if (!HasDescription(edit.item)) {
-      check.NoDescription(edit.item);
-    } else if (edit.description != Description(edit.item)) {
-      check.Text(edit.item, CheckDescription(*edit.description), newDescriptions);
-    }
-  }
+  CheckEach(*this, edits, check, newNames, newDescriptions);
   if (!check.Clean()) return check.Outcome();
 
   // Both rooms are checked before either is written.

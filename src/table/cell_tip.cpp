@@ -13,6 +13,9 @@ std::string CellTip(const ItemTable& table, int item, TableColumn column) {
       return DescribeType(text);
     case TableColumn::Pocket:
       return DescribePocket(*PocketFromCell(text));
+    case TableColumn::Description:
+      // The lines as the game breaks them, which the one-line cell cannot show.
+      return text;
     default:
       return {};
   }

@@ -6,5 +6,5 @@
 
 // A cell's tooltip, as the main window's fields explain themselves: why a
 // refused text was refused; what a Use, Type or Pocket value means to the
-// games; empty for the other cells.
+// games; a description's lines; empty for the other cells.
 std::string CellTip(const ItemTable& table, int item, TableColumn column);

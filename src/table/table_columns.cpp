@@ -22,6 +22,18 @@ const TableColumnInfo& ColumnInfo(TableColumn column) {
   return info;
 }
 
+TableColumn ColumnOf(Field field) {
+  const auto info = std::ranges::find(TableColumns, std::optional(field), &TableColumnInfo::field);
+  assert(info != TableColumns.end());
+  return info->column;
+}
+
+std::string OneLine(std::string_view text) {
+  std::string line;
+  for (char character : text) line += character == '\n' ? std::string(" \u21B5 ") : std::string(1, character);
+  return line;
+}
+
 std::string_view ColumnKey(TableColumn column) {
   switch (column) {
     case TableColumn::Number:

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "exchange/item_values.h"
@@ -31,6 +32,14 @@ inline constexpr std::array<TableColumnInfo, 10> TableColumns{{
 }};
 
 const TableColumnInfo& ColumnInfo(TableColumn column);
+// The column that shows `field`.
+TableColumn ColumnOf(Field field);
+// The item's name and description, which the texts' rules and rooms govern.
+constexpr bool IsTextColumn(TableColumn column) {
+  return column == TableColumn::Name || column == TableColumn::Description;
+}
+// A description in a cell of one line: its line break shows as " ↵ ".
+std::string OneLine(std::string_view text);
 // The export's name of the column: "index", "name", "price", ...
 std::string_view ColumnKey(TableColumn column);
 // The column a header cell names, by caption or export name, in any case.

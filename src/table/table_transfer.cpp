@@ -39,17 +39,6 @@ void ReadPockets(std::vector<CsvRecord>& records) {
   }
 }
 
-// Descriptions cannot be edited yet: their column is left out.
-void DropDescriptions(std::vector<CsvRecord>& records) {
-  const auto& header = records.front().fields;
-  const auto description = std::ranges::find(header, ColumnKey(TableColumn::Description));
-  if (description == header.end()) return;
-  const auto at = description - header.begin();
-  for (CsvRecord& record : records) {
-    if (static_cast<size_t>(at) < record.fields.size()) record.fields.erase(record.fields.begin() + at);
-  }
-}
-
 // Without an index column, one is put in front, from the selected rows.
 std::optional<std::string> AddIndexes(std::vector<CsvRecord>& records, const std::vector<int>& selected) {
   if (std::ranges::find(records.front().fields, ColumnKey(TableColumn::Number)) != records.front().fields.end()) {
@@ -82,9 +71,28 @@ std::string AsCsv(const std::vector<CsvRecord>& records) {
   return text;
 }
 
+// Each name and description by the rules of one text, as a typed one is.
+std::vector<std::string> TextProblems(const ItemTable& table, const ImportFile& file, const std::string& name) {
+  std::vector<std::string> problems;
+  const auto check = [&](const ImportRow& row, TableColumn column, const std::optional<std::string>& text) {
+    if (!text) return;
+    if (auto problem = table.TextRefusal(row.item, column, *text)) {
+      problems.push_back(Quoted(name) + " " + row.where + ", " + std::string(ColumnKey(column)) + ": " + *problem);
+    }
+  };
+  for (const ImportRow& row : file.rows) {
+    check(row, TableColumn::Name, row.name);
+    check(row, TableColumn::Description, row.description);
+  }
+  return problems;
+}
+
 std::vector<std::string> ApplyChecked(ItemTable& table, ImportFile file, const std::string& name,
                                       const EditionChoice& editions) {
-  if (file.problems.empty()) file.problems = MatchEditions(file, name, table.RomEdition(), editions, table.Names());
+  if (file.problems.empty()) {
+    file.problems = MatchEditions(file, name, table.RomEdition(), editions, table.Names(), Front::Window);
+  }
+  if (file.problems.empty()) file.problems = TextProblems(table, file, name);
   if (file.problems.empty()) table.Apply(file);
   return file.problems;
 }
@@ -110,7 +118,6 @@ std::vector<std::string> PasteRows(ItemTable& table, const std::string& text, co
     std::vector<CsvRecord> records = ParseCsv(text, PasteName(), '\t');
     if (!records.empty()) {
       records.front().fields = ImportHeader(records.front().fields);
-      DropDescriptions(records);
       ReadPockets(records);
       if (auto problem = AddIndexes(records, selected)) return {*problem};
     }

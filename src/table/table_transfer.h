@@ -17,8 +17,10 @@ inline constexpr std::string_view PastedTextName = "Pasted text";
 std::string CopyRows(const ItemTable& table, const std::vector<int>& items);
 
 // Tab-separated rows with a header row. A No. (or index) column decides the
-// items; without one the rows go to `selected`, in order. The problems, one
-// sentence each; none when every row was applied.
+// items; without one the rows go to `selected`, in order. As in an import,
+// a Name column checks that each row is the item meant, and a Description
+// column gives new descriptions. The problems, one sentence each; none when
+// every row was applied.
 std::vector<std::string> PasteRows(ItemTable& table, const std::string& text, const std::vector<int>& selected);
 
 // A CSV or JSON file in the export's form, applied as edits.

@@ -1,7 +1,11 @@
 #include "ui/item_table_delegate.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <algorithm>
 
+#include "items/description_texts.h"
 #include "table/pocket_cell.h"
 #include "table/table_columns.h"
 #include "ui/field_tooltips.h"
@@ -10,13 +14,25 @@
 
 namespace {
 
-bool IsPocket(const QModelIndex& index) { return static_cast<TableColumn>(index.column()) == TableColumn::Pocket; }
+bool IsColumn(const QModelIndex& index, TableColumn column) {
+  return static_cast<TableColumn>(index.column()) == column;
+}
+
+bool IsEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
 
 }  // namespace
 
 QWidget* ItemTableDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                          const QModelIndex& index) const {
-  if (!IsPocket(index)) return QStyledItemDelegate::createEditor(parent, option, index);
+  if (IsColumn(index, TableColumn::Description)) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setTabChangesFocus(true);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return box;
+  }
+  if (!IsColumn(index, TableColumn::Pocket)) return QStyledItemDelegate::createEditor(parent, option, index);
   auto* list = new QComboBox(parent);
   FillPocketList(*list);
   ExplainPocketList(*list);
@@ -24,14 +40,44 @@ QWidget* ItemTableDelegate::createEditor(QWidget* parent, const QStyleOptionView
 }
 
 void ItemTableDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
-  if (!IsPocket(index)) return QStyledItemDelegate::setEditorData(editor, index);
+  if (auto* box = qobject_cast<QPlainTextEdit*>(editor)) {
+    QStyledItemDelegate::setEditorData(editor, index);
+    // As in the other cells' boxes, the first key typed replaces the text.
+    box->selectAll();
+    return;
+  }
+  if (!IsColumn(index, TableColumn::Pocket)) return QStyledItemDelegate::setEditorData(editor, index);
   // A refused text shows no entry; choosing one replaces it.
   const std::optional<int16_t> pocket = PocketFromCell(ToUtf8(index.data(Qt::EditRole).toString()));
   ShowPocket(*static_cast<QComboBox*>(editor), pocket.value_or(-1));
 }
 
 void ItemTableDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
-  if (!IsPocket(index)) return QStyledItemDelegate::setModelData(editor, model, index);
+  if (!IsColumn(index, TableColumn::Pocket)) return QStyledItemDelegate::setModelData(editor, model, index);
   const auto* list = static_cast<QComboBox*>(editor);
   if (list->currentIndex() >= 0) model->setData(index, list->currentText(), Qt::EditRole);
+}
+
+// A description's box shows all its lines, over the rows below the cell.
+void ItemTableDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                             const QModelIndex& index) const {
+  QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+  auto* box = qobject_cast<QPlainTextEdit*>(editor);
+  if (!box) return;
+  const int frame = 2 * (box->frameWidth() + static_cast<int>(box->document()->documentMargin()));
+  box->resize(box->width(), std::max(box->height(), DescriptionLines * box->fontMetrics().lineSpacing() + frame));
+}
+
+bool ItemTableDelegate::eventFilter(QObject* object, QEvent* event) {
+  auto* box = qobject_cast<QPlainTextEdit*>(object);
+  if (!box || event->type() != QEvent::KeyPress || !IsEnter(*static_cast<QKeyEvent*>(event))) {
+    return QStyledItemDelegate::eventFilter(object, event);
+  }
+  if (static_cast<QKeyEvent*>(event)->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) {
+    box->insertPlainText(QStringLiteral("\n"));
+  } else {
+    emit commitData(box);
+    emit closeEditor(box, QAbstractItemDelegate::NoHint);
+  }
+  return true;
 }

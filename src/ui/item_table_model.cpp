@@ -42,8 +42,9 @@ QVariant ItemTableModel::data(const QModelIndex& index, int role) const {
   const TableColumn column = columnAt(index.column());
   switch (role) {
     case Qt::DisplayRole:
+      return FromUtf8(OneLine(table_->Text(item, column)));
     case Qt::EditRole:
-      return FromUtf8(table_->Text(item, column));
+      return FromUtf8(table_->EditText(item, column));
     case SortRole:
       if (SortsByValue(column)) return table_->SortValue(item, column);
       return FromUtf8(table_->Text(item, column));

@@ -294,7 +294,7 @@ void ItemTableWindow::BeginEdit(std::optional<wchar_t> typed) {
   EndEdit(EditEnd::Commit);
   SendMessageW(List(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(cell->row), FALSE);
   edited_ = {item, cell->column};
-  editor_ = std::make_unique<CellEditor>(List(), list_->CellRect(*cell), cell->column, table_->Text(item, cell->column),
+  editor_ = std::make_unique<CellEditor>(List(), list_->CellRect(*cell), cell->column, table_->EditText(item, cell->column),
                                          [this](EditEnd end) { EndEdit(end); });
   if (typed) editor_->Type(*typed);
 }

@@ -157,7 +157,7 @@ std::optional<LRESULT> TableListView::Notify(const NMHDR& header) {
   if (header.code == LVN_GETDISPINFOW) {
     LVITEMW& item = const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header)).item;
     if ((item.mask & LVIF_TEXT) != 0 && item.iItem >= 0 && item.iItem < RowCount()) {
-      shownText_ = Wide(table_->Text(ItemAt(item.iItem), static_cast<TableColumn>(item.iSubItem)));
+      shownText_ = Wide(OneLine(table_->Text(ItemAt(item.iItem), static_cast<TableColumn>(item.iSubItem))));
       item.pszText = shownText_.data();
     }
     return 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "items/edition_table.h"
+#include "items/item_image.h"
 #include "rom_builder.h"
 
 namespace {
@@ -39,7 +40,10 @@ TEST_F(ItemTableTest, SaveWritesOnlyTheEditedBytesAndRefusesAFileChangedBehindIt
   auto changed = ReadFileBytes(path);
   changed[0] ^= 0xFF;
   WriteFileBytes(path, changed);
-  EXPECT_TRUE(table.Save());
+  const std::optional<std::string> problem = table.Save();
+  ASSERT_TRUE(problem);
+  // The window's words: there is no command to run again.
+  EXPECT_TRUE(problem->ends_with("Choose Revert to read it again, then make your changes again.")) << *problem;
   EXPECT_EQ(ReadFileBytes(path), changed);
   EXPECT_TRUE(table.HasEdits());
 }
@@ -68,4 +72,58 @@ TEST_F(ItemTableTest, RereadKeepsTheEditsOnTopOfTheFileAsItNowIs) {
   EXPECT_EQ(table.State(Potion, TableColumn::Price), ItemTable::CellState::Unchanged);
   EXPECT_EQ(table.Text(Potion, TableColumn::Variable), "07");
   EXPECT_EQ(table.State(Potion, TableColumn::Effect), ItemTable::CellState::Changed);
+}
+
+TEST_F(ItemTableTest, SavedTextsChangeOnlyTheBytesTheCoreWriterWrites) {
+  ItemTable table(path.string());
+  const auto original = ReadFileBytes(path);
+  // The editor starts from the ROM's spelling, which is no edit when committed as it stands.
+  ASSERT_EQ(table.EditText(Potion, TableColumn::Name), "POTION");
+  ASSERT_FALSE(table.Commit(Potion, TableColumn::Name, "POTION"));
+  EXPECT_FALSE(table.HasEdits());
+
+  ASSERT_FALSE(table.Commit(Potion, TableColumn::Name, "ELIXER"));
+  // The descriptions fill their room too: this one is no longer than the one it replaces.
+  ASSERT_FALSE(table.Commit(Potion, TableColumn::Description, "HP\\nUP"));
+  EXPECT_EQ(table.Text(Potion, TableColumn::Description), "HP\nUP");
+  EXPECT_EQ(table.State(Potion, TableColumn::Name), ItemTable::CellState::Changed);
+  ASSERT_EQ(table.Save(), std::nullopt);
+
+  ItemImage expected(Image(original));
+  ASSERT_TRUE(expected.StoreTexts({{Potion, "ELIXER", "HP\nUP"}}).saved());
+  EXPECT_TRUE(std::ranges::equal(ReadFileBytes(path), expected.Bytes()));
+  EXPECT_FALSE(DifferingOffsets(original, ReadFileBytes(path)).empty());
+  EXPECT_FALSE(table.HasEdits());
+  EXPECT_EQ(table.Text(Potion, TableColumn::Name), "ELIXER");
+}
+
+TEST_F(ItemTableTest, ATextIsRefusedAsItIsTypedAndARoomTooSmallAtSave) {
+  ItemTable table(path.string());
+  const auto original = ReadFileBytes(path);
+  const struct {
+    TableColumn column;
+    std::string text, reason;
+  } refused[] = {
+      {TableColumn::Name, "POKéPOKéPOKéA", "shows 13 characters"},
+      {TableColumn::Name, "PO€ION", "\"€\", which the game has no character for"},
+      {TableColumn::Description, "Nineteen characters\nline two", "Line 1 of the description of item 18"},
+      {TableColumn::Description, "one\ntwo\nthree", "has 3 lines"},
+  };
+  for (const auto& [column, text, reason] : refused) {
+    const std::optional<std::string> problem = table.Commit(Potion, column, text);
+    ASSERT_TRUE(problem);
+    EXPECT_NE(problem->find(reason), std::string::npos) << *problem;
+    EXPECT_EQ(table.Text(Potion, column), text);
+    EXPECT_EQ(table.State(Potion, column), ItemTable::CellState::Refused);
+  }
+  EXPECT_FALSE(table.Editable(LastItemWithDescription + 1, TableColumn::Description));
+  table.Revert();
+
+  // The names fill their room exactly: one more letter needs another name to give one up.
+  ASSERT_FALSE(table.Commit(Potion, TableColumn::Name, "POTIONS"));
+  const std::optional<std::string> problem = table.Save();
+  ASSERT_TRUE(problem);
+  EXPECT_NE(problem->find("1 more than"), std::string::npos) << *problem;
+  EXPECT_EQ(ReadFileBytes(path), original);
+  EXPECT_TRUE(table.HasEdits());
 }

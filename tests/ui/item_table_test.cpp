@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
@@ -89,6 +90,7 @@ class ItemTableTest : public QObject {
   void opensOnItemOnesPrice();
   void commitsEachKindOfCell();
   void keepsARefusedValueAsTyped();
+  void editsADescriptionOnTwoLines();
   void sortsNumbersAndHexByValue();
   void filtersByName();
   void pasteOfACopyChangesNothing();
@@ -141,6 +143,25 @@ void ItemTableTest::keepsARefusedValueAsTyped() {
   t.type(Potion, TableColumn::Effect, QStringLiteral("0001"));
   QCOMPARE(t.table().Text(Potion, TableColumn::Effect), "0001");
   QCOMPARE(t.status(), QStringLiteral("Effect: enter one or two hexadecimal digits (00 to FF), or leave it empty."));
+}
+
+void ItemTableTest::editsADescriptionOnTwoLines() {
+  Table t;
+  const QModelIndex cell = t.view().model()->index(Potion - 1, Column(TableColumn::Description));
+  t.view().setCurrentIndex(cell);
+  // Typing replaces the text; Shift+Enter breaks the line, Enter commits.
+  QTest::keyClicks(&t.view(), QStringLiteral("H"));
+  auto* box = qobject_cast<QPlainTextEdit*>(t.view().indexWidget(cell));
+  QVERIFY(box != nullptr);
+  QTest::keyClicks(box, QStringLiteral("P"));
+  QTest::keyClick(box, Qt::Key_Return, Qt::ShiftModifier);
+  QTest::keyClicks(box, QStringLiteral("UP"));
+  Commit(box);
+
+  QCOMPARE(t.table().Text(Potion, TableColumn::Description), "HP\nUP");
+  QCOMPARE(t.table().State(Potion, TableColumn::Description), ItemTable::CellState::Changed);
+  QCOMPARE(cell.data().toString(), QStringLiteral("HP \u21B5 UP"));
+  QCOMPARE(cell.data(Qt::ToolTipRole).toString(), QStringLiteral("HP\nUP"));
 }
 
 void ItemTableTest::sortsNumbersAndHexByValue() {
