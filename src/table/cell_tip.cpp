@@ -5,7 +5,7 @@
 
 std::string CellTip(const ItemTable& table, int item, TableColumn column) {
   if (table.State(item, column) == ItemTable::CellState::Refused) return table.Refusal(item, column);
-  const std::string text = table.Text(item, column);
+  std::string text = table.Text(item, column);
   switch (column) {
     case TableColumn::Use:
       return DescribeUse(text);

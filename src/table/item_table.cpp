@@ -188,6 +188,7 @@ std::vector<ItemTextEdit> ItemTable::TextEdits() const {
     (cell.second == TableColumn::Name ? edit.name : edit.description) = text;
   }
   std::vector<ItemTextEdit> list;
+  list.reserve(edits.size());
   for (auto& [item, edit] : edits) list.push_back(std::move(edit));
   return list;
 }
