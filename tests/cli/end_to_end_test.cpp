@@ -602,7 +602,8 @@ TEST_F(CliTest, ExportedDescriptionsImportBackAndCarryEdits) {
   const auto edit = Run({"import", rom, PathOf("edit.csv")});
   ASSERT_EQ(edit.status, 0) << edit.err;
   EXPECT_EQ(edit.out, "18 Potion description Restores POKéMON\\nHP by 20. -> Restores 20 HP.\n1 field in 1 item changed.\n");
-  const DescriptionTexts& descriptions = ItemTexts(before).Descriptions();
+  const ItemTexts texts(before);
+  const DescriptionTexts& descriptions = texts.Descriptions();
   EXPECT_TRUE(ChangedOnlyIn(before, ReadFileBytes(rom), {descriptions.room, descriptions.table}));
   EXPECT_NE(Run({"export", rom}).out.find("\n18,Potion,300,00,14,80,1,40,C56E,gold,Restores 20 HP.\n"), std::string::npos);
   EXPECT_NE(Run({"diff", Rom(Gold, "clean.gbc"), rom}).out.find("18 Potion description Restores POKéMON\\nHP by 20. -> Restores 20 HP.\n"),
