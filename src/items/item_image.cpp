@@ -6,6 +6,7 @@
 #include "items/field_codec.h"
 #include "items/item_access.h"
 #include "items/item_encoding.h"
+#include "items/item_table_finder.h"
 #include "rom_io/hex_functions.h"
 
 ItemImage::ItemImage(RomBytes bytes) : bytes_(std::move(bytes)) {
@@ -16,8 +17,10 @@ ItemImage::ItemImage(RomBytes bytes) : bytes_(std::move(bytes)) {
   }
   if (static_cast<int64_t>(bytes_.size()) <= LargestRomSize) {
     tables_ = FindItemTables(bytes_);
-    names_ = ItemNameList(*header_.edition, bytes_);
-    texts_ = ItemTexts(bytes_);
+    // Found once for both: every search covers the whole file.
+    const std::optional<int64_t> nameList = FindItemNameList(bytes_);
+    names_ = ItemNameList(*header_.edition, bytes_, nameList);
+    texts_ = ItemTexts(bytes_, nameList);
   }
   if (!tables_.Found()) problem_ = EditorProblem::TablesNotFound;
 }

@@ -7,12 +7,15 @@ ItemNameList::ItemNameList() {
   for (size_t item = 0; item < ItemCount; ++item) names_[item] = ItemNames[item];
 }
 
-ItemNameList::ItemNameList(const Edition& edition, std::span<const uint8_t> rom) : ItemNameList() {
+ItemNameList::ItemNameList(const Edition& edition, std::span<const uint8_t> rom)
+    : ItemNameList(edition, rom, FindItemNameList(rom)) {}
+
+ItemNameList::ItemNameList(const Edition& edition, std::span<const uint8_t> rom, std::optional<int64_t> listOffset)
+    : ItemNameList() {
   const auto& clean = *edition.cleanItemNames;
   for (size_t i = 0; i < clean.size(); ++i) spellings_[i + 1] = clean[i];
-  const auto offset = FindItemNameList(rom);
-  if (!offset) return;
-  const auto romNames = DecodeItemNames(rom, *offset);
+  if (!listOffset) return;
+  const auto romNames = DecodeItemNames(rom, *listOffset);
   if (!romNames) return;
   for (size_t i = 0; i < romNames->size(); ++i) {
     if ((*romNames)[i] != clean[i]) names_[i + 1] = (*romNames)[i];

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -23,6 +24,8 @@ class ItemNameList {
   // The names of `rom`, an image of `edition`; the built-in names when its
   // name list cannot be found or read.
   ItemNameList(const Edition& edition, std::span<const uint8_t> rom);
+  // The same, where the list was already found at `listOffset` (or not found).
+  ItemNameList(const Edition& edition, std::span<const uint8_t> rom, std::optional<int64_t> listOffset);
 
   const std::string& operator[](size_t item) const { return names_[item]; }
   // All 256, for matching a text against them.

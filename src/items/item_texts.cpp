@@ -143,8 +143,10 @@ void CheckEach(const ItemTexts& texts, const std::vector<ItemTextEdit>& edits, T
 
 }  // namespace
 
-ItemTexts::ItemTexts(std::span<const uint8_t> rom) {
-  if (const auto offset = FindItemNameList(rom)) names_ = ReadNameList(rom, *offset);
+ItemTexts::ItemTexts(std::span<const uint8_t> rom) : ItemTexts(rom, FindItemNameList(rom)) {}
+
+ItemTexts::ItemTexts(std::span<const uint8_t> rom, std::optional<int64_t> nameList) {
+  if (nameList) names_ = ReadNameList(rom, *nameList);
   descriptions_ = FindDescriptions(rom, NameRoomOf(names_));
 }
 

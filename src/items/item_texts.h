@@ -32,6 +32,8 @@ class ItemTexts {
  public:
   ItemTexts() = default;
   explicit ItemTexts(std::span<const uint8_t> rom);
+  // The same, where the name list was already found at `nameList` (or not found).
+  ItemTexts(std::span<const uint8_t> rom, std::optional<int64_t> nameList);
 
   // Item 1 to 255's name as the ROM spells it, when the list can be read.
   std::optional<std::string> Name(int item) const;

