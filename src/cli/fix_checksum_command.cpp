@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/rom_image.h"
 #include "exchange/file_access.h"
+#include "items/wording.h"
 #include "rom_io/checksum_fix.h"
 #include "rom_io/file_path.h"
 #include "rom_io/file_replacement.h"
@@ -19,7 +20,7 @@ std::string DescribeRefresh(const ChecksumRefresh& refresh) {
   if (refresh.blocksChanged) {
     const int halves = refresh.halfBanksChanged;
     text += (text.empty() ? "" : "; ") + std::string("Stadium checksums") +
-            (halves > 0 ? " of " + std::to_string(halves) + (halves == 1 ? " half-bank" : " half-banks") : "") +
+            (halves > 0 ? " of " + Counted(static_cast<size_t>(halves), "half-bank", "half-banks") : "") +
             " refreshed";
   }
   return text;

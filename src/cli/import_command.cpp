@@ -6,6 +6,7 @@
 #include "exchange/file_access.h"
 #include "exchange/item_import.h"
 #include "exchange/rom_session.h"
+#include "items/wording.h"
 
 namespace {
 
@@ -100,9 +101,8 @@ ExitStatus RunImport(const ImportOptions& options) {
     }
     changed += save.changes.size();
   }
-  std::cout << changed << (changed == 1 ? " field" : " fields") << " in " << plan.size()
-            << (plan.size() == 1 ? " item" : " items") << (options.dryRun ? " would change (dry run)." : " changed.")
-            << "\n";
+  std::cout << Counted(changed, "field", "fields") << " in " << Counted(plan.size(), "item", "items")
+            << (options.dryRun ? " would change (dry run)." : " changed.") << "\n";
   return ExitStatus::Success;
 }
 

@@ -8,6 +8,7 @@
 #include "cli/rom_image.h"
 #include "exchange/file_access.h"
 #include "items/table_places.h"
+#include "items/wording.h"
 #include "rom_io/file_path.h"
 #include "rom_io/file_replacement.h"
 
@@ -41,7 +42,7 @@ std::string StadiumState(const ItemImage& image) {
   const int halves = refresh.halfBanksChanged;
   return !refresh.blocksChanged ? "current"
          : halves == 0          ? "stale (run fix-checksum)"
-                                : "stale (" + std::to_string(halves) + (halves == 1 ? " half-bank" : " half-banks") +
+                                : "stale (" + Counted(static_cast<size_t>(halves), "half-bank", "half-banks") +
                              "; run fix-checksum)";
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "exchange/cli_error.h"
+#include "items/wording.h"
 
 // Whole-file reads and writes for the tool's own inputs and outputs; ROM
 // items go through the core. Each throws a CliError (file error) naming the
@@ -34,7 +35,5 @@ void NoteRomWritten();
 // The file error for a write to standard output that failed just now; after
 // a ROM was written, it says first that the ROM was saved.
 CliError StandardOutputError();
-// `"path"`, the way every message names a file.
-std::string Quoted(const std::string& path);
 // "Cannot read "path": No such file or directory."
 std::string CannotMessage(const std::string& verb, const std::string& path, std::error_code reason);

@@ -13,6 +13,7 @@
 #include "exchange/rom_session.h"
 #include "items/edition_table.h"
 #include "items/item_name_match.h"
+#include "items/wording.h"
 
 namespace {
 
@@ -258,7 +259,7 @@ ImportFile ParseJsonImport(const std::string& text, const std::string& fileName,
 // One sentence for the whole file: a cut-off edition column leaves every
 // row without one.
 std::string UnnamedEditionProblem(const std::string& fileName, const std::vector<std::string>& where, Front front) {
-  const std::string rows = where.size() == 1 ? "1 row gives" : std::to_string(where.size()) + " rows give";
+  const std::string rows = Counted(where.size(), "row gives", "rows give");
   const std::string remedy =
       front == Front::Window ? "Add an \"edition\" column that names the edition the file was exported from (" +
                                    EditionChoices() + "), or empty the rows' ASM pointers to import their other fields."

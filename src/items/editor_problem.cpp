@@ -2,9 +2,9 @@
 
 #include <cassert>
 
-namespace {
+#include "items/wording.h"
 
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+namespace {
 
 // Why the game's code did not lead to `tables` ("it", "them" or a table's name).
 std::string WhyNotFound(TableMiss miss, const std::string& tables) {

@@ -7,6 +7,7 @@
 #include "items/item_table_finder.h"
 #include "items/text_packing.h"
 #include "items/text_rules.h"
+#include "items/wording.h"
 
 namespace {
 
@@ -64,8 +65,8 @@ std::string NameRoomHint(const NameList& list, int64_t shortfall) {
   for (int item = 1; item <= LastItem; ++item) itemsOf[list.entries[static_cast<size_t>(item - 1)]].push_back(item);
   const auto most = std::max_element(itemsOf.begin(), itemsOf.end(),
                                      [](const auto& a, const auto& b) { return a.second.size() < b.second.size(); });
-  std::string hint = "shorten other names by at least " + std::to_string(shortfall) +
-                     (shortfall == 1 ? " byte." : " bytes.");
+  std::string hint =
+      "shorten other names by at least " + Counted(static_cast<size_t>(shortfall), "byte", "bytes") + ".";
   if (most->second.size() < 2) return hint;
   const std::vector<int>& items = most->second;
   std::string where;

@@ -2,9 +2,9 @@
 
 #include <cassert>
 
-namespace {
+#include "items/wording.h"
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+namespace {
 
 // "the name of item 18 (Potion)"
 std::string Whose(const TextProblemDetails& details) {
@@ -39,9 +39,9 @@ std::string DescriptionRoomReason(DescriptionRoomProblem problem) {
 }
 
 std::string Shortfall(const TextProblemDetails& details, const std::string& texts, const std::string& whose) {
-  return "The " + texts + " need " + std::to_string(details.needed) + " bytes, " +
-         std::to_string(details.needed - details.room) + " more than the " + std::to_string(details.room) +
-         " bytes of " + whose + " room. ";
+  return "The " + texts + " need " + Counted(static_cast<size_t>(details.needed), "byte", "bytes") + ", " +
+         std::to_string(details.needed - details.room) + " more than the " +
+         Counted(static_cast<size_t>(details.room), "byte", "bytes") + " of " + whose + " room. ";
 }
 
 }  // namespace
@@ -83,7 +83,7 @@ std::string DescribeTextProblem(TextProblem problem, const TextProblemDetails& d
              ".";
     case TextProblem::DescriptionsDoNotFit:
       return Shortfall(details, "descriptions", "their") + "Shorten other descriptions by at least " +
-             std::to_string(details.needed - details.room) + " bytes to make room.";
+             Counted(static_cast<size_t>(details.needed - details.room), "byte", "bytes") + " to make room.";
   }
   assert(false && "every problem has its words");
   return {};

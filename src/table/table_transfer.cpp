@@ -7,6 +7,7 @@
 #include "exchange/csv.h"
 #include "exchange/file_access.h"
 #include "exchange/item_export.h"
+#include "items/wording.h"
 #include "table/pocket_cell.h"
 
 namespace {
@@ -46,8 +47,8 @@ std::optional<std::string> AddIndexes(std::vector<CsvRecord>& records, const std
   }
   const size_t rows = records.size() - 1;
   if (rows > selected.size()) {
-    return "The pasted text has " + std::to_string(rows) + (rows == 1 ? " row" : " rows") + " and no No. column, but " +
-           std::to_string(selected.size()) + (selected.size() == 1 ? " row is" : " rows are") +
+    return "The pasted text has " + Counted(rows, "row", "rows") + " and no No. column, but " +
+           Counted(selected.size(), "row is", "rows are") +
            " selected: select as many rows, or paste with the No. column.";
   }
   records.front().fields.insert(records.front().fields.begin(), std::string(ColumnKey(TableColumn::Number)));

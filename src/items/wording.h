@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// `"text"`, the way every message names a file or quotes a text.
+inline std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+// "1 byte", "3 bytes".
+inline std::string Counted(size_t count, std::string_view one, std::string_view many) {
+  return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
