@@ -80,7 +80,7 @@ ExitStatus RunImport(const ImportOptions& options) {
                                options.acrossEditions};
   const std::string text = ReadTextFile(options.file);
   RomSession session(options.rom);
-  ImportFile file = ParseImport(text, options.file, session.Names(), options.rename);
+  ImportFile file = ParseImport(text, options.file, session.Names(), session.Spellings(), options.rename);
   RefuseProblems(file.problems, options.rom);
   RefuseProblems(MatchEditions(file, options.file, session.RomEdition(), editions, session.Names()), options.rom);
   std::vector<PlannedSave> plan;

@@ -47,8 +47,8 @@ std::string EditionChoices() {
 // Gathers the rows and every problem found, so that one run reports them all.
 class RowCollector {
  public:
-  RowCollector(const std::string& fileName, ItemNameViews names, bool rename)
-      : fileName_(fileName), names_(names), matcher_(names), rename_(rename) {}
+  RowCollector(const std::string& fileName, ItemNameViews names, ItemNameViews spellings, bool rename)
+      : fileName_(fileName), names_(names), matcher_(names, spellings), rename_(rename) {}
 
   void Problem(const std::string& where, const std::string& what) {
     file_.problems.push_back(Quoted(fileName_) + (where.empty() ? "" : " " + where) + ": " + what);
@@ -282,11 +282,12 @@ bool LooksLikeJson(const std::string& text) {
 
 }  // namespace
 
-ImportFile ParseImport(const std::string& text, const std::string& fileName, ItemNameViews names, bool rename) {
+ImportFile ParseImport(const std::string& text, const std::string& fileName, ItemNameViews names,
+                       ItemNameViews spellings, bool rename) {
   // Editors on some systems begin UTF-8 files with a byte order mark.
   constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
   const std::string body = text.starts_with(byteOrderMark) ? text.substr(byteOrderMark.size()) : text;
-  RowCollector rows(fileName, names, rename);
+  RowCollector rows(fileName, names, spellings, rename);
   return LooksLikeJson(body) ? ParseJsonImport(body, fileName, rows) : ParseCsvImport(body, fileName, rows);
 }
 

@@ -33,10 +33,11 @@ struct ImportFile {
   std::vector<std::string> problems;  // one sentence each, naming file, line and column
 };
 
-// `names` are the ROM's, against which the name column is checked; with
-// `rename`, a name that differs from the item's is taken as its new name.
+// `names` are the ROM's, against which the name column is checked, as are
+// the ROM's own `spellings` of them ("POKé BALL"); with `rename`, a name that
+// differs from the item's is taken as its new name.
 ImportFile ParseImport(const std::string& text, const std::string& fileName, ItemNameViews names,
-                       bool rename = false);
+                       ItemNameViews spellings = {}, bool rename = false);
 
 // What the user said about the edition of the rows.
 struct EditionChoice {

@@ -145,6 +145,9 @@ std::vector<int> ItemNameMatcher::ItemsNamed(std::string_view text) const {
 }
 
 bool ItemNameMatcher::NamesItem(std::string_view text, int item) const {
+  // A whole name of the item names it, though another item spells it alike
+  // ("TERU-SAMA" is the spelling of unused items of other names too).
+  if (IsNameOf(text, item)) return true;
   const std::vector<int> items = ItemsNamed(text);
   return AllNamedAlike(names_, items) && std::find(items.begin(), items.end(), item) != items.end();
 }

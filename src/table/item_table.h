@@ -32,6 +32,7 @@ class ItemTable {
   const std::string& Path() const { return path_; }
   const Edition& RomEdition() const { return session_->RomEdition(); }
   ItemNameViews Names() const { return session_->Names(); }
+  ItemNameViews Spellings() const { return session_->Spellings(); }
 
   // Item 1 to 255. What the cell shows: a refused text as typed, an edit,
   // or the file's value, as the main window shows it. A description's line

@@ -123,7 +123,7 @@ std::vector<std::string> PasteRows(ItemTable& table, const std::string& text, co
       if (auto problem = AddIndexes(records, selected)) return {*problem};
     }
     // Copied rows come from this ROM, pointers included.
-    return ApplyChecked(table, ParseImport(AsCsv(records), PasteName(), table.Names()), PasteName(),
+    return ApplyChecked(table, ParseImport(AsCsv(records), PasteName(), table.Names(), table.Spellings()), PasteName(),
                         {&table.RomEdition(), false});
   } catch (const CliError& error) {
     return {error.what()};
@@ -132,7 +132,7 @@ std::vector<std::string> PasteRows(ItemTable& table, const std::string& text, co
 
 std::vector<std::string> ImportFromFile(ItemTable& table, const std::string& path) {
   try {
-    return ApplyChecked(table, ParseImport(ReadTextFile(path), path, table.Names()), path, {});
+    return ApplyChecked(table, ParseImport(ReadTextFile(path), path, table.Names(), table.Spellings()), path, {});
   } catch (const CliError& error) {
     return {error.what()};
   }

@@ -128,6 +128,14 @@ TEST(ItemImport, NamesEveryBadRowAndColumn) {
   for (const auto& c : cases) EXPECT_EQ(ParseImport(c.text, "f", ItemNames).problems, c.problems) << c.text;
 }
 
+TEST(ItemImport, TheNameColumnTakesTheRomsOwnSpelling) {
+  const auto& clean = *EditionTable[0].cleanItemNames;
+  std::vector<std::string_view> spellings{""};
+  spellings.insert(spellings.end(), clean.begin(), clean.end());
+  const ImportFile file = ParseImport("index,name,price\n5,POK\xC3\xA9 BALL,1\n", "f", ItemNames, spellings);
+  EXPECT_TRUE(file.problems.empty()) << file.problems.front();
+}
+
 TEST(ItemImport, PointersComeOnlyFromTheRomsEdition) {
   const Edition& gold = EditionTable[0];
   const Edition& crystal = EditionTable[2];
