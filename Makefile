@@ -40,20 +40,26 @@ package: deps
 bench: DEPS_GROUP = bench windows
 bench: deps
 	cmake --preset release
-	cmake --build --preset release --target kestrune_bench
+	cmake --build --preset release --target kestrune_bench kestrune_table_bench
 	./build/release/bench/kestrune_bench --benchmark_repetitions=9 \
 	  --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
+	./build/release/bench/kestrune_table_bench --benchmark_repetitions=9 \
+	  --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
+	./build/release/bench/kestrune_table_bench --peak=table
+	./build/release/bench/kestrune_table_bench --peak=floor
 	./scripts/bench-cli
 	./scripts/bench-startup
 	./scripts/bench-startup-wine
+	./scripts/bench-table-wine
 
 # Each benchmark once, as briefly as it can run: shows that they build and
 # run, and judges no time.
 bench-smoke: DEPS_GROUP = bench
 bench-smoke: deps
 	cmake --preset release
-	cmake --build --preset release --target kestrune_bench
+	cmake --build --preset release --target kestrune_bench kestrune_table_bench
 	./build/release/bench/kestrune_bench --benchmark_min_time=0
+	./build/release/bench/kestrune_table_bench --benchmark_min_time=0
 	./scripts/bench-cli 1
 	WARMUP=0 ./scripts/bench-startup 1
 

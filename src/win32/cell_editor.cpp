@@ -75,6 +75,12 @@ void CellEditor::Type(wchar_t typed) {
   SendMessageW(control_, WM_CHAR, typed, 0);
 }
 
+// As in the Qt table: Enter commits, Shift+Enter or Ctrl+Enter breaks a
+// description's line.
+bool CellEditor::BreaksLine() const {
+  return column_ == TableColumn::Description && (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0);
+}
+
 LRESULT CALLBACK CellEditor::Keys(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
                                   DWORD_PTR self) {
   auto* editor = reinterpret_cast<CellEditor*>(self);
@@ -88,13 +94,18 @@ LRESULT CALLBACK CellEditor::Keys(HWND control, UINT message, WPARAM wParam, LPA
     case WM_GETDLGCODE:
       return DLGC_WANTALLKEYS;
     case WM_KEYDOWN:
+      if (wParam == VK_RETURN && editor->BreaksLine()) {
+        SendMessageW(control, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\r\n"));
+        return 0;
+      }
       if (wParam == VK_RETURN) return end(EditEnd::Commit);
       if (wParam == VK_ESCAPE) return end(EditEnd::Cancel);
       if (wParam == VK_TAB) return end(GetKeyState(VK_SHIFT) < 0 ? EditEnd::Previous : EditEnd::Next);
       break;
     case WM_CHAR:
-      // Enter, Esc and Tab were handled as keys; the box would beep at them.
-      if (wParam == L'\r' || wParam == L'\x1b' || wParam == L'\t') return 0;
+      // Enter (Ctrl+Enter types a line feed), Esc and Tab were handled as
+      // keys; the box would beep at them.
+      if (wParam == L'\r' || wParam == L'\n' || wParam == L'\x1b' || wParam == L'\t') return 0;
       break;
     case WM_KILLFOCUS:
       DefSubclassProc(control, message, wParam, lParam);

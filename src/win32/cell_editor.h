@@ -34,6 +34,7 @@ class CellEditor {
   void Type(wchar_t typed);
 
  private:
+  bool BreaksLine() const;
   static LRESULT CALLBACK Keys(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
 
   TableColumn column_;

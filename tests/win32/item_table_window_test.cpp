@@ -187,6 +187,20 @@ TEST_F(ItemTableWindowTest, KeysMoveEditThePocketListAndCancel) {
   EXPECT_EQ(table_->Table().State(1, TableColumn::Use), ItemTable::CellState::Unchanged);
 }
 
+TEST_F(ItemTableWindowTest, ShiftEnterBreaksADescriptionsLineAndEnterCommits) {
+  GoTo(1, 7);  // Description
+  Type(L"A");
+  BYTE keys[256]{};
+  keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  Key(table_->EditorControl(), VK_RETURN);
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+  SendMessageW(table_->EditorControl(), WM_CHAR, L'B', 0);
+  Key(table_->EditorControl(), VK_RETURN);
+  EXPECT_EQ(table_->Table().Text(1, TableColumn::Description), "A\nB");
+}
+
 TEST_F(ItemTableWindowTest, AnExportImportedBackThroughTheDialogsChangesNothing) {
   const std::string exported = Utf8Text(dir_.Path("") / FilePath("items é.csv"));
   dialogs_.answers.push_back(exported);
