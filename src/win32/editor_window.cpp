@@ -71,6 +71,7 @@ Editor::Editor(DialogSource dialogs, MessageSink showMessage, SavePrompt askToSa
   GetComboBoxInfo(Control("Item"), &chooser);
   itemTips_ = std::make_unique<ControlTips>(window_,
                                             std::vector<HWND>{Control("Item"), chooser.hwndItem, Control("Load")});
+  labelTips_ = std::make_unique<ControlTips>(window_, std::vector<HWND>{Control("Witchita")});
   FillLists();
   const UINT dpi = GetDpiForWindow(window_);
   Layout(dpi);
@@ -199,6 +200,7 @@ void Editor::OnDrop(HDROP drop) {
 
 void Editor::ApplyOpen(const OpenCommandResult& result) {
   SetText(Control("Witchita"), result.label);
+  labelTips_->SetText(result.labelTip);
   ShowItemNames();
   for (const std::string& message : result.messages) showMessage_(window_, message);
   FollowOpen(result.enableFrames);

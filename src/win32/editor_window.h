@@ -40,6 +40,8 @@ class Editor {
   HWND AboutWindow() const { return IsWindow(about_) ? about_ : nullptr; }
   // The loaded item's description over the Item frame's controls.
   const ControlTips& ItemTips() const { return *itemTips_; }
+  // Over "Rom Loaded:": a header of the hack's own, tables found elsewhere.
+  const ControlTips& LabelTips() const { return *labelTips_; }
   // The item table's window while it is open.
   ItemTableWindow* TableWindow() const { return table_ && table_->IsOpen() ? table_.get() : nullptr; }
   // Ctrl+O, Ctrl+S and Ctrl+T, for the message loop.
@@ -90,5 +92,6 @@ class Editor {
   std::unique_ptr<NativeForm> form_;
   std::unique_ptr<ItemCompletion> completion_;
   std::unique_ptr<ControlTips> itemTips_;
+  std::unique_ptr<ControlTips> labelTips_;
   std::unique_ptr<ItemTableWindow> table_;
 };

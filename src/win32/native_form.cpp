@@ -21,7 +21,8 @@ WindowKind KindOf(ControlKind kind) {
     case ControlKind::Frame:
       return {L"BUTTON", BS_GROUPBOX, 0};
     case ControlKind::Label:
-      return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+      // SS_NOTIFY: a static takes no mouse otherwise, and shows no tooltip.
+      return {L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0};
     case ControlKind::TextBox:
       return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::TypingList:

@@ -29,6 +29,15 @@
 
 namespace {
 
+// The text `tips` show over `control` of the window `owner`.
+std::wstring TipOver(const ControlTips& tips, HWND owner, HWND control) {
+  wchar_t tip[128] = {};
+  TTTOOLINFOW tool{sizeof(tool), 0, owner, reinterpret_cast<UINT_PTR>(control)};
+  tool.lpszText = tip;
+  SendMessageW(tips.TipWindow(), TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+  return tip;
+}
+
 class EditorWindowTest : public ::testing::Test {
  protected:
   EditorWindowTest()
@@ -169,17 +178,14 @@ TEST_F(EditorWindowTest, AHacksOwnNamesStandInTheListAndChooseTheItem) {
   std::vector<std::string> names = CleanRomItemNames(EditionTable[0]);
   names[0] = "SHINY CHARM";
   const auto path = dir_.Path("hack.gbc");
-  RomBuilder().WithEdition(EditionTable[0]).WithItemNames(EditionTable[0], names).WithRecord(EditionTable[0], 1, {0x39, 0x30, 0, 0, 0, 1, 0}).WriteTo(path);
+  RomBuilder().WithEdition(EditionTable[0]).WithItemTableAt(EditionTable[0], 0x4C000).WithItemNames(EditionTable[0], names).WithRecord(EditionTable[0], 1, {0x39, 0x30, 0, 0, 0, 1, 0}).WriteTo(path);
   Open(path);
+  EXPECT_EQ(TipOver(editor_.LabelTips(), editor_.Window(), Control("Witchita")), L"Item table 0x4C000, moved from 0x68A0");
   Type("Item", "shiny");
   SendMessageW(Control("Load"), BM_CLICK, 0, 0);
   EXPECT_TRUE(messages_.empty());
   EXPECT_EQ(WindowText(Control("Price")), "12345");
-  wchar_t tip[80] = {};
-  TTTOOLINFOW tool{sizeof(tool), 0, editor_.Window(), reinterpret_cast<UINT_PTR>(Control("Load"))};
-  tool.lpszText = tip;
-  SendMessageW(editor_.ItemTips().TipWindow(), TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
-  EXPECT_EQ(std::wstring(tip), L"The best BALL. It\r\nnever misses.");
+  EXPECT_EQ(TipOver(editor_.ItemTips(), editor_.Window(), Control("Load")), L"The best BALL. It\r\nnever misses.");
   wchar_t first[32] = {};
   SendMessageW(Control("Item"), CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(first));
   EXPECT_EQ(std::wstring(first), L"SHINY CHARM");
