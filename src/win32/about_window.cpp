@@ -33,27 +33,20 @@ HWND frmAbout::Show() {
   HWND window = CreateWindowExW(ExStyle, ClassName, Wide(AboutForm().caption).c_str(), Style, CW_USEDEFAULT,
                                 CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   auto* about = new frmAbout(window);
-  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(about));
-  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&frmAbout::Procedure));
+  about->Adopt(window);
   TopLevelWindowOpened();
   ShowWindow(window, SW_SHOWNORMAL);
   SetFocus(about->form_.Control("cmdOK"));
   return window;
 }
 
-frmAbout::frmAbout(HWND window) : window_(window), form_(AboutForm(), window, FirstControlId) {
+frmAbout::frmAbout(HWND window) : form_(AboutForm(), window, FirstControlId) {
   HWND ok = form_.Control("cmdOK");
   SetWindowLongPtrW(ok, GWLP_ID, IDOK);
   SetWindowLongPtrW(ok, GWL_STYLE, GetWindowLongPtrW(ok, GWL_STYLE) | BS_DEFPUSHBUTTON);
   const UINT dpi = GetDpiForWindow(window);
   form_.Layout(dpi);
   Resize(window, dpi);
-}
-
-LRESULT CALLBACK frmAbout::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* about = reinterpret_cast<frmAbout*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (about == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return about->Handle(message, wParam, lParam);
 }
 
 LRESULT frmAbout::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -82,17 +75,8 @@ LRESULT frmAbout::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DPICHANGED: {
       form_.Layout(HIWORD(wParam));
-      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      TakeSuggestedRect(lParam);
       return 0;
-    }
-    case WM_NCDESTROY: {
-      HWND window = window_;
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      delete this;
-      TopLevelWindowClosed();
-      return DefWindowProcW(window, message, wParam, lParam);
     }
     default:
       return DefWindowProcW(window_, message, wParam, lParam);

@@ -57,17 +57,18 @@ int Editor::CommandId(std::string_view entry) {
 
 Editor::Editor(DialogSource dialogs, MessageSink showMessage, SavePrompt askToSave)
     : dialogs_(std::move(dialogs)), showMessage_(std::move(showMessage)), askToSave_(std::move(askToSave)) {
-  static const bool registered = (RegisterProgramWindowClass(ClassName, &Editor::Procedure), true);
+  static const bool registered = (RegisterProgramWindowClass(ClassName, &OwnedWindow::Procedure), true);
   (void)registered;
   // Files dropped onto the window arrive as WM_DROPFILES.
   window_ = CreateWindowExW(WS_EX_ACCEPTFILES, ClassName, Wide(EditorForm().caption).c_str(), Style, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+                            CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), CreationParameter());
   TopLevelWindowOpened();
   CreateMenus();
   form_ = std::make_unique<NativeForm>(EditorForm(), window_, FirstControlId);
   completion_ = std::make_unique<ItemCompletion>(window_, Control("Item"), CompletionId);
   // The chooser's text box takes the mouse over most of the chooser.
-  COMBOBOXINFO chooser{sizeof(COMBOBOXINFO)};
+  COMBOBOXINFO chooser{};
+  chooser.cbSize = sizeof(chooser);
   GetComboBoxInfo(Control("Item"), &chooser);
   itemTips_ = std::make_unique<ControlTips>(window_,
                                             std::vector<HWND>{Control("Item"), chooser.hwndItem, Control("Load")});
@@ -112,17 +113,6 @@ void Editor::FillLists() {
   }
 }
 
-LRESULT CALLBACK Editor::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* editor = static_cast<Editor*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    editor->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(editor));
-  }
-  auto* editor = reinterpret_cast<Editor*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (editor == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return editor->Handle(message, wParam, lParam);
-}
-
 LRESULT Editor::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
@@ -148,17 +138,8 @@ LRESULT Editor::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DPICHANGED: {
       Layout(HIWORD(wParam));
-      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      TakeSuggestedRect(lParam);
       return 0;
-    }
-    case WM_NCDESTROY: {
-      HWND window = window_;
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      window_ = nullptr;
-      TopLevelWindowClosed();
-      return DefWindowProcW(window, message, wParam, lParam);
     }
     default:
       return DefWindowProcW(window_, message, wParam, lParam);

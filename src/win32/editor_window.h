@@ -15,12 +15,13 @@
 #include "win32/item_completion.h"
 #include "win32/item_table_window.h"
 #include "win32/native_form.h"
+#include "win32/owned_window.h"
 #include "win32/save_prompt.h"
 
 // The main window. It holds no item logic: each command gathers what the
 // controls show, makes one call of the core and applies the result. The
 // controls are the only place the item's fields live between commands.
-class Editor {
+class Editor final : private OwnedWindow {
  public:
   // Where Open gets the platform's file dialog, and how messages reach the
   // user; tests hand in fakes, users get the defaults.
@@ -55,8 +56,7 @@ class Editor {
  private:
   static DialogSource DefaultDialogs();
   static MessageSink DefaultMessages();
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Command(int id, int notification);
   void Layout(UINT dpi);
   void CreateMenus();
@@ -86,7 +86,6 @@ class Editor {
   DialogSource dialogs_;
   MessageSink showMessage_;
   SavePrompt askToSave_;
-  HWND window_ = nullptr;
   HWND about_ = nullptr;
   HACCEL accelerators_ = nullptr;
   std::unique_ptr<NativeForm> form_;

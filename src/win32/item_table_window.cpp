@@ -51,10 +51,10 @@ ItemTableWindow::ItemTableWindow(const std::string& path, DialogSource dialogs, 
       askToSave_(std::move(askToSave)),
       table_(std::make_unique<ItemTable>(path)) {
   UseListControls();
-  static const bool registered = (RegisterProgramWindowClass(ClassName, &ItemTableWindow::Procedure), true);
+  static const bool registered = (RegisterProgramWindowClass(ClassName, &OwnedWindow::Procedure), true);
   (void)registered;
   window_ = CreateWindowExW(0, ClassName, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), CreationParameter());
   TopLevelWindowOpened();
   CreateMenus();
   CreateControls();
@@ -144,17 +144,6 @@ void ItemTableWindow::Layout() {
                SWP_NOZORDER);
 }
 
-LRESULT CALLBACK ItemTableWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* table = static_cast<ItemTableWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    table->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(table));
-  }
-  auto* table = reinterpret_cast<ItemTableWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (table == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return table->Handle(message, wParam, lParam);
-}
-
 LRESULT ItemTableWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
@@ -170,17 +159,8 @@ LRESULT ItemTableWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DPICHANGED: {
       UseFonts(HIWORD(wParam));
-      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      TakeSuggestedRect(lParam);
       return 0;
-    }
-    case WM_NCDESTROY: {
-      HWND window = window_;
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      window_ = nullptr;
-      TopLevelWindowClosed();
-      return DefWindowProcW(window, message, wParam, lParam);
     }
     default:
       return DefWindowProcW(window_, message, wParam, lParam);

@@ -12,6 +12,7 @@
 #include "table/item_table.h"
 #include "table/row_order.h"
 #include "win32/cell_editor.h"
+#include "win32/owned_window.h"
 #include "win32/save_prompt.h"
 #include "win32/table_list_view.h"
 
@@ -19,7 +20,7 @@
 // in a ListView. Edits stay pending until Save writes the bytes that
 // changed; closing with edits pending asks first. The window holds no item
 // logic: its ItemTable decides, and the window shows what it says.
-class ItemTableWindow {
+class ItemTableWindow final : private OwnedWindow {
  public:
   using DialogSource = std::function<std::shared_ptr<PlatformFileDialog>()>;
   using MessageSink = std::function<void(HWND owner, const std::string& text)>;
@@ -57,9 +58,8 @@ class ItemTableWindow {
   void Activate() const;
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK ListKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
   std::optional<LRESULT> OnListKey(UINT message, WPARAM wParam);
   LRESULT OnNotify(const NMHDR& header);
   void Command(int id, int notification);
@@ -91,7 +91,6 @@ class ItemTableWindow {
   MessageSink showMessage_;
   SavePrompt askToSave_;
   std::unique_ptr<ItemTable> table_;
-  HWND window_ = nullptr;
   HWND filterLabel_ = nullptr;
   HWND filter_ = nullptr;
   HWND status_ = nullptr;
