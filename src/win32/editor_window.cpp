@@ -247,7 +247,7 @@ bool Editor::SettleTable() { return TableWindow() == nullptr || table_->Settle()
 
 void Editor::FollowOpen(bool supported) {
   EnableMenuItem(GetMenu(window_), static_cast<UINT>(CommandId("ItemTable")),
-                 MF_BYCOMMAND | (supported ? MF_ENABLED : MF_GRAYED));
+                 static_cast<UINT>(MF_BYCOMMAND | (supported ? MF_ENABLED : MF_GRAYED)));
   if (TableWindow() == nullptr) return;
   if (supported) {
     try {
