@@ -77,34 +77,45 @@ std::string NameRoomHint(const NameList& list, int64_t shortfall) {
 }
 
 // The names laid out again, or the problem with their room.
-PackedNames PlanNames(const std::optional<NameList>& names, const DescriptionTexts& descriptions,
-                      const TextMap& changed, TextCheck& check) {
+// Whether the names' room is proven, so that new names may be written.
+bool NameRoomKnown(const std::optional<NameList>& names, const DescriptionTexts& descriptions, TextCheck& check) {
   const auto room = NameRoomOf(names);
   if (!names) {
     check.Add(TextProblem::NamesUnknown, {});
   } else if (!room || room->Overlaps(descriptions.table) || room->Overlaps(descriptions.code)) {
     check.Add(TextProblem::NameRoomUnknown, {});
   } else {
-    PackedNames packed = PackNames(*names, changed);
-    if (!packed.room.empty()) return packed;
-    TextProblemDetails details;
-    details.needed = packed.needed;
-    details.room = names->room;
-    details.roomHint = NameRoomHint(*names, details.needed - details.room);
-    check.Add(TextProblem::NamesDoNotFit, details);
+    return true;
   }
+  return false;
+}
+
+bool DescriptionRoomKnown(const DescriptionTexts& descriptions, TextCheck& check) {
+  if (descriptions.Writable()) return true;
+  TextProblemDetails details;
+  details.roomProblem = descriptions.problem;
+  check.Add(TextProblem::DescriptionRoomUnknown, details);
+  return false;
+}
+
+PackedNames PlanNames(const std::optional<NameList>& names, const DescriptionTexts& descriptions,
+                      const TextMap& changed, TextCheck& check) {
+  if (!NameRoomKnown(names, descriptions, check)) return {};
+  PackedNames packed = PackNames(*names, changed);
+  if (!packed.room.empty()) return packed;
+  TextProblemDetails details;
+  details.needed = packed.needed;
+  details.room = names->room;
+  details.roomHint = NameRoomHint(*names, details.needed - details.room);
+  check.Add(TextProblem::NamesDoNotFit, details);
   return {};
 }
 
 PackedDescriptions PlanDescriptions(const DescriptionTexts& descriptions, const TextMap& changed, TextCheck& check) {
-  TextProblemDetails details;
-  details.roomProblem = descriptions.problem;
-  if (!descriptions.Writable()) {
-    check.Add(TextProblem::DescriptionRoomUnknown, details);
-    return {};
-  }
+  if (!DescriptionRoomKnown(descriptions, check)) return {};
   PackedDescriptions packed = PackDescriptions(descriptions, changed);
   if (packed.room.empty()) {
+    TextProblemDetails details;
     details.needed = packed.needed;
     details.room = descriptions.room.size;
     check.Add(TextProblem::DescriptionsDoNotFit, details);
@@ -169,6 +180,8 @@ TextOutcome ItemTexts::Check(const std::vector<ItemTextEdit>& edits, ItemNameVie
   TextCheck check(names);
   TextMap newNames, newDescriptions;
   CheckEach(*this, edits, check, newNames, newDescriptions);
+  if (!newNames.empty()) NameRoomKnown(names_, descriptions_, check);
+  if (!newDescriptions.empty()) DescriptionRoomKnown(descriptions_, check);
   return check.Found();
 }
 

@@ -43,8 +43,9 @@ class ItemTexts {
   const std::optional<NameList>& NameRoom() const { return names_; }
   const DescriptionTexts& Descriptions() const { return descriptions_; }
 
-  // Checks each text of `edits` on its own, as Store does before it looks
-  // at the room: what can be told as soon as a text is typed.
+  // Checks each text of `edits` on its own, and that the room of the texts
+  // they change is proven, as Store does before it packs them: what can be
+  // told as soon as a text is typed or pasted.
   TextOutcome Check(const std::vector<ItemTextEdit>& edits, ItemNameViews names) const;
   // Checks every edit, then puts the texts that change into `rom`, which
   // holds the bytes this was read from. A text equal to the item's own is no

@@ -218,6 +218,9 @@ TEST(ItemTexts, ReadsButDoesNotWriteDescriptionsWhoseRoomIsNotProven) {
     EXPECT_EQ(texts.texts.Descriptions().problem, c.problem) << c.reason;
     const bool readable = c.problem == DescriptionRoomProblem::TextsApart || c.problem == DescriptionRoomProblem::TextOutsideBank;
     EXPECT_EQ(texts.texts.Description(2).has_value(), readable) << c.reason;
+    // Told as soon as the text is given, not only at the Store.
+    EXPECT_EQ(texts.texts.Check({Described(2, "New.")}, Names()).problems,
+              std::vector{TextProblem::DescriptionRoomUnknown});
     const TextOutcome refused = texts.Store({Described(2, "New.")});
     EXPECT_EQ(refused.problems, std::vector{TextProblem::DescriptionRoomUnknown});
     EXPECT_NE(refused.message.find(c.reason), std::string::npos) << refused.message;
