@@ -3,6 +3,7 @@
 #include <QBrush>
 #include <QFont>
 
+#include "table/cell_shade.h"
 #include "table/cell_tip.h"
 #include "table/row_order.h"
 #include "table/table_transfer.h"
@@ -12,17 +13,10 @@ namespace {
 
 using CellState = ItemTable::CellState;
 
-// Refused cells stand out most: their text cannot be saved.
 QVariant Background(CellState state) {
-  switch (state) {
-    case CellState::Changed:
-      return QBrush(QColor(0xFF, 0xF3, 0xC4));
-    case CellState::Refused:
-      return QBrush(QColor(0xF8, 0xD0, 0xD0));
-    case CellState::Unchanged:
-      break;
-  }
-  return {};
+  const std::optional<CellShade> shade = ShadeOf(state);
+  if (!shade) return {};
+  return QBrush(QColor(shade->red, shade->green, shade->blue));
 }
 
 }  // namespace

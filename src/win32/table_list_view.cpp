@@ -5,6 +5,7 @@
 #include <cassert>
 #include <set>
 
+#include "table/cell_shade.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -12,10 +13,6 @@ namespace {
 constexpr int ColumnCount = static_cast<int>(TableColumns.size());
 // Widths at 96 dots per inch that fit the longest value of each column.
 constexpr std::array<int, ColumnCount> ColumnWidths{45, 120, 60, 55, 45, 70, 45, 45, 90, 320};
-
-// The Qt window's marks: refused cells stand out most, since their text cannot be saved.
-constexpr COLORREF ChangedShade = RGB(0xFF, 0xF3, 0xC4);
-constexpr COLORREF RefusedShade = RGB(0xF8, 0xD0, 0xD0);
 
 int Index(TableColumn column) { return static_cast<int>(column); }
 
@@ -178,9 +175,8 @@ LRESULT TableListView::CustomDraw(NMLVCUSTOMDRAW& draw) const {
       const auto row = static_cast<int>(draw.nmcd.dwItemSpec);
       if (row >= RowCount()) return CDRF_DODEFAULT;
       const ItemTable::CellState state = table_->State(ItemAt(row), static_cast<TableColumn>(draw.iSubItem));
-      draw.clrTextBk = state == ItemTable::CellState::Unchanged ? CLR_DEFAULT
-                       : state == ItemTable::CellState::Changed ? ChangedShade
-                                                                : RefusedShade;
+      const std::optional<CellShade> shade = ShadeOf(state);
+      draw.clrTextBk = shade ? RGB(shade->red, shade->green, shade->blue) : CLR_DEFAULT;
       // Each cell chooses its font, or a bold one would carry on into the next.
       SelectObject(draw.nmcd.hdc, state == ItemTable::CellState::Unchanged ? normal_ : bold_);
       return CDRF_NEWFONT;
