@@ -179,7 +179,8 @@ RomItemEditor::FileCheck RomItemEditor::CheckFile(bool saving) const {
     return {.problem = EditorProblem::SizeChanged, .size = static_cast<int64_t>(image->size())};
   }
   if (!image || FindItemTables(*image) != tables_) return {.problem = EditorProblem::TablesMoved};
-  return {.size = static_cast<int64_t>(image->size()), .image = std::move(image)};
+  const auto size = static_cast<int64_t>(image->size());
+  return {.size = size, .image = std::move(image)};
 }
 
 SaveOutcome RomItemEditor::SaveItem(const ItemFields& fields) {

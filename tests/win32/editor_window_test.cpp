@@ -32,7 +32,10 @@ namespace {
 // The text `tips` show over `control` of the window `owner`.
 std::wstring TipOver(const ControlTips& tips, HWND owner, HWND control) {
   wchar_t tip[128] = {};
-  TTTOOLINFOW tool{sizeof(tool), 0, owner, reinterpret_cast<UINT_PTR>(control)};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = owner;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = tip;
   SendMessageW(tips.TipWindow(), TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
   return tip;

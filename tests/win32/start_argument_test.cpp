@@ -22,14 +22,14 @@ HWND EditorOf(DWORD process) {
   Search search{process};
   EnumWindows(
       [](HWND window, LPARAM context) {
-        auto* search = reinterpret_cast<Search*>(context);
+        auto* wanted = reinterpret_cast<Search*>(context);
         wchar_t name[32] = {};
         GetClassNameW(window, name, 32);
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if (owner != search->process || std::wstring(name) != L"KestruneEditor" || !IsWindowVisible(window))
+        if (owner != wanted->process || std::wstring(name) != L"KestruneEditor" || !IsWindowVisible(window))
           return TRUE;
-        search->found = window;
+        wanted->found = window;
         return FALSE;
       },
       reinterpret_cast<LPARAM>(&search));
@@ -41,9 +41,9 @@ bool ShowsText(HWND window, const std::string& text) {
   EnumChildWindows(
       window,
       [](HWND child, LPARAM context) {
-        auto* search = reinterpret_cast<std::pair<const std::string*, bool>*>(context);
-        search->second = WindowText(child) == *search->first;
-        return search->second ? FALSE : TRUE;
+        auto* wanted = reinterpret_cast<std::pair<const std::string*, bool>*>(context);
+        wanted->second = WindowText(child) == *wanted->first;
+        return wanted->second ? FALSE : TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
   return search.second;
