@@ -76,7 +76,6 @@ std::string NameRoomHint(const NameList& list, int64_t shortfall) {
          "them frees a byte.";
 }
 
-// The names laid out again, or the problem with their room.
 // Whether the names' room is proven, so that new names may be written.
 bool NameRoomKnown(const std::optional<NameList>& names, const DescriptionTexts& descriptions, TextCheck& check) {
   const auto room = NameRoomOf(names);
@@ -98,6 +97,7 @@ bool DescriptionRoomKnown(const DescriptionTexts& descriptions, TextCheck& check
   return false;
 }
 
+// The names laid out again, or the problem with their room.
 PackedNames PlanNames(const std::optional<NameList>& names, const DescriptionTexts& descriptions,
                       const TextMap& changed, TextCheck& check) {
   if (!NameRoomKnown(names, descriptions, check)) return {};

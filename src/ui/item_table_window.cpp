@@ -5,8 +5,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QHeaderView>
-#include <QLabel>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
