@@ -56,6 +56,6 @@ SaveOutcome ItemImage::Store(int item, const ItemFields& fields) {
 TextOutcome ItemImage::StoreTexts(const std::vector<ItemTextEdit>& edits) {
   assert(problem_ == EditorProblem::None);
   TextOutcome outcome = texts_.Store(bytes_, edits, names_.Views());
-  if (outcome.saved()) names_ = ItemNameList(*header_.edition, bytes_);
+  if (outcome.saved()) names_ = ItemNameList(*header_.edition, bytes_, texts_.NameListOffset());
   return outcome;
 }

@@ -157,7 +157,7 @@ void CheckEach(const ItemTexts& texts, const std::vector<ItemTextEdit>& edits, T
 
 ItemTexts::ItemTexts(std::span<const uint8_t> rom) : ItemTexts(rom, FindItemNameList(rom)) {}
 
-ItemTexts::ItemTexts(std::span<const uint8_t> rom, std::optional<int64_t> nameList) {
+ItemTexts::ItemTexts(std::span<const uint8_t> rom, std::optional<int64_t> nameList) : nameList_(nameList) {
   if (nameList) names_ = ReadNameList(rom, *nameList);
   descriptions_ = FindDescriptions(rom, NameRoomOf(names_));
 }
@@ -211,7 +211,7 @@ TextOutcome ItemTexts::Store(std::span<uint8_t> rom, const std::vector<ItemTextE
 void ItemTexts::KeepRooms(std::span<const uint8_t> rom) {
   const auto nameRoom = NameRoomOf(names_);
   const FileSpan descriptionRoom = descriptions_.room;
-  *this = ItemTexts(rom);
+  *this = ItemTexts(rom, nameList_);
   if (nameRoom && names_ && names_->HasRoom()) names_->room = nameRoom->size;
   if (descriptions_.Writable()) descriptions_.room = descriptionRoom;
 }

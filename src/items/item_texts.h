@@ -42,6 +42,9 @@ class ItemTexts {
 
   const std::optional<NameList>& NameRoom() const { return names_; }
   const DescriptionTexts& Descriptions() const { return descriptions_; }
+  // Where the game's code said the name list starts, when it was found: a
+  // write inside the rooms does not move it, so no search need find it again.
+  std::optional<int64_t> NameListOffset() const { return nameList_; }
 
   // Checks each text of `edits` on its own, and that the room of the texts
   // they change is proven, as Store does before it packs them: what can be
@@ -56,6 +59,7 @@ class ItemTexts {
  private:
   void KeepRooms(std::span<const uint8_t> rom);
 
+  std::optional<int64_t> nameList_;
   std::optional<NameList> names_;
   DescriptionTexts descriptions_;
 };
