@@ -34,7 +34,6 @@ HWND frmAbout::Show() {
                                 CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   auto* about = new frmAbout(window);
   about->Adopt(window);
-  TopLevelWindowOpened();
   ShowWindow(window, SW_SHOWNORMAL);
   SetFocus(about->form_.Control("cmdOK"));
   return window;

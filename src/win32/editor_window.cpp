@@ -62,7 +62,6 @@ Editor::Editor(DialogSource dialogs, MessageSink showMessage, SavePrompt askToSa
   // Files dropped onto the window arrive as WM_DROPFILES.
   window_ = CreateWindowExW(WS_EX_ACCEPTFILES, ClassName, Wide(EditorForm().caption).c_str(), Style, CW_USEDEFAULT,
                             CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), CreationParameter());
-  TopLevelWindowOpened();
   CreateMenus();
   form_ = std::make_unique<NativeForm>(EditorForm(), window_, FirstControlId);
   completion_ = std::make_unique<ItemCompletion>(window_, Control("Item"), CompletionId);

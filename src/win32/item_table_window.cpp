@@ -55,7 +55,6 @@ ItemTableWindow::ItemTableWindow(const std::string& path, DialogSource dialogs, 
   (void)registered;
   window_ = CreateWindowExW(0, ClassName, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), CreationParameter());
-  TopLevelWindowOpened();
   CreateMenus();
   CreateControls();
   const UINT dpi = GetDpiForWindow(window_);

@@ -6,6 +6,7 @@ void OwnedWindow::Adopt(HWND window) {
   window_ = window;
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OwnedWindow::Procedure));
+  TopLevelWindowOpened();
 }
 
 void OwnedWindow::TakeSuggestedRect(LPARAM lParam) const {
@@ -19,6 +20,9 @@ LRESULT CALLBACK OwnedWindow::Procedure(HWND window, UINT message, WPARAM wParam
     auto* owner = static_cast<OwnedWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     owner->window_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+    // Counted from here, so that a window whose creation fails is counted
+    // out again at its WM_NCDESTROY.
+    TopLevelWindowOpened();
   }
   auto* owner = reinterpret_cast<OwnedWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (owner == nullptr) return DefWindowProcW(window, message, wParam, lParam);

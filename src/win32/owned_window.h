@@ -5,7 +5,7 @@
 // A top-level window that one object of the program owns. Its window
 // procedure, `Procedure`, hands every message from WM_NCCREATE on to the
 // owner's Handle; at WM_NCDESTROY the owner lets go of the window and hears
-// of it last, through Closed.
+// of it last, through Closed. The program's count of open windows follows.
 class OwnedWindow {
  public:
   OwnedWindow(const OwnedWindow&) = delete;
