@@ -51,6 +51,16 @@ TEST(ItemNameMatch, NamesAnItemByItsNameOrAUniqueBeginning) {
   EXPECT_FALSE(NamesItem(HackNames, "", 2));
 }
 
+// An unused slot's spelling may be shared by an item of another name.
+TEST(ItemNameMatch, AWholeSpellingNamesItsItemThoughAnotherItemSpellsItAlike) {
+  const std::vector<std::string_view> names{"Nothing", "Teru-Sama", "Clear Bell"};
+  const std::vector<std::string_view> spellings{"", "TERU-SAMA", "TERU-SAMA"};
+  const ItemNameMatcher matcher(names, spellings);
+  EXPECT_TRUE(matcher.NamesItem("Teru-Sama", 1));
+  EXPECT_TRUE(matcher.NamesItem("TERU-SAMA", 2));
+  EXPECT_FALSE(matcher.NamesItem("Teru", 1));
+}
+
 TEST(ItemNameMatch, SuggestsEveryNameThatHoldsTheText) {
   EXPECT_EQ(ItemsContaining(HackNames, "OTIO"), (std::vector<int>{2, 3}));
   EXPECT_EQ(ItemsContaining(HackNames, "ke b"), (std::vector<int>{1}));
