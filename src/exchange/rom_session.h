@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,8 @@ class RomSession {
   const Edition& RomEdition() const { return *image_.RomEdition(); }
   // The names and descriptions with their rooms.
   const ItemTexts& Texts() const { return image_.Texts(); }
+  // The image, with what Save and SaveTexts stored.
+  std::span<const uint8_t> Bytes() const { return image_.Bytes(); }
   // The ROM's item names, by item number.
   ItemNameViews Names() const { return names_; }
   // The same names as the ROM spells them.

@@ -17,13 +17,16 @@ std::string Sentence(std::string clause) {
 
 }  // namespace
 
-OpenCommandResult RunOpenCommand(RomItemEditor& rom, std::shared_ptr<PlatformFileDialog> platform, intptr_t owner) {
+std::optional<OpenCommandResult> RunOpenCommand(RomItemEditor& rom, std::shared_ptr<PlatformFileDialog> platform,
+                                                intptr_t owner, const std::function<bool()>& letGo) {
   clsCommonDialog dialog(std::move(platform));
   const std::string path = dialog.ShowOpen(owner, std::string(OpenDialogTitle), std::string(),
                                            std::string(OpenDialogFilter), OpenDialogFlags);
+  if (!path.empty() && !letGo()) return std::nullopt;
   // A failed dialog leaves things as a cancel does, but says why, first.
   const std::string failure = DescribeDialogFailure(dialog.LastFailure(), clsCommonDialog::MaxOpenPathChars);
   OpenCommandResult result = OpenChosenRom(rom, path);
+  result.cancelled = path.empty();
   if (!failure.empty()) result.messages.insert(result.messages.begin(), failure);
   return result;
 }

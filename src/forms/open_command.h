@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,7 @@ struct OpenCommandResult {
   // tables were found away from the clean game's places, a line each; empty
   // for a release laid out as the clean game is.
   std::string labelTip;
+  bool cancelled = false;  // the dialog gave no file
 };
 
 // What the editor says when it is started with more than one file.
@@ -30,4 +33,8 @@ inline constexpr std::string_view OneRomAtATime = "kestrune opens one ROM at a t
 // Opens `path` as the Open command opens the file its dialog returned.
 OpenCommandResult OpenChosenRom(RomItemEditor& rom, const std::string& path);
 
-OpenCommandResult RunOpenCommand(RomItemEditor& rom, std::shared_ptr<PlatformFileDialog> platform, intptr_t owner);
+// The Open command. `letGo` is asked, once a file was chosen, whether what
+// the open ROM's windows hold may be let go; nothing is opened when it says
+// no. A cancelled dialog does not ask.
+std::optional<OpenCommandResult> RunOpenCommand(RomItemEditor& rom, std::shared_ptr<PlatformFileDialog> platform,
+                                                intptr_t owner, const std::function<bool()>& letGo);

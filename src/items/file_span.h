@@ -8,4 +8,5 @@ struct FileSpan {
 
   int64_t End() const { return offset + size; }
   bool Overlaps(const FileSpan& other) const { return offset < other.End() && other.offset < End(); }
+  friend bool operator==(const FileSpan&, const FileSpan&) = default;
 };

@@ -1,5 +1,6 @@
 #include "table/item_table.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "exchange/cli_error.h"
@@ -7,6 +8,7 @@
 #include "items/edition_table.h"
 #include "items/field_codec.h"
 #include "items/item_texts.h"
+#include "items/wording.h"
 #include "table/pocket_cell.h"
 
 namespace {
@@ -26,20 +28,38 @@ std::string GivenText(TableColumn column, const std::string& text) {
 
 }  // namespace
 
-ItemTable::ItemTable(std::string path) : path_(std::move(path)) { Read(); }
+ItemTable::ItemTable(std::string path) : path_(std::move(path)) {
+  Adopt(std::make_unique<RomSession>(path_));
+}
 
-void ItemTable::Read() {
-  auto session = std::make_unique<RomSession>(path_);
+std::unique_ptr<RomSession> ItemTable::ReadAgain() const {
+  auto now = std::make_unique<RomSession>(path_);
+  if (&now->RomEdition() != &RomEdition()) {
+    throw InvalidInput(Quoted(path_) + " now holds " + std::string(now->RomEdition().label) + ", not the " +
+                       std::string(RomEdition().label) + " that the item table shows; the table was left as it " +
+                       "was. Open the file again to edit it.");
+  }
+  return now;
+}
+
+// The cells the table has not edited show the file as `session` holds it;
+// an edit that the file now holds is no longer one.
+void ItemTable::Adopt(std::unique_ptr<RomSession> session) {
   std::vector<ItemValues> read(LastItem + 1);
   for (int item = 1; item <= LastItem; ++item) read[static_cast<size_t>(item)] = session->LoadValues(item);
   session_ = std::move(session);
   read_ = std::move(read);
-  stored_.clear();
+  std::erase_if(pending_.fields, [this](const auto& edit) {
+    return edit.second.value == read_[static_cast<size_t>(edit.first.first)][edit.first.second];
+  });
+  std::erase_if(pending_.texts,
+                [this](const auto& text) { return text.second == FileText(text.first.first, text.first.second); });
+  KeepTextBases();
 }
 
 const std::string& ItemTable::Value(int item, Field field) const {
-  const auto edit = edits_.find({item, field});
-  return edit != edits_.end() ? edit->second : read_[static_cast<size_t>(item)][field];
+  const auto edit = pending_.fields.find({item, field});
+  return edit != pending_.fields.end() ? edit->second.value : read_[static_cast<size_t>(item)][field];
 }
 
 std::optional<std::string> ItemTable::FileText(int item, TableColumn column) const {
@@ -49,8 +69,10 @@ std::optional<std::string> ItemTable::FileText(int item, TableColumn column) con
 
 std::string ItemTable::Text(int item, TableColumn column) const {
   if (column == TableColumn::Number) return std::to_string(item);
-  if (const auto refused = refused_.find({item, column}); refused != refused_.end()) return refused->second.text;
-  if (const auto text = texts_.find({item, column}); text != texts_.end()) return text->second;
+  if (const auto refused = pending_.refused.find({item, column}); refused != pending_.refused.end()) {
+    return refused->second.text;
+  }
+  if (const auto text = pending_.texts.find({item, column}); text != pending_.texts.end()) return text->second;
   if (column == TableColumn::Name) return std::string(Names()[static_cast<size_t>(item)]);
   if (column == TableColumn::Description) return FileText(item, column).value_or("");
   const Field field = *ColumnInfo(column).field;
@@ -67,21 +89,21 @@ int ItemTable::SortValue(int item, TableColumn column) const {
   if (column == TableColumn::Number) return item;
   const std::optional<Field> field = ColumnInfo(column).field;
   assert(field);
-  if (refused_.contains({item, column})) return -1;
+  if (pending_.refused.contains({item, column})) return -1;
   const std::string& value = Value(item, *field);
   return *field == Field::Price || *field == Field::Pocket ? std::stoi(value) : HexValue(value);
 }
 
 ItemTable::CellState ItemTable::State(int item, TableColumn column) const {
-  if (refused_.contains({item, column})) return CellState::Refused;
+  if (pending_.refused.contains({item, column})) return CellState::Refused;
   const std::optional<Field> field = ColumnInfo(column).field;
-  const bool changed = field ? edits_.contains({item, *field}) : texts_.contains({item, column});
+  const bool changed = field ? pending_.fields.contains({item, *field}) : pending_.texts.contains({item, column});
   return changed ? CellState::Changed : CellState::Unchanged;
 }
 
 std::string ItemTable::Refusal(int item, TableColumn column) const {
-  const auto refused = refused_.find({item, column});
-  return refused == refused_.end() ? std::string() : refused->second.reason;
+  const auto refused = pending_.refused.find({item, column});
+  return refused == pending_.refused.end() ? std::string() : refused->second.reason;
 }
 
 bool ItemTable::Editable(int item, TableColumn column) const {
@@ -119,22 +141,23 @@ std::optional<std::string> ItemTable::CellProblem(int item, Field field, const s
 
 std::optional<std::string> ItemTable::Commit(int item, TableColumn column, const std::string& text) {
   assert(Editable(item, column));
+  const Pending before = pending_;
   const std::optional<Field> field = ColumnInfo(column).field;
   auto problem = field ? CellProblem(item, *field, text) : TextRefusal(item, column, text);
   if (problem) {
-    refused_[{item, column}] = {text, *problem};
-    return problem;
-  }
-  if (!field) {
+    pending_.refused[{item, column}] = {text, *problem};
+  } else if (!field) {
     PutText(item, column, GivenText(column, text));
   } else {
     Put(item, *field, *field == Field::Pocket ? std::to_string(*PocketFromCell(text)) : text);
   }
-  return std::nullopt;
+  Record(before);
+  return problem;
 }
 
 void ItemTable::Apply(const ImportFile& file) {
   assert(file.problems.empty());
+  const Pending before = pending_;
   for (const ImportRow& row : file.rows) {
     for (Field field : AllFields) {
       if (const auto& text = row.given[static_cast<size_t>(field)]) Put(row.item, field, *text);
@@ -142,31 +165,73 @@ void ItemTable::Apply(const ImportFile& file) {
     if (row.name) PutText(row.item, TableColumn::Name, *row.name);
     if (row.description) PutText(row.item, TableColumn::Description, *row.description);
   }
+  Record(before);
+}
+
+void ItemTable::Record(const Pending& before) {
+  if (before == pending_) return;
+  undo_.push_back(before);
+  redo_.clear();
+}
+
+bool ItemTable::Undo() {
+  if (undo_.empty()) return false;
+  redo_.push_back(std::move(pending_));
+  pending_ = std::move(undo_.back());
+  undo_.pop_back();
+  return true;
+}
+
+bool ItemTable::Redo() {
+  if (redo_.empty()) return false;
+  undo_.push_back(std::move(pending_));
+  pending_ = std::move(redo_.back());
+  redo_.pop_back();
+  return true;
 }
 
 void ItemTable::PutText(int item, TableColumn column, const std::string& text) {
   const Cell cell{item, column};
-  refused_.erase(cell);
+  pending_.refused.erase(cell);
   // Typing the file's text back is no edit, and keeps its bytes.
   if (text == FileText(item, column)) {
-    texts_.erase(cell);
+    pending_.texts.erase(cell);
   } else {
-    texts_[cell] = text;
+    pending_.texts[cell] = text;
   }
+  KeepTextBases();
+}
+
+// A room's starting point is taken with its first pending text and let go with its last.
+void ItemTable::KeepTextBases() {
+  const auto keep = [this](TableColumn column, std::optional<TextRoomBase>& base, auto baseOf) {
+    const bool pending = std::ranges::any_of(pending_.texts, [column](const auto& text) {
+      return text.first.second == column;
+    });
+    if (!pending) {
+      base.reset();
+    } else if (!base) {
+      base = baseOf(session_->Texts(), session_->Bytes());
+    }
+  };
+  keep(TableColumn::Name, pending_.nameBase, NameRoomBase);
+  keep(TableColumn::Description, pending_.descriptionBase, DescriptionRoomBase);
 }
 
 void ItemTable::Put(int item, Field field, const std::string& text) {
   const FieldCell cell{item, field};
-  refused_.erase({item, ColumnOf(field)});
+  pending_.refused.erase({item, ColumnOf(field)});
   ItemFields fields = CurrentFields(item);
   SetField(fields, field, text);
   // The stored form: "0a" and "0A" are one value, and typing the file's value back is no edit.
   std::string stored = (*ValuesOf(item, fields).values)[field];
-  if (stored == read_[static_cast<size_t>(item)][field]) {
-    edits_.erase(cell);
-  } else {
-    edits_[cell] = std::move(stored);
+  const std::string& file = read_[static_cast<size_t>(item)][field];
+  if (stored == file) {
+    pending_.fields.erase(cell);
+    return;
   }
+  const auto [edit, added] = pending_.fields.try_emplace(cell, FieldEdit{stored, file});
+  if (!added) edit->second.value = std::move(stored);
 }
 
 ItemFields ItemTable::CurrentFields(int item) const {
@@ -175,15 +240,17 @@ ItemFields ItemTable::CurrentFields(int item) const {
   return fields;
 }
 
-std::set<int> ItemTable::EditedItems() const {
+size_t ItemTable::EditedItemCount() const {
   std::set<int> items;
-  for (const auto& [cell, text] : edits_) items.insert(cell.first);
-  return items;
+  for (const auto& [cell, edit] : pending_.fields) items.insert(cell.first);
+  for (const auto& [cell, text] : pending_.texts) items.insert(cell.first);
+  for (const auto& [cell, refused] : pending_.refused) items.insert(cell.first);
+  return items.size();
 }
 
 std::vector<ItemTextEdit> ItemTable::TextEdits() const {
   std::map<int, ItemTextEdit> edits;
-  for (const auto& [cell, text] : texts_) {
+  for (const auto& [cell, text] : pending_.texts) {
     ItemTextEdit& edit = edits.try_emplace(cell.first, ItemTextEdit{cell.first, {}, {}}).first->second;
     (cell.second == TableColumn::Name ? edit.name : edit.description) = text;
   }
@@ -193,44 +260,78 @@ std::vector<ItemTextEdit> ItemTable::TextEdits() const {
   return list;
 }
 
-std::optional<std::string> ItemTable::Save() {
-  if (!refused_.empty()) {
-    const auto& [cell, refused] = *refused_.begin();
-    return "Nothing was saved: " + DescribeItem(cell.first, Names()) + " holds \"" + refused.text +
-           "\", which is refused. " + refused.reason;
+std::vector<std::string> ItemTable::Conflicts(const RomSession& now) const {
+  std::vector<std::string> conflicts;
+  for (const auto& [cell, edit] : pending_.fields) {
+    const std::string held = now.LoadValues(cell.first)[cell.second];
+    if (held == edit.base || held == edit.value) continue;
+    conflicts.push_back(DescribeItem(cell.first, Names()) + " " + std::string(ColumnInfo(ColumnOf(cell.second)).caption) +
+                        " (" + held + " in the file now, " + edit.base + " when you changed it)");
   }
-  std::set<int> items = EditedItems();
-  items.insert(stored_.begin(), stored_.end());
+  if (pending_.nameBase && !pending_.nameBase->HeldBy(now.Bytes())) conflicts.emplace_back("the item names");
+  if (pending_.descriptionBase && !pending_.descriptionBase->HeldBy(now.Bytes())) {
+    conflicts.emplace_back("the item descriptions");
+  }
+  return conflicts;
+}
+
+// The edits on top of the file as `now` holds it: the fields the table did
+// not edit keep what other programs wrote there.
+std::optional<std::string> ItemTable::WriteInto(RomSession& now) const {
   try {
-    for (int item : items) {
-      stored_.insert(item);
-      session_->Save(item, CurrentFields(item));
+    std::map<int, ItemFields> items;
+    for (const auto& [cell, edit] : pending_.fields) {
+      ItemFields& fields = items.try_emplace(cell.first, now.Load(cell.first)).first->second;
+      SetField(fields, cell.second, edit.value);
     }
-    if (!texts_.empty()) session_->SaveTexts(TextEdits());
-    session_->WriteChanges(Front::Window);
+    for (const auto& [item, fields] : items) now.Save(item, fields);
+    if (!pending_.texts.empty()) now.SaveTexts(TextEdits());
+    now.WriteChanges(Front::Window);
   } catch (const CliError& error) {
     return error.what();
   }
-  edits_.clear();
-  texts_.clear();
-  for (int item : items) read_[static_cast<size_t>(item)] = session_->LoadValues(item);
-  stored_.clear();
   return std::nullopt;
 }
 
-void ItemTable::Revert() {
-  Read();
-  edits_.clear();
-  texts_.clear();
-  refused_.clear();
+ItemTable::SaveResult ItemTable::Save() {
+  using Kind = SaveResult::Kind;
+  if (!pending_.refused.empty()) {
+    const auto& [cell, refused] = *pending_.refused.begin();
+    return {Kind::Refused, "Nothing was saved: " + DescribeItem(cell.first, Names()) + " holds " +
+                               Quoted(refused.text) + ", which is refused. " + refused.reason};
+  }
+  if (pending_.Empty()) return {Kind::NothingToSave, {}};
+  std::unique_ptr<RomSession> now;
+  try {
+    now = ReadAgain();
+  } catch (const CliError& error) {
+    return {Kind::Refused, error.what()};
+  }
+  if (const std::vector<std::string> conflicts = Conflicts(*now); !conflicts.empty()) {
+    std::string list;
+    for (const std::string& conflict : conflicts) list += (list.empty() ? "" : "; ") + conflict;
+    Adopt(std::move(now));
+    return {Kind::Refused, "Nothing was saved: " + Quoted(path_) + " changed since you edited " + list +
+                               ". Choose Revert to read the file again, or Undo those edits, then save."};
+  }
+  if (std::optional<std::string> problem = WriteInto(*now)) return {Kind::Refused, std::move(*problem)};
+  pending_ = {};
+  undo_.clear();
+  redo_.clear();
+  Adopt(std::move(now));
+  return {};
 }
 
-void ItemTable::Reread() {
-  Read();
-  // An edit that the file now holds is no longer one.
-  std::erase_if(edits_, [this](const auto& edit) {
-    return edit.second == read_[static_cast<size_t>(edit.first.first)][edit.first.second];
-  });
-  std::erase_if(texts_,
-                [this](const auto& text) { return text.second == FileText(text.first.first, text.first.second); });
+void ItemTable::Revert() {
+  std::unique_ptr<RomSession> now = ReadAgain();
+  DropEdits();
+  Adopt(std::move(now));
 }
+
+void ItemTable::DropEdits() {
+  pending_ = {};
+  undo_.clear();
+  redo_.clear();
+}
+
+void ItemTable::Reread() { Adopt(ReadAgain()); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -12,17 +13,21 @@
 #include "exchange/item_values.h"
 #include "exchange/rom_session.h"
 #include "table/table_columns.h"
+#include "table/text_room_base.h"
 
 // Every item of one ROM at once, with the user's edits pending on top of the
-// file as it was read. A cell takes what the main window's field takes, and
-// a name or description what the game's text has room to show; a text it
-// refuses is kept as typed, with the reason, until it is replaced. Save
-// checks every edited item and text, then writes only the bytes that
-// changed, and nothing when a text does not fit its room or the file
-// changed since it was read.
+// file. A cell takes what the main window's field takes, and a name or
+// description what the game's text has room to show; a text it refuses is
+// kept as typed, with the reason, until it is replaced.
 //
-// Reading throws a CliError when the file cannot be read or holds no
-// supported ROM.
+// Each pending edit remembers what the file held where it was made. Save
+// reads the file again and writes the edits into it as it now is, so that
+// other programs' changes to other fields stay, but writes nothing when any
+// edited field (or the room of an edited text) changed in the file since it
+// was edited: one writer never undoes another's change unseen.
+//
+// Reading throws a CliError when the file cannot be read, holds no supported
+// ROM, or, when read again, holds another edition than the table shows.
 class ItemTable {
  public:
   enum class CellState { Unchanged, Changed, Refused };
@@ -57,16 +62,34 @@ class ItemTable {
   // texts fit their room is known at Save.
   std::optional<std::string> TextRefusal(int item, TableColumn column, const std::string& text) const;
   // Takes the rows of an import that its rules accepted, with texts that
-  // TextRefusal accepts.
+  // TextRefusal accepts, as one step of the history.
   void Apply(const ImportFile& file);
 
-  bool HasEdits() const { return !edits_.empty() || !texts_.empty() || !refused_.empty(); }
-  // Why nothing or not everything was written; empty when all was saved.
-  std::optional<std::string> Save();
-  // Reads the file again and drops every edit.
+  bool HasEdits() const { return !pending_.Empty(); }
+  // How many items have a pending edit or a refused cell.
+  size_t EditedItemCount() const;
+
+  // Each Commit or Apply that changes what is pending is one step back.
+  bool CanUndo() const { return !undo_.empty(); }
+  bool CanRedo() const { return !redo_.empty(); }
+  bool Undo();
+  bool Redo();
+
+  struct SaveResult {
+    enum class Kind { Saved, NothingToSave, Refused } kind = Kind::Saved;
+    std::string problem;  // why nothing was saved
+  };
+  // Writes every pending edit, or nothing. A refused cell, a text without
+  // room, or a field changed in the file since it was edited stops it; the
+  // cells it has not edited then show the file as it now is.
+  SaveResult Save();
+  // Reads the file again and drops every edit; throws, and keeps them, when
+  // the file no longer holds the ROM that the table shows.
   void Revert();
-  // Reads the file again as it now is, after a Save elsewhere, and keeps
-  // the edits that still differ from it.
+  // Drops every edit without reading the file.
+  void DropEdits();
+  // Shows the file as it now is, after a Save elsewhere, under the edits,
+  // which keep what they were made on; throws as Revert does.
   void Reread();
 
  private:
@@ -74,26 +97,44 @@ class ItemTable {
   using FieldCell = std::pair<int, Field>;
   struct Refused {
     std::string text, reason;
+    friend bool operator==(const Refused&, const Refused&) = default;
+  };
+  struct FieldEdit {
+    std::string value;  // the stored text
+    std::string base;   // the file's text when the field was first edited
+    friend bool operator==(const FieldEdit&, const FieldEdit&) = default;
+  };
+  // What is pending, as one value, so that a step of the history is a copy.
+  struct Pending {
+    std::map<FieldCell, FieldEdit> fields;
+    std::map<Cell, std::string> texts;  // the names and descriptions that differ from the file's
+    std::map<Cell, Refused> refused;
+    // The rooms as they were when their first pending text was typed.
+    std::optional<TextRoomBase> nameBase, descriptionBase;
+
+    bool Empty() const { return fields.empty() && texts.empty() && refused.empty(); }
+    friend bool operator==(const Pending&, const Pending&) = default;
   };
 
-  void Read();
+  std::unique_ptr<RomSession> ReadAgain() const;
+  void Adopt(std::unique_ptr<RomSession> session);
   std::optional<std::string> CellProblem(int item, Field field, const std::string& text) const;
   void Put(int item, Field field, const std::string& text);
   void PutText(int item, TableColumn column, const std::string& text);
+  void KeepTextBases();
+  void Record(const Pending& before);
   // The item's name as the ROM spells it, or its description, when the file holds one.
   std::optional<std::string> FileText(int item, TableColumn column) const;
   std::vector<ItemTextEdit> TextEdits() const;
   const std::string& Value(int item, Field field) const;
   ItemFields CurrentFields(int item) const;
-  std::set<int> EditedItems() const;
+  // The edited cells whose file value is no longer what they were made on.
+  std::vector<std::string> Conflicts(const RomSession& now) const;
+  std::optional<std::string> WriteInto(RomSession& now) const;
 
   std::string path_;
   std::unique_ptr<RomSession> session_;
-  std::vector<ItemValues> read_;            // by item number, as the file held them
-  std::map<FieldCell, std::string> edits_;  // the stored texts that differ from read_
-  std::map<Cell, std::string> texts_;       // the names and descriptions that differ from the file's
-  std::map<Cell, Refused> refused_;
-  // Items stored into the session by a Save that did not reach the file,
-  // which the next Save stores again, edited or not.
-  std::set<int> stored_;
+  std::vector<ItemValues> read_;  // by item number, as the file held them
+  Pending pending_;
+  std::vector<Pending> undo_, redo_;
 };

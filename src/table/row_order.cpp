@@ -7,6 +7,11 @@
 
 bool SortsByValue(TableColumn column) { return column != TableColumn::Name && column != TableColumn::Description; }
 
+bool SortsBefore(const ItemTable& table, TableColumn column, int a, int b) {
+  if (SortsByValue(column)) return table.SortValue(a, column) < table.SortValue(b, column);
+  return FoldedName(table.Text(a, column)) < FoldedName(table.Text(b, column));
+}
+
 std::vector<int> ShownItems(const ItemTable& table, std::string_view filter, std::optional<TableSort> sort) {
   std::vector<int> items;
   if (filter.empty()) {
@@ -16,16 +21,8 @@ std::vector<int> ShownItems(const ItemTable& table, std::string_view filter, std
     std::erase_if(items, [](int item) { return item < 1 || item > LastItem; });
   }
   if (!sort) return items;
-  const auto before = [&](int a, int b) {
-    const bool reversed = !sort->ascending;
-    if (SortsByValue(sort->column)) {
-      const int x = table.SortValue(a, sort->column), y = table.SortValue(b, sort->column);
-      return reversed ? y < x : x < y;
-    }
-    // Text sorts as names compare: without case or accents.
-    const std::string x = FoldedName(table.Text(a, sort->column)), y = FoldedName(table.Text(b, sort->column));
-    return reversed ? y < x : x < y;
-  };
-  std::ranges::stable_sort(items, before);
+  std::ranges::stable_sort(items, [&](int a, int b) {
+    return sort->ascending ? SortsBefore(table, sort->column, a, b) : SortsBefore(table, sort->column, b, a);
+  });
   return items;
 }

@@ -18,6 +18,10 @@ struct TableSort {
 // rather than by its text.
 bool SortsByValue(TableColumn column);
 
+// Whether item `a` goes before item `b` when sorted up by `column`: numbers
+// and hex by value, texts as names compare, without case or accents.
+bool SortsBefore(const ItemTable& table, TableColumn column, int a, int b);
+
 // The items whose name holds `filter` by the one name rule (every item when
 // it is empty), in item order or sorted by `sort`; items that sort alike
 // keep their item order.

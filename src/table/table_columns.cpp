@@ -56,6 +56,12 @@ std::optional<TableColumn> ColumnNamed(std::string_view header) {
   return std::nullopt;
 }
 
+std::optional<std::string_view> HeaderKey(std::string_view header) {
+  if (const std::optional<TableColumn> column = ColumnNamed(header)) return ColumnKey(*column);
+  if (SameIgnoringCase(header, EditionKey)) return EditionKey;
+  return std::nullopt;
+}
+
 int MaxChars(Field field) {
   switch (field) {
     case Field::Price:

@@ -44,5 +44,10 @@ std::string OneLine(std::string_view text);
 std::string_view ColumnKey(TableColumn column);
 // The column a header cell names, by caption or export name, in any case.
 std::optional<TableColumn> ColumnNamed(std::string_view header);
+// The export's name of the column a header cell names, the edition's
+// included; nothing for a cell that names none.
+std::optional<std::string_view> HeaderKey(std::string_view header);
+// The caption of the column that names the edition of copied rows.
+inline constexpr std::string_view EditionCaption = "Edition";
 // The most characters the main window's field takes; 0 for a pocket.
 int MaxChars(Field field);

@@ -1,5 +1,6 @@
 #include "table/table_texts.h"
 
+#include "items/wording.h"
 #include "rom_io/file_path.h"
 
 namespace {
@@ -12,6 +13,23 @@ std::string TableTitle(const ItemTable& table) { return "Item Table - " + FileNa
 
 std::string UnsavedEditsQuestion(const ItemTable& table) {
   return "The item table holds changes to " + FileName(table) + " that are not saved. Save them?";
+}
+
+namespace {
+
+std::string ChangesTo(const ItemTable& table) {
+  return "the changes to " + Counted(table.EditedItemCount(), "item", "items");
+}
+
+}  // namespace
+
+std::string RevertQuestion(const ItemTable& table) {
+  return "Drop " + ChangesTo(table) + " and read " + FileName(table) + " again?";
+}
+
+std::string ExportedMessage(const ItemTable& table) {
+  if (!table.HasEdits()) return "Exported.";
+  return "Exported what the file holds: " + ChangesTo(table) + " are not saved, so they are not in the export.";
 }
 
 std::string ProblemsMessage(const std::vector<std::string>& problems, std::string_view whatNot) {

@@ -1,6 +1,7 @@
 #include "table/table_transfer.h"
 
 #include <algorithm>
+#include <map>
 
 #include "exchange/all_items.h"
 #include "exchange/cli_error.h"
@@ -17,14 +18,16 @@ const std::string& PasteName() {
   return name;
 }
 
+bool IsHeader(const CsvRecord& record) {
+  return std::ranges::any_of(record.fields, [](const std::string& cell) { return HeaderKey(cell).has_value(); });
+}
+
 // The pasted header in the export's column names; a column it does not know
 // keeps its text, for the import to name.
 std::vector<std::string> ImportHeader(const std::vector<std::string>& header) {
   std::vector<std::string> keys;
-  for (const std::string& cell : header) {
-    const std::optional<TableColumn> column = ColumnNamed(cell);
-    keys.push_back(column ? std::string(ColumnKey(*column)) : cell);
-  }
+  keys.reserve(header.size());
+  for (const std::string& cell : header) keys.emplace_back(HeaderKey(cell).value_or(cell));
   return keys;
 }
 
@@ -38,6 +41,15 @@ void ReadPockets(std::vector<CsvRecord>& records) {
     if (at >= record->fields.size()) continue;
     if (const auto value = PocketFromCell(record->fields[at])) record->fields[at] = std::to_string(*value);
   }
+}
+
+std::vector<int> SelectedItems(const PasteTarget& target) {
+  std::vector<int> items;
+  for (const TableCell& cell : target.selected) {
+    if (std::ranges::find(items, cell.item) == items.end()) items.push_back(cell.item);
+  }
+  if (items.empty()) items.push_back(target.current.item);
+  return items;
 }
 
 // Without an index column, one is put in front, from the selected rows.
@@ -56,6 +68,84 @@ std::optional<std::string> AddIndexes(std::vector<CsvRecord>& records, const std
     records[row].fields.insert(records[row].fields.begin(), std::to_string(selected[row - 1]));
   }
   return std::nullopt;
+}
+
+// The cells of a paste without a header, by item and column.
+using PlacedCells = std::map<int, std::map<TableColumn, std::string>>;
+
+std::optional<std::string> PlaceBlock(const std::vector<CsvRecord>& records, const PasteTarget& target,
+                                      PlacedCells& cells) {
+  const auto firstRow = static_cast<size_t>(std::ranges::find(target.shown, target.current.item) - target.shown.begin());
+  const auto firstColumn = static_cast<size_t>(target.current.column);
+  const size_t rows = target.shown.size() - std::min(firstRow, target.shown.size());
+  if (records.size() > rows) {
+    return "The pasted text has " + Counted(records.size(), "row", "rows") + ", but the table shows " +
+           Counted(rows, "row", "rows") + " from the current cell down: nothing was placed.";
+  }
+  for (size_t row = 0; row < records.size(); ++row) {
+    const std::vector<std::string>& fields = records[row].fields;
+    if (firstColumn + fields.size() > TableColumns.size()) {
+      return "The pasted text has " + Counted(fields.size(), "column", "columns") + ", but the table has " +
+             Counted(TableColumns.size() - firstColumn, "column", "columns") +
+             " from the current cell across: nothing was placed.";
+    }
+    const int item = target.shown[firstRow + row];
+    for (size_t column = 0; column < fields.size(); ++column) {
+      cells[item][TableColumns[firstColumn + column].column] = fields[column];
+    }
+  }
+  return std::nullopt;
+}
+
+void FillSelection(const std::string& value, const ItemTable& table, const PasteTarget& target, PlacedCells& cells) {
+  std::vector<TableCell> selected = target.selected;
+  if (selected.empty()) selected.push_back(target.current);
+  for (const TableCell& cell : selected) {
+    // A single value goes into the cells that take one; the No. column and a pointer that is none keep theirs.
+    if (table.Editable(cell.item, cell.column)) cells[cell.item][cell.column] = value;
+  }
+}
+
+// The placed cells as records under the export's column names, one row an
+// item; a cell not placed is empty, which keeps its field.
+std::optional<std::string> PlacedRecords(const PlacedCells& cells, std::vector<CsvRecord>& records) {
+  std::vector<TableColumn> columns;
+  for (const auto& [item, row] : cells) {
+    for (const auto& [column, text] : row) {
+      if (column == TableColumn::Number) {
+        if (text != std::to_string(item)) {
+          return "The No. column holds the items' numbers, which cannot be changed: " + Quoted(text) +
+                 " was pasted over item " + std::to_string(item) + ".";
+        }
+        continue;
+      }
+      if (std::ranges::find(columns, column) == columns.end()) columns.push_back(column);
+    }
+  }
+  std::ranges::sort(columns);
+  CsvRecord header{1, {std::string(ColumnKey(TableColumn::Number))}};
+  for (TableColumn column : columns) header.fields.emplace_back(ColumnKey(column));
+  records = {header};
+  for (const auto& [item, row] : cells) {
+    CsvRecord record{records.size() + 1, {std::to_string(item)}};
+    for (TableColumn column : columns) {
+      const auto cell = row.find(column);
+      record.fields.push_back(cell == row.end() ? std::string() : cell->second);
+    }
+    records.push_back(std::move(record));
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> ByPosition(std::vector<CsvRecord>& records, const ItemTable& table,
+                                      const PasteTarget& target) {
+  PlacedCells cells;
+  if (records.size() == 1 && records.front().fields.size() == 1) {
+    FillSelection(records.front().fields.front(), table, target, cells);
+  } else if (auto problem = PlaceBlock(records, target, cells)) {
+    return problem;
+  }
+  return PlacedRecords(cells, records);
 }
 
 // The records as CSV on the lines they came from, so that the import's
@@ -102,29 +192,39 @@ std::vector<std::string> ApplyChecked(ItemTable& table, ImportFile file, const s
 
 std::string CopyRows(const ItemTable& table, const std::vector<int>& items) {
   std::vector<std::string> header;
-  header.reserve(TableColumns.size());
+  header.reserve(TableColumns.size() + 1);
   for (const TableColumnInfo& info : TableColumns) header.emplace_back(info.caption);
+  header.emplace_back(EditionCaption);
   std::string text = CsvLine(header, '\t');
   for (int item : items) {
     std::vector<std::string> cells;
-    cells.reserve(TableColumns.size());
+    cells.reserve(TableColumns.size() + 1);
     for (const TableColumnInfo& info : TableColumns) cells.push_back(table.Text(item, info.column));
+    cells.emplace_back(table.RomEdition().name);
     text += CsvLine(cells, '\t');
   }
   return text;
 }
 
-std::vector<std::string> PasteRows(ItemTable& table, const std::string& text, const std::vector<int>& selected) {
+std::vector<std::string> PasteRows(ItemTable& table, const std::string& text, const PasteTarget& target) {
   try {
     std::vector<CsvRecord> records = ParseCsv(text, PasteName(), '\t');
-    if (!records.empty()) {
+    if (records.empty()) return {};
+    const bool header = IsHeader(records.front());
+    if (header) {
       records.front().fields = ImportHeader(records.front().fields);
-      ReadPockets(records);
-      if (auto problem = AddIndexes(records, selected)) return {*problem};
+      if (auto problem = AddIndexes(records, SelectedItems(target))) return {*problem};
+    } else if (auto problem = ByPosition(records, table, target)) {
+      return {*problem};
     }
-    // Copied rows come from this ROM, pointers included.
-    return ApplyChecked(table, ParseImport(AsCsv(records), PasteName(), table.Names(), table.Spellings()), PasteName(),
-                        {&table.RomEdition(), false});
+    ReadPockets(records);
+    // Cells placed by position are the cells' new values, a name's too.
+    ImportFile file = ParseImport(AsCsv(records), PasteName(), table.Names(), table.Spellings(), !header);
+    // Rows without a pointer fit any edition; rows that name none are this ROM's.
+    for (ImportRow& row : file.rows) {
+      if (!row.given[static_cast<size_t>(Field::Asm)]) row.edition = nullptr;
+    }
+    return ApplyChecked(table, std::move(file), PasteName(), {&table.RomEdition(), false});
   } catch (const CliError& error) {
     return {error.what()};
   }

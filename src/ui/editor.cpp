@@ -124,8 +124,8 @@ void Editor::createViewMenu() {
 }
 
 void Editor::onOpen() {
-  if (itemTable_ && !itemTable_->settle()) return;
-  applyOpen(RunOpenCommand(rom_, dialogs_(), static_cast<intptr_t>(winId())));
+  const auto letGo = [this] { return !itemTable_ || itemTable_->settle(); };
+  if (const auto result = RunOpenCommand(rom_, dialogs_(), static_cast<intptr_t>(winId()), letGo)) applyOpen(*result);
 }
 
 void Editor::openFile(const QString& path) {
@@ -138,7 +138,8 @@ void Editor::applyOpen(const OpenCommandResult& result) {
   witchita_->setToolTip(FromUtf8(result.labelTip));
   ShowItemNames(*item_, rom_.Names());
   for (const std::string& message : result.messages) showMessage_(this, FromUtf8(message));
-  followOpen(result.enableFrames);
+  // A cancelled Open leaves the table, and the edits it holds, as they were.
+  if (!result.cancelled) followOpen(result.enableFrames);
   if (!result.enableFrames) return;
   for (QGroupBox* frame : editingFrames_) frame->setEnabled(true);
 }

@@ -24,6 +24,22 @@ bool IsEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.k
 
 QWidget* ItemTableDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                          const QModelIndex& index) const {
+  edited_ = index;
+  editor_ = createCellEditor(parent, option, index);
+  return editor_;
+}
+
+std::optional<QPersistentModelIndex> ItemTableDelegate::commitOpenEditor() {
+  if (!editor_) return std::nullopt;
+  QWidget* editor = editor_;
+  editor_ = nullptr;
+  emit commitData(editor);
+  emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+  return edited_;
+}
+
+QWidget* ItemTableDelegate::createCellEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                             const QModelIndex& index) const {
   if (IsColumn(index, TableColumn::Description)) {
     auto* box = new QPlainTextEdit(parent);
     box->setTabChangesFocus(true);

@@ -5,8 +5,6 @@
 
 #include "table/cell_shade.h"
 #include "table/cell_tip.h"
-#include "table/row_order.h"
-#include "table/table_transfer.h"
 #include "ui/qt_text.h"
 
 namespace {
@@ -39,9 +37,6 @@ QVariant ItemTableModel::data(const QModelIndex& index, int role) const {
       return FromUtf8(OneLine(table_->Text(item, column)));
     case Qt::EditRole:
       return FromUtf8(table_->EditText(item, column));
-    case SortRole:
-      if (SortsByValue(column)) return table_->SortValue(item, column);
-      return FromUtf8(table_->Text(item, column));
     case Qt::ToolTipRole: {
       const std::string tip = CellTip(*table_, item, column);
       return tip.empty() ? QVariant() : QVariant(FromUtf8(tip));
@@ -81,40 +76,11 @@ bool ItemTableModel::setData(const QModelIndex& index, const QVariant& value, in
       table_->Commit(itemAt(index.row()), columnAt(index.column()), ToUtf8(value.toString()));
   emit dataChanged(index, index);
   emit editsChanged();
-  if (problem) emit refused(FromUtf8(*problem));
+  emit committed(problem ? FromUtf8(*problem) : QString());
   return !problem;
 }
 
 void ItemTableModel::allChanged() {
   emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
   emit editsChanged();
-}
-
-std::optional<QString> ItemTableModel::save() {
-  const std::optional<std::string> problem = table_->Save();
-  allChanged();
-  if (problem) return FromUtf8(*problem);
-  return std::nullopt;
-}
-
-std::vector<std::string> ItemTableModel::paste(const QString& text, const std::vector<int>& selected) {
-  std::vector<std::string> problems = PasteRows(*table_, ToUtf8(text), selected);
-  allChanged();
-  return problems;
-}
-
-std::vector<std::string> ItemTableModel::importFile(const std::string& path) {
-  std::vector<std::string> problems = ImportFromFile(*table_, path);
-  allChanged();
-  return problems;
-}
-
-void ItemTableModel::revertToFile() {
-  table_->Revert();
-  allChanged();
-}
-
-void ItemTableModel::rereadFile() {
-  table_->Reread();
-  allChanged();
 }

@@ -15,10 +15,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
+#include <numeric>
 #include <set>
 
 #include "dialogs/cls_common_dialog.h"
-#include "exchange/cli_error.h"
 #include "table/table_texts.h"
 #include "table/table_transfer.h"
 #include "ui/item_table_delegate.h"
@@ -27,9 +27,11 @@
 #include "ui/qt_text.h"
 
 ItemTableWindow::SavePrompt ItemTableWindow::AskToSave() {
-  return [](QWidget* owner, const QString& text) {
-    return QMessageBox::question(owner, QStringLiteral("Kestrune"), text,
-                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+  return [](QWidget* owner, const QString& text, bool offerSave) {
+    const QMessageBox::StandardButtons buttons =
+        (offerSave ? QMessageBox::Save : QMessageBox::NoButton) | QMessageBox::Discard | QMessageBox::Cancel;
+    return QMessageBox::question(owner, QStringLiteral("Kestrune"), text, buttons,
+                                 offerSave ? QMessageBox::Save : QMessageBox::Cancel);
   };
 }
 
@@ -40,7 +42,8 @@ ItemTableWindow::ItemTableWindow(const std::string& path, DialogSource dialogs, 
   proxy_ = new ItemTableProxy(this);
   view_ = new QTableView(this);
   view_->setObjectName(QStringLiteral("Items"));
-  view_->setItemDelegate(new ItemTableDelegate(view_));
+  delegate_ = new ItemTableDelegate(view_);
+  view_->setItemDelegate(delegate_);
   view_->setSortingEnabled(true);
   view_->sortByColumn(-1, Qt::AscendingOrder);
   view_->verticalHeader()->hide();
@@ -94,37 +97,38 @@ void ItemTableWindow::sizeColumns() {
 }
 
 void ItemTableWindow::createMenus() {
-  const auto add = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& keys,
-                          void (ItemTableWindow::*command)()) {
+  const auto add = [this](QMenu* menu, const char* name, const QString& caption, const QList<QKeySequence>& keys,
+                          auto command) {
     QAction* action = menu->addAction(caption, this, command);
     action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(keys);
+    action->setShortcuts(keys);
     return action;
   };
   QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
   add(file, "Import", QStringLiteral("Import…"), {}, &ItemTableWindow::onImport);
   add(file, "Export", QStringLiteral("Export…"), {}, &ItemTableWindow::onExport);
   file->addSeparator();
-  QAction* save = file->addAction(QStringLiteral("Save"), this, [this] { onSave(); });
-  save->setObjectName(QStringLiteral("Save"));
-  save->setShortcut(QKeySequence::Save);
+  add(file, "Save", QStringLiteral("Save"), {QKeySequence::Save}, [this] { onSave(); });
   add(file, "Revert", QStringLiteral("Revert"), {}, &ItemTableWindow::onRevert);
   file->addSeparator();
-  QAction* close = file->addAction(QStringLiteral("Close"), this, &QWidget::close);
-  close->setObjectName(QStringLiteral("Close"));
-  close->setShortcut(QKeySequence(QStringLiteral("Ctrl+W")));
+  add(file, "Close", QStringLiteral("Close"), {QKeySequence(QStringLiteral("Ctrl+W"))}, &QWidget::close);
   QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
-  add(edit, "Copy", QStringLiteral("Copy"), QKeySequence::Copy, &ItemTableWindow::onCopy);
-  add(edit, "Paste", QStringLiteral("Paste"), QKeySequence::Paste, &ItemTableWindow::onPaste);
-  add(edit, "Find", QStringLiteral("Filter"), QKeySequence::Find, &ItemTableWindow::onFind);
+  add(edit, "Undo", QStringLiteral("Undo"), {QKeySequence(QStringLiteral("Ctrl+Z"))}, &ItemTableWindow::onUndo);
+  add(edit, "Redo", QStringLiteral("Redo"),
+      {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))},
+      &ItemTableWindow::onRedo);
+  edit->addSeparator();
+  add(edit, "Copy", QStringLiteral("Copy"), {QKeySequence::Copy}, &ItemTableWindow::onCopy);
+  add(edit, "Paste", QStringLiteral("Paste"), {QKeySequence::Paste}, &ItemTableWindow::onPaste);
+  add(edit, "Find", QStringLiteral("Filter"), {QKeySequence::Find}, &ItemTableWindow::onFind);
 }
 
 void ItemTableWindow::useModel(std::unique_ptr<ItemTableModel> model) {
   proxy_->setSourceModel(model.get());
   view_->setModel(proxy_);
   model_ = std::move(model);
-  connect(model_.get(), &ItemTableModel::refused, this,
-          [this](const QString& reason) { statusBar()->showMessage(reason); });
+  connect(model_.get(), &ItemTableModel::committed, this,
+          [this](const QString& refusal) { statusBar()->showMessage(refusal); });
   connect(model_.get(), &ItemTableModel::editsChanged, this, &ItemTableWindow::updateTitle);
   proxy_->setNameFilter(filter_->text());
   sizeColumns();
@@ -139,12 +143,16 @@ void ItemTableWindow::updateTitle() {
 }
 
 bool ItemTableWindow::settle() {
+  if (!commitEdit()) return false;
   if (!model_->table().HasEdits()) return true;
-  switch (askToSave_(this, FromUtf8(UnsavedEditsQuestion(model_->table())))) {
+  switch (askToSave_(this, FromUtf8(UnsavedEditsQuestion(model_->table())), true)) {
     case QMessageBox::Save:
       return onSave();
     case QMessageBox::Discard:
-      model_->revertToFile();
+      model_->run([](ItemTable& table) {
+        table.DropEdits();
+        return CommandOutcome{};
+      });
       return true;
     default:
       return false;
@@ -154,11 +162,8 @@ bool ItemTableWindow::settle() {
 void ItemTableWindow::showRom(const std::string& path) { useModel(std::make_unique<ItemTableModel>(path)); }
 
 void ItemTableWindow::fileSaved() {
-  try {
-    model_->rereadFile();
-  } catch (const CliError& error) {
-    statusBar()->showMessage(FromUtf8(error.what()));
-  }
+  const CommandOutcome outcome = model_->run(RereadCommand);
+  if (!outcome.done) statusBar()->showMessage(FromUtf8(outcome.status));
 }
 
 void ItemTableWindow::closeEvent(QCloseEvent* event) {
@@ -169,47 +174,53 @@ void ItemTableWindow::closeEvent(QCloseEvent* event) {
   }
 }
 
+bool ItemTableWindow::commitEdit() {
+  const std::optional<QPersistentModelIndex> edited = delegate_->commitOpenEditor();
+  if (!edited || !edited->isValid()) return true;
+  const QModelIndex cell = proxy_->mapToSource(*edited);
+  const std::string refusal = model_->table().Refusal(ItemTableModel::itemAt(cell.row()),
+                                                      ItemTableModel::columnAt(cell.column()));
+  if (refusal.empty()) return true;
+  statusBar()->showMessage(FromUtf8(refusal));
+  return false;
+}
+
+bool ItemTableWindow::showOutcome(const CommandOutcome& outcome) {
+  statusBar()->showMessage(FromUtf8(outcome.status));
+  if (outcome.message) showMessage_(this, FromUtf8(*outcome.message));
+  return outcome.done;
+}
+
 bool ItemTableWindow::onSave() {
-  if (const std::optional<QString> problem = model_->save()) {
-    showMessage_(this, *problem);
-    return false;
-  }
-  statusBar()->showMessage(FromUtf8(TableSaved));
-  return true;
+  commitEdit();
+  return showOutcome(model_->run(SaveCommand));
 }
 
 void ItemTableWindow::onRevert() {
-  try {
-    model_->revertToFile();
-  } catch (const CliError& error) {
-    showMessage_(this, FromUtf8(error.what()));
+  if (!commitEdit()) return;
+  if (model_->table().HasEdits() &&
+      askToSave_(this, FromUtf8(RevertQuestion(model_->table())), false) != QMessageBox::Discard) {
+    return;
   }
-}
-
-void ItemTableWindow::reportProblems(const std::vector<std::string>& problems, std::string_view whatNot) {
-  if (problems.empty()) return;
-  statusBar()->showMessage(FromUtf8(whatNot));
-  showMessage_(this, FromUtf8(ProblemsMessage(problems, whatNot)));
+  showOutcome(model_->run(RevertCommand));
 }
 
 void ItemTableWindow::onImport() {
+  if (!commitEdit()) return;
   clsCommonDialog dialog(dialogs_());
   const std::string path = dialog.ShowOpen(static_cast<intptr_t>(winId()), std::string(ImportDialogTitle), "",
                                            std::string(ImportDialogFilter));
   if (path.empty()) return;
-  reportProblems(model_->importFile(path), NothingImported);
+  showOutcome(model_->run(ImportCommand, path));
 }
 
 void ItemTableWindow::onExport() {
+  if (!commitEdit()) return;
   clsCommonDialog dialog(dialogs_());
   const std::string path = dialog.ShowSave(static_cast<intptr_t>(winId()), std::string(ExportDialogTitle),
                                            std::string(ExportDialogFileName), "", std::string(ExportDialogFilter));
   if (path.empty()) return;
-  try {
-    ExportToFile(model_->table(), path);
-  } catch (const CliError& error) {
-    showMessage_(this, FromUtf8(error.what()));
-  }
+  showOutcome(ExportCommand(model_->table(), path));
 }
 
 std::vector<int> ItemTableWindow::selectedItems() const {
@@ -219,12 +230,40 @@ std::vector<int> ItemTableWindow::selectedItems() const {
   return proxy_->itemsOfRows({rows.begin(), rows.end()});
 }
 
+PasteTarget ItemTableWindow::pasteTarget() const {
+  const auto cellOf = [this](const QModelIndex& index) {
+    const QModelIndex cell = proxy_->mapToSource(index);
+    return TableCell{ItemTableModel::itemAt(cell.row()), ItemTableModel::columnAt(cell.column())};
+  };
+  PasteTarget target;
+  std::vector<int> rows(static_cast<size_t>(proxy_->rowCount()));
+  std::iota(rows.begin(), rows.end(), 0);
+  target.shown = proxy_->itemsOfRows(rows);
+  if (view_->currentIndex().isValid()) target.current = cellOf(view_->currentIndex());
+  QModelIndexList selected = view_->selectionModel()->selectedIndexes();
+  std::ranges::sort(selected, [](const QModelIndex& a, const QModelIndex& b) {
+    return std::pair(a.row(), a.column()) < std::pair(b.row(), b.column());
+  });
+  for (const QModelIndex& index : selected) target.selected.push_back(cellOf(index));
+  return target;
+}
+
 void ItemTableWindow::onCopy() {
+  if (!commitEdit()) return;
   QApplication::clipboard()->setText(FromUtf8(CopyRows(model_->table(), selectedItems())));
 }
 
 void ItemTableWindow::onPaste() {
-  reportProblems(model_->paste(QApplication::clipboard()->text(), selectedItems()), NothingPasted);
+  if (!commitEdit() || !view_->currentIndex().isValid()) return;
+  showOutcome(model_->run(PasteCommand, ToUtf8(QApplication::clipboard()->text()), pasteTarget()));
+}
+
+void ItemTableWindow::onUndo() {
+  if (commitEdit()) showOutcome(model_->run(UndoCommand));
+}
+
+void ItemTableWindow::onRedo() {
+  if (commitEdit()) showOutcome(model_->run(RedoCommand));
 }
 
 void ItemTableWindow::onFind() {

@@ -8,9 +8,11 @@
 #include <string_view>
 
 #include "dialogs/platform_file_dialog.h"
+#include "table/table_commands.h"
 
 class QLineEdit;
 class QTableView;
+class ItemTableDelegate;
 class ItemTableModel;
 class ItemTableProxy;
 
@@ -24,8 +26,9 @@ class ItemTableWindow : public QMainWindow {
  public:
   using DialogSource = std::function<std::shared_ptr<PlatformFileDialog>()>;
   using MessageSink = std::function<void(QWidget* owner, const QString& text)>;
-  // Asks whether to save pending edits: Save, Discard or Cancel.
-  using SavePrompt = std::function<QMessageBox::StandardButton(QWidget* owner, const QString& text)>;
+  // Asks whether to save pending edits, with Save, Discard and Cancel, or,
+  // without `offerSave`, only whether to drop them: Discard or Cancel.
+  using SavePrompt = std::function<QMessageBox::StandardButton(QWidget* owner, const QString& text, bool offerSave)>;
 
   // Reads the ROM at `path`; throws a CliError when it cannot.
   ItemTableWindow(const std::string& path, DialogSource dialogs, MessageSink showMessage,
@@ -34,8 +37,8 @@ class ItemTableWindow : public QMainWindow {
   ItemTableModel& model() const { return *model_; }
   QTableView& view() const { return *view_; }
 
-  // Settles pending edits as the user chooses; false when the user cancels
-  // or the Save fails, and the edits stay.
+  // Commits the cell being edited, then settles pending edits as the user
+  // chooses; false when the user cancels or the Save fails, and the edits stay.
   bool settle();
   // Shows the ROM at `path` instead; throws a CliError when it cannot be read.
   void showRom(const std::string& path);
@@ -55,22 +58,28 @@ class ItemTableWindow : public QMainWindow {
   void useModel(std::unique_ptr<ItemTableModel> model);
   void updateTitle();
 
+  // Commits the cell being edited; false, with the reason shown, when its text is refused.
+  bool commitEdit();
+  // Shows what a command of the core said.
+  bool showOutcome(const CommandOutcome& outcome);
   bool onSave();
   void onRevert();
   void onImport();
   void onExport();
   void onCopy();
   void onPaste();
+  void onUndo();
+  void onRedo();
   void onFind();
-  // Shows `problems` in one message and says in the status line that nothing was done.
-  void reportProblems(const std::vector<std::string>& problems, std::string_view whatNot);
   std::vector<int> selectedItems() const;
+  PasteTarget pasteTarget() const;
 
   DialogSource dialogs_;
   MessageSink showMessage_;
   SavePrompt askToSave_;
   std::unique_ptr<ItemTableModel> model_;
   ItemTableProxy* proxy_ = nullptr;
+  ItemTableDelegate* delegate_ = nullptr;
   QTableView* view_ = nullptr;
   QLineEdit* filter_ = nullptr;
 };

@@ -165,8 +165,10 @@ void Editor::Command(int id, int notification) {
 }
 
 void Editor::OnOpen() {
-  if (!SettleTable()) return;
-  ApplyOpen(RunOpenCommand(rom_, dialogs_(), reinterpret_cast<intptr_t>(window_)));
+  const auto letGo = [this] { return SettleTable(); };
+  if (const auto result = RunOpenCommand(rom_, dialogs_(), reinterpret_cast<intptr_t>(window_), letGo)) {
+    ApplyOpen(*result);
+  }
 }
 
 void Editor::OpenFile(const std::string& path) {
@@ -183,7 +185,8 @@ void Editor::ApplyOpen(const OpenCommandResult& result) {
   labelTips_->SetText(result.labelTip);
   ShowItemNames();
   for (const std::string& message : result.messages) showMessage_(window_, message);
-  FollowOpen(result.enableFrames);
+  // A cancelled Open leaves the table, and the edits it holds, as they were.
+  if (!result.cancelled) FollowOpen(result.enableFrames);
   if (!result.enableFrames) return;
   for (const std::string_view frame : EditingFrames) form_->SetFrameEnabled(frame, true);
 }

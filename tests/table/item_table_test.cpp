@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "exchange/cli_error.h"
 #include "items/edition_table.h"
 #include "items/item_image.h"
 #include "rom_builder.h"
@@ -10,6 +11,7 @@ namespace {
 
 const Edition& Gold = EditionTable[0];
 constexpr int Potion = 18;
+using Kind = ItemTable::SaveResult::Kind;
 
 class ItemTableTest : public ::testing::Test {
  protected:
@@ -23,7 +25,7 @@ class ItemTableTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(ItemTableTest, SaveWritesOnlyTheEditedBytesAndRefusesAFileChangedBehindIt) {
+TEST_F(ItemTableTest, SaveWritesOnlyTheEditedBytesOverWhatOthersWroteSince) {
   ItemTable table(path.string());
   const auto original = ReadFileBytes(path);
   ASSERT_FALSE(table.Commit(Potion, TableColumn::Price, "4660"));
@@ -31,21 +33,50 @@ TEST_F(ItemTableTest, SaveWritesOnlyTheEditedBytesAndRefusesAFileChangedBehindIt
   ASSERT_FALSE(table.Commit(Potion + 1, TableColumn::Price, "1"));
   // Typed back to the file's value: no edit left to write.
   ASSERT_FALSE(table.Commit(Potion + 1, TableColumn::Price, price));
-  ASSERT_EQ(table.Save(), std::nullopt);
-  EXPECT_EQ(DifferingOffsets(original, ReadFileBytes(path)),
-            (std::vector<size_t>{PriceAt(Potion), PriceAt(Potion) + 1}));
-  EXPECT_FALSE(table.HasEdits());
-
-  ASSERT_FALSE(table.Commit(Potion, TableColumn::Price, "1"));
-  auto changed = ReadFileBytes(path);
-  changed[0] ^= 0xFF;
+  // Another program changes a field the table did not edit: it stays.
+  auto changed = original;
+  changed[PriceAt(Potion) + RecordByte::Variable] ^= 0xFF;
   WriteFileBytes(path, changed);
-  const std::optional<std::string> problem = table.Save();
-  ASSERT_TRUE(problem);
-  // The window's words: there is no command to run again.
-  EXPECT_TRUE(problem->ends_with("Choose Revert to read it again, then make your changes again.")) << *problem;
-  EXPECT_EQ(ReadFileBytes(path), changed);
-  EXPECT_TRUE(table.HasEdits());
+  ASSERT_EQ(table.Save().kind, Kind::Saved);
+  EXPECT_EQ(DifferingOffsets(original, ReadFileBytes(path)),
+            (std::vector<size_t>{PriceAt(Potion), PriceAt(Potion) + 1, PriceAt(Potion) + RecordByte::Variable}));
+  EXPECT_FALSE(table.HasEdits());
+  EXPECT_EQ(table.Text(Potion, TableColumn::Price), "4660");
+  EXPECT_EQ(table.State(Potion, TableColumn::Price), ItemTable::CellState::Unchanged);
+  EXPECT_EQ(table.Save().kind, Kind::NothingToSave);
+}
+
+// A tool's Save after the table's edit, then the main window's Save, which
+// makes the table read the file again: the table's older edit must not win.
+TEST_F(ItemTableTest, AnEditedFieldChangedBehindTheTableIsNotOverwrittenAfterAReread) {
+  ItemTable table(path.string());
+  ASSERT_FALSE(table.Commit(Potion, TableColumn::Price, "1"));
+  RomSession tool(path.string());
+  ItemFields fields = tool.Load(Potion);
+  fields.Price = "350";
+  tool.Save(Potion, fields);
+  tool.WriteChanges();
+  table.Reread();
+  const auto before = ReadFileBytes(path);
+  const ItemTable::SaveResult result = table.Save();
+  ASSERT_EQ(result.kind, Kind::Refused);
+  EXPECT_NE(result.problem.find("item 18 (Potion) Price (350 in the file now"), std::string::npos) << result.problem;
+  EXPECT_EQ(ReadFileBytes(path), before);
+  EXPECT_EQ(table.Text(Potion, TableColumn::Price), "1");
+}
+
+TEST_F(ItemTableTest, RevertRefusesAFileThatIsNoLongerTheRomItShowsAndKeepsTheEdits) {
+  ItemTable table(path.string());
+  ASSERT_FALSE(table.Commit(Potion, TableColumn::Price, "1"));
+  const auto original = ReadFileBytes(path);
+  RomBuilder(RomBuilder::TwoMiB, 3).WithEdition(EditionTable[2]).WriteTo(path);
+  EXPECT_THROW(table.Revert(), CliError);
+  EXPECT_EQ(table.Save().kind, Kind::Refused);
+  WriteFileBytes(path, std::vector<uint8_t>(original.begin(), original.begin() + 1'000'000));
+  EXPECT_THROW(table.Revert(), CliError);
+  EXPECT_EQ(table.Text(Potion, TableColumn::Price), "1");
+  table.DropEdits();
+  EXPECT_FALSE(table.HasEdits());
 }
 
 TEST_F(ItemTableTest, ARefusedCellStopsTheSave) {
@@ -53,7 +84,7 @@ TEST_F(ItemTableTest, ARefusedCellStopsTheSave) {
   const auto original = ReadFileBytes(path);
   ASSERT_FALSE(table.Commit(Potion, TableColumn::Price, "4660"));
   ASSERT_TRUE(table.Commit(Potion, TableColumn::Effect, "100"));
-  EXPECT_TRUE(table.Save());
+  EXPECT_EQ(table.Save().kind, Kind::Refused);
   EXPECT_EQ(ReadFileBytes(path), original);
 }
 
@@ -87,7 +118,7 @@ TEST_F(ItemTableTest, SavedTextsChangeOnlyTheBytesTheCoreWriterWrites) {
   ASSERT_FALSE(table.Commit(Potion, TableColumn::Description, "HP\\nUP"));
   EXPECT_EQ(table.Text(Potion, TableColumn::Description), "HP\nUP");
   EXPECT_EQ(table.State(Potion, TableColumn::Name), ItemTable::CellState::Changed);
-  ASSERT_EQ(table.Save(), std::nullopt);
+  ASSERT_EQ(table.Save().kind, Kind::Saved);
 
   ItemImage expected(Image(original));
   ASSERT_TRUE(expected.StoreTexts({{Potion, "ELIXER", "HP\nUP"}}).saved());
@@ -121,9 +152,9 @@ TEST_F(ItemTableTest, ATextIsRefusedAsItIsTypedAndARoomTooSmallAtSave) {
 
   // The names fill their room exactly: one more letter needs another name to give one up.
   ASSERT_FALSE(table.Commit(Potion, TableColumn::Name, "POTIONS"));
-  const std::optional<std::string> problem = table.Save();
-  ASSERT_TRUE(problem);
-  EXPECT_NE(problem->find("1 more than"), std::string::npos) << *problem;
+  const ItemTable::SaveResult result = table.Save();
+  ASSERT_EQ(result.kind, Kind::Refused);
+  EXPECT_NE(result.problem.find("1 more than"), std::string::npos) << result.problem;
   EXPECT_EQ(ReadFileBytes(path), original);
   EXPECT_TRUE(table.HasEdits());
 }

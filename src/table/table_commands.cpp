@@ -1,0 +1,71 @@
+#include "table/table_commands.h"
+
+#include "exchange/cli_error.h"
+#include "table/table_texts.h"
+
+namespace {
+
+CommandOutcome Refused(std::string message, std::string_view status) {
+  return {false, std::string(status), std::move(message)};
+}
+
+CommandOutcome Done(std::string_view status) { return {true, std::string(status), std::nullopt}; }
+
+CommandOutcome Applied(const std::vector<std::string>& problems, std::string_view done, std::string_view whatNot) {
+  if (problems.empty()) return Done(done);
+  return Refused(ProblemsMessage(problems, whatNot), whatNot);
+}
+
+}  // namespace
+
+CommandOutcome SaveCommand(ItemTable& table) {
+  ItemTable::SaveResult result = table.Save();
+  switch (result.kind) {
+    case ItemTable::SaveResult::Kind::Saved:
+      return Done(TableSaved);
+    case ItemTable::SaveResult::Kind::NothingToSave:
+      return Done(NothingToSave);
+    case ItemTable::SaveResult::Kind::Refused:
+      break;
+  }
+  return {false, result.problem, result.problem};
+}
+
+CommandOutcome RevertCommand(ItemTable& table) {
+  try {
+    table.Revert();
+  } catch (const CliError& error) {
+    return Refused(error.what(), NothingReverted);
+  }
+  return Done(TableReverted);
+}
+
+CommandOutcome RereadCommand(ItemTable& table) {
+  try {
+    table.Reread();
+  } catch (const CliError& error) {
+    return {false, error.what(), std::nullopt};
+  }
+  return {true, {}, std::nullopt};
+}
+
+CommandOutcome PasteCommand(ItemTable& table, const std::string& text, const PasteTarget& target) {
+  return Applied(PasteRows(table, text, target), TablePasted, NothingPasted);
+}
+
+CommandOutcome ImportCommand(ItemTable& table, const std::string& path) {
+  return Applied(ImportFromFile(table, path), TableImported, NothingImported);
+}
+
+CommandOutcome ExportCommand(const ItemTable& table, const std::string& path) {
+  try {
+    ExportToFile(table, path);
+  } catch (const CliError& error) {
+    return Refused(error.what(), NothingExported);
+  }
+  return Done(ExportedMessage(table));
+}
+
+CommandOutcome UndoCommand(ItemTable& table) { return Done(table.Undo() ? TableUndone : NothingToUndo); }
+
+CommandOutcome RedoCommand(ItemTable& table) { return Done(table.Redo() ? TableRedone : NothingToRedo); }
