@@ -40,6 +40,11 @@ CommandOutcome RevertCommand(ItemTable& table) {
   return Done(TableReverted);
 }
 
+CommandOutcome DiscardCommand(ItemTable& table) {
+  table.DropEdits();
+  return Done(EditsDropped);
+}
+
 CommandOutcome RereadCommand(ItemTable& table) {
   try {
     table.Reread();

@@ -19,6 +19,8 @@ struct CommandOutcome {
 CommandOutcome SaveCommand(ItemTable& table);
 // Reads the file again and drops the edits: ask first (RevertQuestion) when there are any.
 CommandOutcome RevertCommand(ItemTable& table);
+// Drops the edits without reading the file.
+CommandOutcome DiscardCommand(ItemTable& table);
 // Shows the file as another window of the program just saved it.
 CommandOutcome RereadCommand(ItemTable& table);
 CommandOutcome PasteCommand(ItemTable& table, const std::string& text, const PasteTarget& target);

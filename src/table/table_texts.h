@@ -11,6 +11,7 @@
 inline constexpr std::string_view TableSaved = "Saved.";
 inline constexpr std::string_view NothingToSave = "Nothing to save: no cell was changed.";
 inline constexpr std::string_view TableReverted = "Read the file again; the changes were dropped.";
+inline constexpr std::string_view EditsDropped = "The changes were dropped.";
 inline constexpr std::string_view NothingReverted = "The file was not read again; the changes are kept.";
 inline constexpr std::string_view TablePasted = "Pasted.";
 inline constexpr std::string_view NothingPasted = "Nothing was pasted.";

@@ -149,10 +149,7 @@ bool ItemTableWindow::settle() {
     case QMessageBox::Save:
       return onSave();
     case QMessageBox::Discard:
-      model_->run([](ItemTable& table) {
-        table.DropEdits();
-        return CommandOutcome{};
-      });
+      showOutcome(model_->run(DiscardCommand));
       return true;
     default:
       return false;

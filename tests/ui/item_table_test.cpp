@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFont>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -39,7 +40,7 @@ struct Table {
         .WriteTo(path);
     window = std::make_unique<ItemTableWindow>(
         path.string(), ScriptedDialogs(dialogs), [this](QWidget*, const QString& text) { messages << text; },
-        [this](QWidget*, const QString& text) {
+        [this](QWidget*, const QString& text, bool /*offerSave*/) {
           prompts << text;
           return answer;
         });
@@ -92,6 +93,7 @@ class ItemTableTest : public QObject {
   void keepsARefusedValueAsTyped();
   void editsADescriptionOnTwoLines();
   void sortsNumbersAndHexByValue();
+  void undoesAndRedoesByKeys();
   void filtersByName();
   void pasteOfACopyChangesNothing();
   void pasteWithARefusedRowAppliesNothing();
@@ -129,6 +131,10 @@ void ItemTableTest::commitsEachKindOfCell() {
     QCOMPARE(t.table().State(Potion, column), ItemTable::CellState::Changed);
   }
   QVERIFY(t.window->isWindowModified());
+  const auto bold = [&t](TableColumn column) {
+    return t.view().model()->index(Potion - 1, Column(column)).data(Qt::FontRole).value<QFont>().bold();
+  };
+  QVERIFY(bold(TableColumn::Price) && !bold(TableColumn::Variable));
   // Items past 179 have no pointer to edit.
   QVERIFY(!(t.view().model()->index(179, Column(TableColumn::Asm)).flags() & Qt::ItemIsEditable));
 }
@@ -172,6 +178,25 @@ void ItemTableTest::sortsNumbersAndHexByValue() {
     for (int item : t.shownItems()) values.push_back(t.table().SortValue(item, column));
     QVERIFY(std::ranges::is_sorted(values));
   }
+  // An edit does not move its row until the header is clicked again.
+  const std::vector<int> order = t.shownItems();
+  const QModelIndex first = t.view().model()->index(0, Column(TableColumn::Effect));
+  t.view().setCurrentIndex(first);
+  QTest::keyClicks(&t.view(), QStringLiteral("F"));
+  QTest::keyClicks(t.view().indexWidget(first), QStringLiteral("F"));
+  Commit(t.view().indexWidget(first));
+  QCOMPARE(t.shownItems(), order);
+  QCOMPARE(t.view().currentIndex().row(), 0);
+}
+
+void ItemTableTest::undoesAndRedoesByKeys() {
+  Table t;
+  t.type(Potion, TableColumn::Price, QStringLiteral("350"));
+  QTest::keySequence(t.window.get(), QKeySequence(QStringLiteral("Ctrl+Z")));
+  QCOMPARE(t.table().State(Potion, TableColumn::Price), ItemTable::CellState::Unchanged);
+  QCOMPARE(t.status(), QStringLiteral("Undone."));
+  QTest::keySequence(t.window.get(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+  QCOMPARE(t.table().Text(Potion, TableColumn::Price), "350");
 }
 
 void ItemTableTest::filtersByName() {
@@ -192,7 +217,7 @@ void ItemTableTest::pasteOfACopyChangesNothing() {
   t.view().selectAll();
   t.menu("Copy");
   QVERIFY(QApplication::clipboard()->text().startsWith(
-      "No.\tName\tPrice\tEffect\tVar.\tPocket\tUse\tType\tASM Pointer\tDescription\n1\t"));
+      "No.\tName\tPrice\tEffect\tVar.\tPocket\tUse\tType\tASM Pointer\tDescription\tEdition\n1\t"));
   t.menu("Paste");
   QCOMPARE(t.messages, QStringList{});
   QVERIFY(!t.table().HasEdits());
@@ -250,8 +275,9 @@ void ItemTableTest::savesOnlyTheTypedPriceFromTheMainWindow() {
   auto* editor = qobject_cast<QLineEdit*>(window->view().indexWidget(window->view().currentIndex()));
   QVERIFY(editor != nullptr);
   editor->setText(QStringLiteral("4660"));
-  Commit(editor);
+  // Saved while the cell is still being edited: the typed value is what is saved.
   QTest::keySequence(window, QKeySequence::Save);
+  QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Saved."));
 
   const auto record = static_cast<size_t>(RecordAddress(Gold.itemTableBase, Potion));
   QCOMPARE(DifferingOffsets(original, ReadFileBytes(path)), (std::vector<size_t>{record, record + 1}));

@@ -88,7 +88,7 @@ int main(int argc, char* argv[]) {
   model.setData(model.index(18, static_cast<int>(TableColumn::Price)), QStringLiteral("70000"));
   table->view().scrollTo(table->view().model()->index(24, 0));
   if (!Picture(*table, outputDir + "/item-table.png")) return 1;
-  table->model().revertToFile();
+  table->model().run(DiscardCommand);
   table->close();
 
   editor.findChild<QAction*>("About")->trigger();
