@@ -4,6 +4,8 @@
 
 TEST(PocketCellTest, EveryByteReadsBackFromItsCell) {
   for (int16_t value = 0; value <= 255; ++value) EXPECT_EQ(PocketFromCell(PocketCellText(value)), value) << value;
+  EXPECT_EQ(PocketCellText(0), "(None)");
+  EXPECT_EQ(PocketCellText(5), "(05)");
 }
 
 TEST(PocketCellTest, RefusesWhatIsNoPocket) {
