@@ -9,6 +9,7 @@
 #include "rom_io/file_path.h"
 #include "rom_io/hex_functions.h"
 #include "rom_io/rom_file.h"
+#include "rom_io/rom_header.h"
 
 using HexFunctions::ReadHexBytes;
 using HexFunctions::WriteHexBytes;
@@ -66,7 +67,9 @@ RomItemEditor::OpenResult RomItemEditor::OpenRom(const std::string& path) {
   edition_ = header.edition;
   names_ = {};
   if (edition_ == nullptr) return UnrecognisedOpen(header);
-  FindTablesAndNames();
+  const auto image = ReadFileImage(romPath_, LargestRomSize);
+  if (image && IsCutShort(*image)) return CutShortOpen(*image);
+  FindTablesAndNames(image);
   OpenResult result;
   result.label = edition_->label;
   result.headerNote = DescribeHeader(header);
@@ -94,10 +97,21 @@ RomItemEditor::OpenResult RomItemEditor::UnrecognisedOpen(const HeaderEdition& h
   return result;
 }
 
+// The game's banks run to the size its header gives, and a copy that ends
+// sooner has lost some of them: it opens as no ROM, so that nothing is read
+// from it or written into it.
+RomItemEditor::OpenResult RomItemEditor::CutShortOpen(std::span<const uint8_t> image) {
+  edition_ = nullptr;
+  OpenResult result;
+  result.label = UnsupportedRomLabel;
+  result.problem = EditorProblem::CutShort;
+  result.message = DescribeProblem(result.problem, ImageDetails(romPath_, image));
+  return result;
+}
+
 // One read of the whole file finds both.
-void RomItemEditor::FindTablesAndNames() {
+void RomItemEditor::FindTablesAndNames(const std::optional<RomBytes>& image) {
   tables_ = {};
-  const auto image = ReadFileImage(romPath_, LargestRomSize);
   if (!image) return;
   openSize_ = static_cast<int64_t>(image->size());
   tables_ = FindItemTables(*image);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -90,7 +91,8 @@ class RomItemEditor {
 
   std::string ReadGameCode() const;
   OpenResult UnrecognisedOpen(const HeaderEdition& header) const;
-  void FindTablesAndNames();
+  OpenResult CutShortOpen(std::span<const uint8_t> image);
+  void FindTablesAndNames(const std::optional<RomBytes>& image);
   std::optional<int> LoadedItem() const;
   FileCheck CheckFile(bool saving) const;
   ItemFields ReadFields(int item) const;

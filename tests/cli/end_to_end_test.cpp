@@ -11,6 +11,7 @@
 #include "items/item_texts.h"
 #include "rom_builder.h"
 #include "rom_io/rom_file.h"
+#include "rom_io/rom_header.h"
 #include "rom_io/stadium_checksums.h"
 
 #ifndef _WIN32
@@ -492,6 +493,20 @@ TEST_F(CliTest, RomsWithoutItemTablesAreRefused) {
   const auto cut = PathOf("cut.gbc");
   RomBuilder(0xE000).WithEdition(Gold).WriteTo(cut);
   EXPECT_EQ(Run({"export", cut}).status, 2);
+}
+
+// Cut short past its tables, a ROM still holds its items but not the whole game.
+TEST_F(CliTest, ARomCutShortIsRefusedAndLeftAsItIs) {
+  const auto rom = PathOf("cut.gbc");
+  RomBuilder().WithEdition(Gold).WithByte(RomSizeOffset, 0x06).WriteTo(rom);
+  std::filesystem::resize_file(rom, 1'000'000);
+  const auto before = ReadFileBytes(rom);
+  const auto set = Run({"set", rom, "18", "--price", "1"});
+  EXPECT_EQ(set.status, 2);
+  EXPECT_EQ(set.err, "\"" + rom +
+                         "\" is cut short: its header gives a ROM of 2 MiB (2097152 bytes), but the file holds 1000000 "
+                         "bytes. Nothing was read or written.\n");
+  EXPECT_EQ(ReadFileBytes(rom), before);
 }
 
 // Hacks that changed one header field open; the tool says which field, or
