@@ -60,6 +60,14 @@ ProblemDetails RomItemEditor::Details(int item, bool saving, std::error_code cau
   return details;
 }
 
+// A Load and a Save name the file's length at the Open and now alike.
+ProblemDetails RomItemEditor::CheckDetails(int item, bool saving, const FileCheck& check) const {
+  ProblemDetails details = Details(item, saving, check.cause);
+  details.openSize = openSize_;
+  details.size = check.size;
+  return details;
+}
+
 RomItemEditor::OpenResult RomItemEditor::OpenRom(const std::string& path) {
   romPath_ = path;
   versionByte_ = ReadHexBytes(romPath_, EditionByteOffset, 1);
@@ -123,17 +131,17 @@ RomItemEditor::LoadResult RomItemEditor::LoadItem(int16_t listIndex) {
   loadedEdition_ = nullptr;
   const int item = listIndex;
   const bool enableAsmFrame = item <= LastItemWithAsm;
-  auto refuse = [&](EditorProblem problem, std::error_code cause = {}) {
-    return LoadResult{std::nullopt, DescribeProblem(problem, Details(item, false, cause)), enableAsmFrame, problem,
-                      cause, {}};
+  auto refuse = [&](EditorProblem problem, const ProblemDetails& details) {
+    return LoadResult{std::nullopt, DescribeProblem(problem, details), enableAsmFrame, problem, details.cause, {}};
   };
-  if (item == 0) return refuse(EditorProblem::ItemZero);
-  if (!HasItemRecord(item)) return refuse(EditorProblem::NoItemChosen);
+  const ProblemDetails details = Details(item, false);
+  if (item == 0) return refuse(EditorProblem::ItemZero, details);
+  if (!HasItemRecord(item)) return refuse(EditorProblem::NoItemChosen, details);
   // Without an edition there is nowhere to read from: the fields would show
   // made-up bytes, and a later Save would write them.
-  if (edition_ == nullptr) return refuse(EditorProblem::NoRomOpen);
+  if (edition_ == nullptr) return refuse(EditorProblem::NoRomOpen, details);
   const FileCheck check = CheckFile(false);
-  if (check.problem != EditorProblem::None) return refuse(check.problem, check.cause);
+  if (check.problem != EditorProblem::None) return refuse(check.problem, CheckDetails(item, false, check));
 
   loadedEdition_ = edition_;
   LoadResult result;
@@ -213,11 +221,7 @@ SaveOutcome RomItemEditor::SaveItem(const ItemFields& fields) {
     return Outcome(Kind::Refused, EditorProblem::BadField, bad);
   }
   if (const FileCheck check = CheckFile(true); check.problem != EditorProblem::None) {
-    ProblemDetails failed = details;
-    failed.cause = check.cause;
-    failed.openSize = openSize_;
-    failed.size = check.size;
-    return Outcome(Kind::Failed, check.problem, failed);
+    return Outcome(Kind::Failed, check.problem, CheckDetails(*item, true, check));
   }
   if (const auto changed = ChangedOnDisk(*item); !changed.empty()) {
     ProblemDetails refused = details;

@@ -99,6 +99,7 @@ class RomItemEditor {
   ItemOnDisk* OnDiskHere();
   std::vector<std::string_view> ChangedOnDisk(int item);
   ProblemDetails Details(int item, bool saving, std::error_code cause = {}) const;
+  ProblemDetails CheckDetails(int item, bool saving, const FileCheck& check) const;
 
   std::string romPath_;
   std::string versionByte_;
