@@ -495,6 +495,17 @@ TEST_F(CliTest, RomsWithoutItemTablesAreRefused) {
   EXPECT_EQ(Run({"export", cut}).status, 2);
 }
 
+// Of two ROMs, the message names the one it means.
+TEST_F(CliTest, DiffNamesTheRomWhoseTablesItCannotFind) {
+  const auto rewritten = PathOf("rewritten.gbc");
+  RomBuilder().WithEditionByte(0x47).WithGameCode("AAUE").WriteTo(rewritten);
+  const auto diff = Run({"diff", Rom(), rewritten});
+  EXPECT_EQ(diff.status, 2);
+  EXPECT_EQ(diff.err, "\"" + rewritten +
+                          "\": Kestrune cannot find the item table and the ASM pointer table in this ROM: the game's "
+                          "code that reads them has been changed. Nothing was read or written.\n");
+}
+
 // Cut short past its tables, a ROM still holds its items but not the whole game.
 TEST_F(CliTest, ARomCutShortIsRefusedAndLeftAsItIs) {
   const auto rom = PathOf("cut.gbc");
@@ -534,8 +545,9 @@ TEST_F(CliTest, AHacksOwnHeaderIsToldAndRefusedOnlyWhereItMustBe) {
   EXPECT_NE(Run({"info", twice}).out.find("ASM pointer table  not found: the code that reads it occurs more than once\n"),
             std::string::npos);
   EXPECT_EQ(Run({"show", twice, "1"}).err,
-            "Kestrune cannot find the ASM pointer table in this ROM: the game's code that reads it occurs more than "
-            "once, and Kestrune cannot tell which copy the game runs. Nothing was read or written.\n");
+            "\"" + twice +
+                "\": Kestrune cannot find the ASM pointer table in this ROM: the game's code that reads it occurs more "
+                "than once, and Kestrune cannot tell which copy the game runs. Nothing was read or written.\n");
 }
 
 }  // namespace
