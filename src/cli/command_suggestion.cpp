@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "items/wording.h"
+
 namespace {
 
 // Two letters typed the wrong way round and one wrong letter are as far as
@@ -28,12 +30,12 @@ size_t EditDistance(std::string_view a, std::string_view b) {
 }  // namespace
 
 std::string UnknownCommandMessage(std::string_view given, const std::vector<std::string>& commands) {
-  const std::string opening = "There is no command \"" + std::string(given) + "\"";
+  const std::string opening = "There is no command " + QuotedText(given);
   const auto nearest = std::min_element(commands.begin(), commands.end(), [given](const auto& a, const auto& b) {
     return EditDistance(given, a) < EditDistance(given, b);
   });
   if (nearest != commands.end() && EditDistance(given, *nearest) <= kNearEnough) {
-    return opening + "; did you mean \"" + *nearest + "\"?";
+    return opening + "; did you mean " + QuotedText(*nearest) + "?";
   }
   std::string list;
   for (const std::string& command : commands) list += (list.empty() ? "" : ", ") + command;

@@ -53,6 +53,7 @@ void Report(const std::string& path, const ChecksumFix& fix) {
 ChecksumFix FixWholeImage(std::FILE* file, const std::string& path, int64_t size) {
   const ItemImage image(ReadRomFile(file, path, size));
   RefuseNonGameBoyImage(path, ReadHeaderBytes(image.Bytes()));
+  RefuseCutShort(path, image);
   if (static_cast<int64_t>(image.Bytes().size()) != size) {
     ChecksumFix changed;
     changed.changedSinceScan = true;

@@ -76,6 +76,7 @@ ExitStatus RunInfo(const std::string& path) {
   const CFileHandle file(OpenCFile(path, "rb"));
   if (!file) throw FileError(CannotMessage("read", path, LastFileError()));
   const ItemImage image(ReadRomFile(file.get(), path, size));
+  RefuseCutShort(path, image);
   PrintInfo(ReadHeader(image.Bytes()), image, StadiumState(image));
   return ExitStatus::Success;
 }

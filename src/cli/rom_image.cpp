@@ -54,6 +54,12 @@ void RefuseNonGameBoyImage(const std::string& path, const HeaderFacts& facts) {
   }
 }
 
+void RefuseCutShort(const std::string& path, const ItemImage& image) {
+  if (image.Problem() == EditorProblem::CutShort) {
+    throw InvalidInput(DescribeProblem(image.Problem(), image.Details(path)));
+  }
+}
+
 StadiumBlocks StadiumBlocksOf(const ItemImage& image) {
   const Edition* edition = image.RomEdition();
   if (edition == nullptr) return StadiumBlocks::None;

@@ -23,6 +23,10 @@ RomBytes ReadRomFile(std::FILE* file, const std::string& path, int64_t size);
 // image, so that no other file is written into.
 void RefuseNonGameBoyImage(const std::string& path, const HeaderFacts& facts);
 
+// Throws a CliError (invalid input) when `image`, read from `path`, is a ROM
+// cut short, so that nothing is shown of it or written into it.
+void RefuseCutShort(const std::string& path, const ItemImage& image);
+
 // The Stadium checksum blocks that the image's edition carries and the image
 // holds; none when the edition is not supported.
 StadiumBlocks StadiumBlocksOf(const ItemImage& image);

@@ -8,6 +8,7 @@
 #include "exchange/item_values.h"
 #include "exchange/rom_session.h"
 #include "items/edition_table.h"
+#include "items/wording.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ void RefuseEmptyValue(std::string_view option, const std::string& text) {
 
 std::string PocketNumber(const std::string& text) {
   const auto pocket = ParsePocket(text);
-  if (!pocket) throw InvalidInput("There is no pocket \"" + text + "\": give " + PocketChoices() + ".");
+  if (!pocket) throw InvalidInput("There is no pocket " + QuotedText(text) + ": give " + PocketChoices() + ".");
   return std::to_string(*pocket);
 }
 

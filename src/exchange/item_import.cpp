@@ -58,7 +58,7 @@ class RowCollector {
   bool Start(const std::string& where, const std::string& indexText) {
     const auto item = ParseDecimal(indexText, 1, LastItem);
     if (!item) {
-      Problem(where, "index \"" + indexText + "\" is not an item number from 1 to 255.");
+      Problem(where, "index " + QuotedText(indexText) + " is not an item number from 1 to 255.");
       return false;
     }
     if (!seen_.insert(*item).second) {
@@ -80,7 +80,7 @@ class RowCollector {
     const std::string where = row.where + ", " + std::string(FieldKey(field));
     if (field == Field::Pocket) {
       const auto pocket = ParsePocket(text);
-      if (!pocket) return Problem(where, "there is no pocket \"" + text + "\"; give " + PocketChoices() + ".");
+      if (!pocket) return Problem(where, "there is no pocket " + QuotedText(text) + "; give " + PocketChoices() + ".");
       row.given[static_cast<size_t>(field)] = std::to_string(*pocket);
       return;
     }
@@ -101,7 +101,7 @@ class RowCollector {
       return;
     }
     if (!matcher_.NamesItem(name, row.item)) {
-      Problem(row.where, "name \"" + name + "\" is not the name of " + DescribeItem(row.item, names_) + ".");
+      Problem(row.where, "name " + QuotedText(name) + " is not the name of " + DescribeItem(row.item, names_) + ".");
     }
   }
   // An empty cell keeps the description, as a missing column does.
@@ -114,7 +114,7 @@ class RowCollector {
     if (name.empty()) return;
     row.edition = EditionNamed(name);
     if (!row.edition)
-      Problem(row.where + ", edition", "there is no edition \"" + name + "\"; give " + EditionChoices() + ".");
+      Problem(row.where + ", edition", "there is no edition " + QuotedText(name) + "; give " + EditionChoices() + ".");
   }
   // Most items share their byte values, so each text of a column is checked
   // once; a pointer is checked only for items that have one.
@@ -149,8 +149,8 @@ ImportFile ParseCsvImport(const std::string& text, const std::string& fileName, 
   std::set<std::string> keys;
   for (const std::string& name : header.fields) {
     const auto column = ColumnFromKey(name);
-    if (!column) rows.Problem(headerWhere, "there is no column \"" + name + "\".");
-    if (!keys.insert(name).second) rows.Problem(headerWhere, "the column \"" + name + "\" stands twice.");
+    if (!column) rows.Problem(headerWhere, "there is no column " + QuotedText(name) + ".");
+    if (!keys.insert(name).second) rows.Problem(headerWhere, "the column " + QuotedText(name) + " stands twice.");
     if (column) columns.push_back(*column);
   }
   if (!keys.count("index")) rows.Problem(headerWhere, "the header has no \"index\" column.");
@@ -189,7 +189,7 @@ void ReadJsonEntry(RowCollector& rows, const nlohmann::json& entry, const std::s
   for (const auto& [key, value] : entry.items()) {
     const auto column = ColumnFromKey(key);
     if (!column) {
-      rows.Problem(where, "there is no key \"" + key + "\".");
+      rows.Problem(where, "there is no key " + QuotedText(key) + ".");
       continue;
     }
     // A null pointer is how the export writes "no entry"; elsewhere it means "not given".
@@ -198,7 +198,7 @@ void ReadJsonEntry(RowCollector& rows, const nlohmann::json& entry, const std::s
         column->kind == Column::Value && (column->field == Field::Price || column->field == Field::Pocket);
     const auto text = JsonText(value, numeric);
     if (!text) {
-      rows.Problem(where, "\"" + key + "\" must be " + (numeric ? "a whole number or a string." : "a string."));
+      rows.Problem(where, QuotedText(key) + " must be " + (numeric ? "a whole number or a string." : "a string."));
       continue;
     }
     rows.Cell(column->kind, column->field, *text);
@@ -217,7 +217,7 @@ class DuplicateKeyFinder {
     } else if (event == Event::object_end) {
       keys_.pop_back();
     } else if (event == Event::key && !keys_.back().insert(parsed.get<std::string>()).second && !duplicate_) {
-      duplicate_ = "the key \"" + parsed.get<std::string>() + "\" stands twice in one object.";
+      duplicate_ = "the key " + QuotedText(parsed.get<std::string>()) + " stands twice in one object.";
       where_ = entry_ > 0 ? "entry " + std::to_string(entry_) : "";
     }
     return true;
@@ -293,7 +293,7 @@ ImportFile ParseImport(const std::string& text, const std::string& fileName, Ite
 
 const Edition* EditionOption(const std::string& name) {
   const Edition* edition = EditionNamed(name);
-  if (!edition) throw InvalidInput("There is no edition \"" + name + "\": give " + EditionChoices() + ".");
+  if (!edition) throw InvalidInput("There is no edition " + QuotedText(name) + ": give " + EditionChoices() + ".");
   return edition;
 }
 

@@ -56,12 +56,11 @@ RomSession::RomSession(const std::string& path) : path_(path), image_(ReadRom(pa
       break;
     case EditorProblem::NoRomOpen:
       throw InvalidInput(UnsupportedMessage(path_, image_.Header()));
-    default: {
-      ProblemDetails details;
-      details.itemTable = image_.Tables().itemsMiss;
-      details.pointerTable = image_.Tables().pointersMiss;
-      throw InvalidInput(DescribeProblem(image_.Problem(), details));
-    }
+    case EditorProblem::TablesNotFound:
+      // The core's words speak of "this ROM", and a command may read two.
+      throw InvalidInput(Quoted(path_) + ": " + DescribeProblem(image_.Problem(), image_.Details(path_)));
+    default:
+      throw InvalidInput(DescribeProblem(image_.Problem(), image_.Details(path_)));
   }
   names_ = image_.Names().Views();
   spellings_ = image_.Names().Spellings();

@@ -3,6 +3,7 @@
 #include <cassert>
 
 #include "items/wording.h"
+#include "rom_io/rom_header.h"
 
 namespace {
 
@@ -32,6 +33,14 @@ std::string FileLead(const ProblemDetails& details) {
   return (details.saving ? "Cannot save to " : "Cannot read ") + Quoted(details.path) + ": ";
 }
 
+// "2 MiB (2097152 bytes)"; a cartridge is a whole number of KiB.
+std::string RomSizeText(int64_t size) {
+  constexpr int64_t kKiB = 1024, kMiB = kKiB * kKiB;
+  const std::string rounded =
+      size >= kMiB ? std::to_string(size / kMiB) + " MiB" : std::to_string(size / kKiB) + " KiB";
+  return rounded + " (" + std::to_string(size) + " bytes)";
+}
+
 std::string Reason(const ProblemDetails& details, const std::string& otherwise) {
   return details.cause ? details.cause.message() + "." : otherwise;
 }
@@ -44,6 +53,10 @@ std::string DescribeProblem(EditorProblem problem, const ProblemDetails& details
       return {};
     case EditorProblem::TablesNotFound:
       return TablesNotFound(details);
+    case EditorProblem::CutShort:
+      return Quoted(details.path) + " is cut short: its header gives a ROM of " + RomSizeText(details.headerSize) +
+             ", but the file holds " + Counted(static_cast<size_t>(details.size), "byte", "bytes") +
+             ". Nothing was read or written.";
     case EditorProblem::ItemZero:
       return "Cannot load Item 0";
     case EditorProblem::NoItemChosen:
@@ -81,4 +94,12 @@ std::string DescribeProblem(EditorProblem problem, const ProblemDetails& details
   }
   assert(false && "every problem has its words");
   return {};
+}
+
+ProblemDetails ImageDetails(const std::string& path, std::span<const uint8_t> rom) {
+  ProblemDetails details;
+  details.path = path;
+  details.size = static_cast<int64_t>(rom.size());
+  details.headerSize = HeaderRomSize(rom).value_or(0);
+  return details;
 }

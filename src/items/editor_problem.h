@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -13,6 +14,8 @@ enum class EditorProblem {
   None,
   // Open, Load and Save
   TablesNotFound,
+  // Open
+  CutShort,
   // Load
   ItemZero,
   NoItemChosen,
@@ -54,8 +57,13 @@ struct ProblemDetails {
   std::string field;               // the field rule that a BadField broke
   std::string changedFields;       // "Price and Effect", for ChangedSinceLoad
   int64_t openSize = 0, size = 0;  // the file's length at the Open and now
+  int64_t headerSize = 0;          // the ROM size the header gives, for CutShort
   int written = 0, expected = 0;   // bytes of a PartWritten Save
   bool saving = false;             // whether a Save met the file problem
 };
 
 std::string DescribeProblem(EditorProblem problem, const ProblemDetails& details);
+
+// What a message about the file at `path`, whose whole image is `rom`, names
+// of it: its path, its length and the length its header gives.
+ProblemDetails ImageDetails(const std::string& path, std::span<const uint8_t> rom);

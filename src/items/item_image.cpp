@@ -8,11 +8,16 @@
 #include "items/item_encoding.h"
 #include "items/item_table_finder.h"
 #include "rom_io/hex_functions.h"
+#include "rom_io/rom_header.h"
 
 ItemImage::ItemImage(RomBytes bytes) : bytes_(std::move(bytes)) {
   header_ = HeaderOfImage(bytes_);
   if (header_.edition == nullptr) {
     problem_ = EditorProblem::NoRomOpen;
+    return;
+  }
+  if (IsCutShort(bytes_)) {
+    problem_ = EditorProblem::CutShort;
     return;
   }
   if (static_cast<int64_t>(bytes_.size()) <= LargestRomSize) {
@@ -23,6 +28,13 @@ ItemImage::ItemImage(RomBytes bytes) : bytes_(std::move(bytes)) {
     texts_ = ItemTexts(bytes_, nameList);
   }
   if (!tables_.Found()) problem_ = EditorProblem::TablesNotFound;
+}
+
+ProblemDetails ItemImage::Details(const std::string& path) const {
+  ProblemDetails details = ImageDetails(path, bytes_);
+  details.itemTable = tables_.itemsMiss;
+  details.pointerTable = tables_.pointersMiss;
+  return details;
 }
 
 ItemFields ItemImage::Load(int item) const {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "items/edition_table.h"
 #include "items/editor_problem.h"
@@ -23,8 +24,11 @@ class ItemImage {
   explicit ItemImage(RomBytes bytes);
 
   // Why no item can be read: NoRomOpen for a file of no supported edition,
-  // TablesNotFound when the game's code does not lead to both tables.
+  // CutShort for one shorter than its header gives, TablesNotFound when the
+  // game's code does not lead to both tables.
   EditorProblem Problem() const { return problem_; }
+  // What the message of Problem() names, for the file at `path`.
+  ProblemDetails Details(const std::string& path) const;
   // The edition, or null when it was not recognised.
   const Edition* RomEdition() const { return header_.edition; }
   // How the header names the edition.

@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "rom_io/rom_header.h"
+
 // Where a ROM keeps its item tables and item names, found through the games'
 // own code that reads them. A ROM hack built from the games' source keeps
 // that code but may move the tables, and the code then holds their new
@@ -24,8 +26,6 @@ inline constexpr std::string_view ItemUseCode = "3E 01 EA .. .. FA .. .. 3D 21 L
 inline constexpr std::string_view NameListCode = "3D 5F 16 00 21 LL HH 19 19 19 2A D7 2A 66 6F";
 
 inline constexpr int64_t BankSize = 0x4000;
-// The largest Game Boy cartridge; a larger file is no ROM image and is not searched.
-inline constexpr int64_t LargestRomSize = int64_t{8} * 1024 * 1024;
 
 // Why a table was not found: its code is not there as the games have it, or
 // it leads outside the file or a bank; or a hack kept an old copy of the code

@@ -71,7 +71,7 @@ std::string NameRoomHint(const NameList& list, int64_t shortfall) {
   const std::vector<int>& items = most->second;
   std::string where;
   for (size_t i = 0; i < std::min<size_t>(items.size(), 3); ++i) where += std::to_string(items[i]) + ", ";
-  return hint + " The name \"" + DecodeGameText(most->first) + "\" stands at " + std::to_string(items.size()) +
+  return hint + " The name " + QuotedText(DecodeGameText(most->first)) + " stands at " + std::to_string(items.size()) +
          " items (" + where + "…), as the games' unused items share it; each letter taken off it at one of " +
          "them frees a byte.";
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "items/edition_table.h"
+#include "items/wording.h"
 
 namespace {
 
@@ -49,15 +50,14 @@ NamedItem ItemNamedBy(std::string_view text, ItemNameViews names, ItemNameViews 
   std::erase(matches, 0);
   if (matches.size() == 1) return {matches.front(), {}};
   if (matches.empty()) {
-    return {std::nullopt,
-            "There is no item \"" + std::string(text) + "\": give a number from 1 to 255 or an item's name."};
+    return {std::nullopt, "There is no item " + QuotedText(text) + ": give a number from 1 to 255 or an item's name."};
   }
   // Whole names come before beginnings, so the first tells which these are;
   // a beginning of one repeated name stands for that name.
   if (matcher.IsNameOf(text, matches.front()) || AllNamedAlike(names, matches)) {
-    return {std::nullopt, "The name \"" + NameOf(names, matches[0]) + "\" stands at items " +
+    return {std::nullopt, "The name " + QuotedText(NameOf(names, matches[0])) + " stands at items " +
                               Join(matches, [](int item) { return std::to_string(item); }) +
                               ": give the item's number."};
   }
-  return {std::nullopt, "\"" + std::string(text) + "\" begins several names: " + Candidates(names, matches) + "."};
+  return {std::nullopt, QuotedText(text) + " begins several names: " + Candidates(names, matches) + "."};
 }

@@ -9,6 +9,7 @@
 #include "rom_io/file_path.h"
 #include "rom_io/hex_functions.h"
 #include "rom_io/rom_file.h"
+#include "rom_io/rom_header.h"
 
 using HexFunctions::ReadHexBytes;
 using HexFunctions::WriteHexBytes;
@@ -59,6 +60,14 @@ ProblemDetails RomItemEditor::Details(int item, bool saving, std::error_code cau
   return details;
 }
 
+// A Load and a Save name the file's length at the Open and now alike.
+ProblemDetails RomItemEditor::CheckDetails(int item, bool saving, const FileCheck& check) const {
+  ProblemDetails details = Details(item, saving, check.cause);
+  details.openSize = openSize_;
+  details.size = check.size;
+  return details;
+}
+
 RomItemEditor::OpenResult RomItemEditor::OpenRom(const std::string& path) {
   romPath_ = path;
   versionByte_ = ReadHexBytes(romPath_, EditionByteOffset, 1);
@@ -66,7 +75,9 @@ RomItemEditor::OpenResult RomItemEditor::OpenRom(const std::string& path) {
   edition_ = header.edition;
   names_ = {};
   if (edition_ == nullptr) return UnrecognisedOpen(header);
-  FindTablesAndNames();
+  const auto image = ReadFileImage(romPath_, LargestRomSize);
+  if (image && IsCutShort(*image)) return CutShortOpen(*image);
+  FindTablesAndNames(image);
   OpenResult result;
   result.label = edition_->label;
   result.headerNote = DescribeHeader(header);
@@ -94,10 +105,21 @@ RomItemEditor::OpenResult RomItemEditor::UnrecognisedOpen(const HeaderEdition& h
   return result;
 }
 
+// The game's banks run to the size its header gives, and a copy that ends
+// sooner has lost some of them: it opens as no ROM, so that nothing is read
+// from it or written into it.
+RomItemEditor::OpenResult RomItemEditor::CutShortOpen(std::span<const uint8_t> image) {
+  edition_ = nullptr;
+  OpenResult result;
+  result.label = UnsupportedRomLabel;
+  result.problem = EditorProblem::CutShort;
+  result.message = DescribeProblem(result.problem, ImageDetails(romPath_, image));
+  return result;
+}
+
 // One read of the whole file finds both.
-void RomItemEditor::FindTablesAndNames() {
+void RomItemEditor::FindTablesAndNames(const std::optional<RomBytes>& image) {
   tables_ = {};
-  const auto image = ReadFileImage(romPath_, LargestRomSize);
   if (!image) return;
   openSize_ = static_cast<int64_t>(image->size());
   tables_ = FindItemTables(*image);
@@ -109,17 +131,17 @@ RomItemEditor::LoadResult RomItemEditor::LoadItem(int16_t listIndex) {
   loadedEdition_ = nullptr;
   const int item = listIndex;
   const bool enableAsmFrame = item <= LastItemWithAsm;
-  auto refuse = [&](EditorProblem problem, std::error_code cause = {}) {
-    return LoadResult{std::nullopt, DescribeProblem(problem, Details(item, false, cause)), enableAsmFrame, problem,
-                      cause, {}};
+  auto refuse = [&](EditorProblem problem, const ProblemDetails& details) {
+    return LoadResult{std::nullopt, DescribeProblem(problem, details), enableAsmFrame, problem, details.cause, {}};
   };
-  if (item == 0) return refuse(EditorProblem::ItemZero);
-  if (!HasItemRecord(item)) return refuse(EditorProblem::NoItemChosen);
+  const ProblemDetails details = Details(item, false);
+  if (item == 0) return refuse(EditorProblem::ItemZero, details);
+  if (!HasItemRecord(item)) return refuse(EditorProblem::NoItemChosen, details);
   // Without an edition there is nowhere to read from: the fields would show
   // made-up bytes, and a later Save would write them.
-  if (edition_ == nullptr) return refuse(EditorProblem::NoRomOpen);
+  if (edition_ == nullptr) return refuse(EditorProblem::NoRomOpen, details);
   const FileCheck check = CheckFile(false);
-  if (check.problem != EditorProblem::None) return refuse(check.problem, check.cause);
+  if (check.problem != EditorProblem::None) return refuse(check.problem, CheckDetails(item, false, check));
 
   loadedEdition_ = edition_;
   LoadResult result;
@@ -199,11 +221,7 @@ SaveOutcome RomItemEditor::SaveItem(const ItemFields& fields) {
     return Outcome(Kind::Refused, EditorProblem::BadField, bad);
   }
   if (const FileCheck check = CheckFile(true); check.problem != EditorProblem::None) {
-    ProblemDetails failed = details;
-    failed.cause = check.cause;
-    failed.openSize = openSize_;
-    failed.size = check.size;
-    return Outcome(Kind::Failed, check.problem, failed);
+    return Outcome(Kind::Failed, check.problem, CheckDetails(*item, true, check));
   }
   if (const auto changed = ChangedOnDisk(*item); !changed.empty()) {
     ProblemDetails refused = details;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -90,13 +91,15 @@ class RomItemEditor {
 
   std::string ReadGameCode() const;
   OpenResult UnrecognisedOpen(const HeaderEdition& header) const;
-  void FindTablesAndNames();
+  OpenResult CutShortOpen(std::span<const uint8_t> image);
+  void FindTablesAndNames(const std::optional<RomBytes>& image);
   std::optional<int> LoadedItem() const;
   FileCheck CheckFile(bool saving) const;
   ItemFields ReadFields(int item) const;
   ItemOnDisk* OnDiskHere();
   std::vector<std::string_view> ChangedOnDisk(int item);
   ProblemDetails Details(int item, bool saving, std::error_code cause = {}) const;
+  ProblemDetails CheckDetails(int item, bool saving, const FileCheck& check) const;
 
   std::string romPath_;
   std::string versionByte_;

@@ -54,15 +54,15 @@ std::string DescribeTextProblem(TextProblem problem, const TextProblemDetails& d
       return Capitalised(details.item) + " has no description of its own: for items 191 to 255 the game shows the " +
              "move's description instead.";
     case TextProblem::NoByte:
-      return Capitalised(Whose(details)) + " holds " + Quoted(details.character) +
+      return Capitalised(Whose(details)) + " holds " + QuotedText(details.character) +
              ", which the game has no character for.";
     case TextProblem::EmptyName:
       return Capitalised(Whose(details)) + " is empty; a name needs at least one character.";
     case TextProblem::NameLineBreak:
       return Capitalised(Whose(details)) + " holds a line break; a name is one line.";
     case TextProblem::NameTooWide:
-      return Capitalised(Whose(details)) + ", " + Quoted(details.text) + ", shows " + std::to_string(details.count) +
-             " characters; a name shows at most 12 (\"POKé\" shows as 4).";
+      return Capitalised(Whose(details)) + ", " + QuotedText(details.text) + ", shows " +
+             std::to_string(details.count) + " characters; a name shows at most 12 (\"POKé\" shows as 4).";
     case TextProblem::TooManyLines:
       return Capitalised(Whose(details)) + " has " + std::to_string(details.count) +
              " lines; a description has one or two.";

@@ -12,6 +12,23 @@ inline std::string Quoted(std::string_view text) {
   return quoted;
 }
 
+// A text the user gave or the ROM holds, quoted as Quoted does, but one of
+// more than 40 characters cut to its first 39 and "…": a message box grows
+// as wide as its longest line, and the reason after the text must stay in
+// view. Characters are counted in UTF-8, and none is cut through. Paths
+// stay whole, through Quoted.
+inline std::string QuotedText(std::string_view text) {
+  constexpr size_t kLongest = 40;
+  size_t characters = 0, cut = 0;
+  for (size_t at = 0; at < text.size(); ++at) {
+    // Every byte but a continuation byte starts a character.
+    if ((static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) continue;
+    if (characters == kLongest - 1) cut = at;
+    if (++characters > kLongest) return Quoted(std::string(text.substr(0, cut)) + "…");
+  }
+  return Quoted(text);
+}
+
 // "1 byte", "3 bytes".
 inline std::string Counted(size_t count, std::string_view one, std::string_view many) {
   return std::to_string(count) + " " + std::string(count == 1 ? one : many);

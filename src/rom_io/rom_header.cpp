@@ -24,6 +24,10 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kKnownDum
 
 constexpr size_t kPieceSize = size_t{64} * 1024;
 
+// The byte of the largest cartridge; a larger one would shift past it.
+constexpr uint8_t kLargestRomSizeByte = 8;
+static_assert(static_cast<int64_t>(SmallestRomSize << kLargestRomSizeByte) == LargestRomSize);
+
 std::string Printable(const std::vector<uint8_t>& header, size_t offset, size_t length) {
   size_t end = offset + length;
   while (end > offset && header[end - 1] == 0) --end;
@@ -110,6 +114,16 @@ HeaderFacts ReadHeaderBytes(std::span<const uint8_t> rom) {
   facts.size = rom.size();
   TakeStoredChecksums(facts);
   return facts;
+}
+
+std::optional<int64_t> HeaderRomSize(std::span<const uint8_t> rom) {
+  if (rom.size() <= RomSizeOffset || rom[RomSizeOffset] > kLargestRomSizeByte) return std::nullopt;
+  return static_cast<int64_t>(SmallestRomSize << rom[RomSizeOffset]);
+}
+
+bool IsCutShort(std::span<const uint8_t> rom) {
+  const std::optional<int64_t> whole = HeaderRomSize(rom);
+  return whole && static_cast<int64_t>(rom.size()) < *whole;
 }
 
 uint8_t HeaderChecksum(std::span<const uint8_t> rom) {

@@ -17,12 +17,15 @@ inline constexpr size_t TitleOffset = 0x134;
 inline constexpr size_t TitleLength = 11;
 inline constexpr size_t HeaderGameCodeOffset = 0x13F;
 inline constexpr size_t HeaderGameCodeLength = 4;
+inline constexpr size_t RomSizeOffset = 0x148;
 inline constexpr size_t HeaderChecksumStart = 0x134;
 inline constexpr size_t HeaderChecksumOffset = 0x14D;
 inline constexpr size_t GlobalChecksumOffset = 0x14E;
 inline constexpr size_t HeaderEnd = 0x150;
 // The smallest cartridge: two 16 KiB banks.
 inline constexpr uint64_t SmallestRomSize = 0x8000;
+// The largest Game Boy cartridge; a larger file is no ROM image and is not searched.
+inline constexpr int64_t LargestRomSize = int64_t{8} * 1024 * 1024;
 
 struct HeaderFacts {
   std::vector<uint8_t> header;  // the first HeaderEnd bytes
@@ -59,6 +62,16 @@ HeaderFacts ReadHeader(std::span<const uint8_t> rom);
 // Only what the header bytes and the size give: the computed global
 // checksum and the SHA-1, which take a pass over the whole image, stay unset.
 HeaderFacts ReadHeaderBytes(std::span<const uint8_t> rom);
+
+// The ROM size that the header of `rom` gives by its byte at 0x148: the
+// smallest cartridge shifted left by the byte's value. None when `rom` ends
+// before that byte or the byte names no cartridge up to the largest: such a
+// byte tells nothing of the file's length.
+std::optional<int64_t> HeaderRomSize(std::span<const uint8_t> rom);
+// Whether `rom`, the whole of a file, holds fewer bytes than its header
+// gives. The game's banks run to that size, so a copy that ends sooner has
+// lost some of them; a longer file keeps them all.
+bool IsCutShort(std::span<const uint8_t> rom);
 
 // The boot ROM's check: x = x - byte - 1 over 0x134 to 0x14C.
 uint8_t HeaderChecksum(std::span<const uint8_t> rom);

@@ -11,6 +11,7 @@
 #include "items/item_texts.h"
 #include "rom_builder.h"
 #include "rom_io/rom_file.h"
+#include "rom_io/rom_header.h"
 #include "rom_io/stadium_checksums.h"
 
 #ifndef _WIN32
@@ -494,6 +495,31 @@ TEST_F(CliTest, RomsWithoutItemTablesAreRefused) {
   EXPECT_EQ(Run({"export", cut}).status, 2);
 }
 
+// Of two ROMs, the message names the one it means.
+TEST_F(CliTest, DiffNamesTheRomWhoseTablesItCannotFind) {
+  const auto rewritten = PathOf("rewritten.gbc");
+  RomBuilder().WithEditionByte(0x47).WithGameCode("AAUE").WriteTo(rewritten);
+  const auto diff = Run({"diff", Rom(), rewritten});
+  EXPECT_EQ(diff.status, 2);
+  EXPECT_EQ(diff.err, "\"" + rewritten +
+                          "\": Kestrune cannot find the item table and the ASM pointer table in this ROM: the game's "
+                          "code that reads them has been changed. Nothing was read or written.\n");
+}
+
+// Cut short past its tables, a ROM still holds its items but not the whole game.
+TEST_F(CliTest, ARomCutShortIsRefusedAndLeftAsItIs) {
+  const auto rom = PathOf("cut.gbc");
+  RomBuilder().WithEdition(Gold).WithByte(RomSizeOffset, 0x06).WriteTo(rom);
+  std::filesystem::resize_file(rom, 1'000'000);
+  const auto before = ReadFileBytes(rom);
+  const auto set = Run({"set", rom, "18", "--price", "1"});
+  EXPECT_EQ(set.status, 2);
+  EXPECT_EQ(set.err, "\"" + rom +
+                         "\" is cut short: its header gives a ROM of 2 MiB (2097152 bytes), but the file holds 1000000 "
+                         "bytes. Nothing was read or written.\n");
+  EXPECT_EQ(ReadFileBytes(rom), before);
+}
+
 // Hacks that changed one header field open; the tool says which field, or
 // why the header or the code keeps the ROM from opening.
 TEST_F(CliTest, AHacksOwnHeaderIsToldAndRefusedOnlyWhereItMustBe) {
@@ -519,8 +545,9 @@ TEST_F(CliTest, AHacksOwnHeaderIsToldAndRefusedOnlyWhereItMustBe) {
   EXPECT_NE(Run({"info", twice}).out.find("ASM pointer table  not found: the code that reads it occurs more than once\n"),
             std::string::npos);
   EXPECT_EQ(Run({"show", twice, "1"}).err,
-            "Kestrune cannot find the ASM pointer table in this ROM: the game's code that reads it occurs more than "
-            "once, and Kestrune cannot tell which copy the game runs. Nothing was read or written.\n");
+            "\"" + twice +
+                "\": Kestrune cannot find the ASM pointer table in this ROM: the game's code that reads it occurs more "
+                "than once, and Kestrune cannot tell which copy the game runs. Nothing was read or written.\n");
 }
 
 }  // namespace

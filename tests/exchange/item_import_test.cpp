@@ -94,14 +94,15 @@ TEST(ItemImport, NamesEveryBadRowAndColumn) {
        "19,Potion,1,\n"
        "20,Repel,Bag,\n"
        "181,Surf Mail,1,1234\n"
-       "22,Fire Stone\n",
+       "22,Fire Stone\n"
+       "23,Thunderstone,1,,\n",
        {"\"f\" line 3: index \"0\" is not an item number from 1 to 255.",
         "\"f\" line 4: item 18 (Potion) is given a second time.",
         "\"f\" line 5: name \"Potion\" is not the name of item 19 (Escape Rope).",
         "\"f\" line 6, pocket: there is no pocket \"Bag\"; give a number from 0 to 255 or one of (None), Item, "
         "Key, Ball, TM/HM.",
         "\"f\" line 7, asm: item 181 (Surf Mail) has no ASM pointer; leave it empty.",
-        "\"f\" line 8: 2 fields where the header has 4."}},
+        "\"f\" line 8: 2 fields where the header has 4.", "\"f\" line 9: 5 fields where the header has 4."}},
       {"index,price,effect,asm\n18,70000,XY,12345\n",
        {"\"f\" line 2, price: Price: enter a whole number from -32768 to 65535.",
         "\"f\" line 2, effect: Effect: enter one or two hexadecimal digits (00 to FF), or leave it empty.",
@@ -126,6 +127,15 @@ TEST(ItemImport, NamesEveryBadRowAndColumn) {
        {"\"f\" line 2, edition: there is no edition \"Gold\"; give gold, silver or crystal."}},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseImport(c.text, "f", ItemNames).problems, c.problems) << c.text;
+}
+
+// A spreadsheet saved on Windows breaks a cell's line with CRLF too.
+TEST(ItemImport, ACrlfInADescriptionIsOneLineBreak) {
+  const ImportFile file = ParseImport("index,description\r\n1,\"The best\r\nBALL.\"\r\n2,x\r\n", "f", ItemNames);
+  ASSERT_TRUE(file.problems.empty()) << file.problems.front();
+  ASSERT_EQ(file.rows.size(), 2u);
+  EXPECT_EQ(file.rows[0].description, "The best\nBALL.");
+  EXPECT_EQ(file.rows[1].where, "line 4");
 }
 
 TEST(ItemImport, TheNameColumnTakesTheRomsOwnSpelling) {

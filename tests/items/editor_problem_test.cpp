@@ -26,6 +26,12 @@ TEST(EditorProblem, Wording) {
   pointerCodeTwice.pointerTable = TableMiss::CodeRepeated;
   ProblemDetails itemCodeTwice = noTables;
   itemCodeTwice.itemTable = TableMiss::CodeRepeated;
+  ProblemDetails cut = details;
+  cut.headerSize = 2 * 1024 * 1024;
+  cut.size = 1'000'000;
+  ProblemDetails cutSmall = cut;
+  cutSmall.headerSize = 512 * 1024;
+  cutSmall.size = 300'000;
   ProblemDetails denied = details;
   denied.cause = std::make_error_code(std::errc::permission_denied);
 
@@ -63,6 +69,12 @@ TEST(EditorProblem, Wording) {
        "Kestrune cannot find the item table and the ASM pointer table in this ROM: the game's code that reads the "
        "item table occurs more than once, and Kestrune cannot tell which copy the game runs; the game's code that "
        "reads the ASM pointer table has been changed. Nothing was read or written."},
+      {EditorProblem::CutShort, cut,
+       "\"rom.gbc\" is cut short: its header gives a ROM of 2 MiB (2097152 bytes), but the file holds 1000000 bytes. "
+       "Nothing was read or written."},
+      {EditorProblem::CutShort, cutSmall,
+       "\"rom.gbc\" is cut short: its header gives a ROM of 512 KiB (524288 bytes), but the file holds 300000 "
+       "bytes. Nothing was read or written."},
       {EditorProblem::TablesMoved, saving,
        "Cannot save to \"rom.gbc\": the file has changed since it was opened, and its item tables are no longer where "
        "they were. Open it again."},

@@ -116,6 +116,9 @@ TEST_F(FailedLoadTest, DeletedFileIsNamedWithTheSystemsReason) {
 TEST_F(FailedLoadTest, TruncatedFile) {
   std::filesystem::resize_file(path_, 1'000'000);
   ExpectRefused(EditorProblem::SizeChanged);
+  EXPECT_EQ(editor_.LoadItem(13).message, "Cannot read \"" + path_ +
+                                              "\": the file is now 1000000 bytes long, not the 2097152 it had when it "
+                                              "was opened. Open it again.");
 }
 
 TEST_F(FailedLoadTest, FileReplacedByAnotherEdition) {

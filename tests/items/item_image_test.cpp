@@ -5,6 +5,7 @@
 #include "items/rom_item_editor.h"
 #include "rom_builder.h"
 #include "rom_io/file_image.h"
+#include "rom_io/rom_header.h"
 
 namespace {
 
@@ -48,6 +49,32 @@ TEST(ItemImage, AFileOfTheLargestCartridgeIsReadAndOneByteMoreIsNot) {
     EXPECT_EQ(ItemImage(Image(ReadFileBytes(path))).Problem() == EditorProblem::None, read) << extra;
     RomItemEditor editor;
     EXPECT_EQ(editor.OpenRom(path.string()).problem == EditorProblem::None, read) << extra;
+  }
+}
+
+// A file shorter than its header gives is refused by the image and by the
+// editor's Open alike; a longer one, or one whose header byte names no
+// cartridge, is read as before.
+TEST(ItemImage, AFileShorterThanItsHeaderGivesIsRefused) {
+  TempDir dir;
+  const auto path = dir.Path("rom.gbc");
+  constexpr size_t kTwoMiB = RomBuilder::TwoMiB;
+  const struct {
+    uint8_t sizeByte;
+    size_t size;
+    EditorProblem problem;
+  } cases[] = {
+      {0x06, kTwoMiB - 1, EditorProblem::CutShort}, {0x06, kTwoMiB, EditorProblem::None},
+      {0x06, kTwoMiB + 1, EditorProblem::None},     {0x08, kTwoMiB, EditorProblem::CutShort},
+      {0x00, kTwoMiB, EditorProblem::None},         {0x09, kTwoMiB, EditorProblem::None},
+      {0x52, kTwoMiB, EditorProblem::None},         {0xFF, kTwoMiB, EditorProblem::None},
+  };
+  for (const auto& c : cases) {
+    RomBuilder(c.size).WithEdition(Gold).WithByte(RomSizeOffset, c.sizeByte).WriteTo(path);
+    const std::string which = std::to_string(c.sizeByte) + " " + std::to_string(c.size);
+    EXPECT_EQ(ItemImage(Image(ReadFileBytes(path))).Problem(), c.problem) << which;
+    RomItemEditor editor;
+    EXPECT_EQ(editor.OpenRom(path.string()).problem, c.problem) << which;
   }
 }
 

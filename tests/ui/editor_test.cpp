@@ -16,6 +16,7 @@
 #include "items/item_names.h"
 #include "rom_io/hex_functions.h"
 #include "rom_io/rom_file.h"
+#include "rom_io/rom_header.h"
 #include "ui/message_box.h"
 #include "ui/twips.h"
 
@@ -470,6 +471,14 @@ void EditorTest::failedOpenSaysWhy() {
   h.open(h.dir.Root());
   QCOMPARE(h.messages, QStringList{"Cannot read \"" + QString::fromStdString(h.dir.Root().string()) +
                                    "\": Not a regular file."});
+  h.messages.clear();
+  const auto cut = h.write(GoldRom().WithByte(RomSizeOffset, 0x06), "cut.gbc");
+  std::filesystem::resize_file(cut, 1'000'000);
+  h.open(cut);
+  QCOMPARE(h.label(), "Unsupported Rom");
+  QCOMPARE(h.messages, QStringList{"\"" + QString::fromStdString(cut.string()) +
+                                   "\" is cut short: its header gives a ROM of 2 MiB (2097152 bytes), but the file "
+                                   "holds 1000000 bytes. Nothing was read or written."});
 }
 
 // Cancel an Open, press Load, open the ROM again and save: nothing the user
