@@ -298,7 +298,7 @@ ItemTable::SaveResult ItemTable::Save() {
   if (!pending_.refused.empty()) {
     const auto& [cell, refused] = *pending_.refused.begin();
     return {Kind::Refused, "Nothing was saved: " + DescribeItem(cell.first, Names()) + " holds " +
-                               Quoted(refused.text) + ", which is refused. " + refused.reason};
+                               QuotedText(refused.text) + ", which is refused. " + refused.reason};
   }
   if (pending_.Empty()) return {Kind::NothingToSave, {}};
   std::unique_ptr<RomSession> now;

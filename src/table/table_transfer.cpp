@@ -114,7 +114,7 @@ std::optional<std::string> PlacedRecords(const PlacedCells& cells, std::vector<C
     for (const auto& [column, text] : row) {
       if (column == TableColumn::Number) {
         if (text != std::to_string(item)) {
-          return "The No. column holds the items' numbers, which cannot be changed: " + Quoted(text) +
+          return "The No. column holds the items' numbers, which cannot be changed: " + QuotedText(text) +
                  " was pasted over item " + std::to_string(item) + ".";
         }
         continue;

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "items/edition_table.h"
+#include "rom_io/rom_header.h"
 #include "rom_builder.h"
 #include "table/item_table.h"
 #include "table/table_transfer.h"
@@ -87,7 +88,10 @@ TEST(ItemTableProperty, NoWriterUndoesAnotherAndEverySavedFieldHoldsItsLastValue
   const auto pick = [&random](size_t count) { return std::uniform_int_distribution<size_t>(0, count - 1)(random); };
   for (int sequence = 0; sequence < 60; ++sequence) {
     // Room for the item tables alone: every read is quick.
-    RomBuilder(64 * 1024, static_cast<uint32_t>(sequence)).WithEdition(EditionTable[0]).WriteTo(path);
+    RomBuilder(64 * 1024, static_cast<uint32_t>(sequence))
+        .WithEdition(EditionTable[0])
+        .WithByte(RomSizeOffset, 1)
+        .WriteTo(path);
     ItemTable table(path.string());
     Model model;
     model.file = model.seen = FileValues(path);

@@ -4,6 +4,7 @@
 
 #include "exchange/cli_error.h"
 #include "items/edition_table.h"
+#include "rom_io/rom_header.h"
 #include "items/item_image.h"
 #include "rom_builder.h"
 
@@ -72,7 +73,9 @@ TEST_F(ItemTableTest, RevertRefusesAFileThatIsNoLongerTheRomItShowsAndKeepsTheEd
   RomBuilder(RomBuilder::TwoMiB, 3).WithEdition(EditionTable[2]).WriteTo(path);
   EXPECT_THROW(table.Revert(), CliError);
   EXPECT_EQ(table.Save().kind, Kind::Refused);
-  WriteFileBytes(path, std::vector<uint8_t>(original.begin(), original.begin() + 1'000'000));
+  std::vector<uint8_t> cut(original.begin(), original.begin() + 1'000'000);
+  cut[RomSizeOffset] = 6;  // 2 MiB
+  WriteFileBytes(path, cut);
   EXPECT_THROW(table.Revert(), CliError);
   EXPECT_EQ(table.Text(Potion, TableColumn::Price), "1");
   table.DropEdits();
