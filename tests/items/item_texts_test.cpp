@@ -42,7 +42,10 @@ TEST(GameTextCodec, WritesTextAsTheGamesDo) {
     std::string_view text;
     GameText bytes;
   } cases[] = {
-      {"TM01", {0x93, 0x8C, 0xF6, 0xF7}},       // TM letter by letter, not 0x5C
+      {"TM01", {0x93, 0x8C, 0xF6, 0xF7}},  // TM letter by letter, not 0x5C
+      {"ROCKET", {0x91, 0x8E, 0x82, 0x8A, 0x84, 0x93}},
+      {"ALUMNI", {0x80, 0x8B, 0x94, 0x8C, 0x8D, 0x88}},  // not the MN glyph 0xE2
+      {"PK", {0x8F, 0x8A}},                              // nor the PK glyph 0xE1
       {"POKé BALL", {0x54, 0x7F, 0x81, 0x80, 0x8B, 0x8B}},
       {"KING's", {0x8A, 0x88, 0x8D, 0x86, 0xD4}},  // 's is one byte
       {"S.S.", {0x92, 0xE8, 0x92, 0xE8}},          // the lower of the two "." bytes
@@ -52,6 +55,7 @@ TEST(GameTextCodec, WritesTextAsTheGamesDo) {
   EXPECT_EQ(EncodeGameText("ab€c").unknown, "€");
   EXPECT_EQ(PrintedWidth(*EncodeGameText("POKéMON").bytes), 7);
   EXPECT_EQ(PrintedWidth(GameText{0x5D, 0xD4}), 8);  // TRAINER's
+  EXPECT_EQ(PrintedWidth(GameText{0x5E}), 6);        // ROCKET
 }
 
 // Every name and description of the clean games encodes back to its bytes.
@@ -114,7 +118,8 @@ TEST(ItemTexts, WritesNamesExactlyInsideTheirRoom) {
 
 TEST(ItemTexts, WritesDescriptionsExactlyInsideTheirRoom) {
   Texts fit(RomBuilder().WithEdition(Crystal));
-  ASSERT_TRUE(fit.Store({Described(1, "The best BALL. It\nnever misses!!"), Described(2, "A BALL with a hig\nrate of success.")})
+  ASSERT_TRUE(fit.Store({Described(1, "The best BALL. It\nnever misses!!"),
+                         Described(2, "A BALL with a hig\nrate of success.")})
                   .saved());
   EXPECT_EQ(fit.texts.Description(1), "The best BALL. It\nnever misses!!");
   EXPECT_EQ(fit.texts.Description(3), CleanRomDescriptions(Crystal)[2]);
@@ -169,11 +174,13 @@ TEST(ItemTexts, RefusesEachTextThatTheScreenCannotShow) {
       {Named(1, "POKéPOKéPOKéA"), TextProblem::NameTooWide,
        "The name of item 1 (Master Ball), \"POKéPOKéPOKéA\", shows 13 characters; a name shows at most 12 "
        "(\"POKé\" shows as 4)."},
-      {Named(1, ""), TextProblem::EmptyName, "The name of item 1 (Master Ball) is empty; a name needs at least one character."},
-      {Named(1, "A\nB"), TextProblem::NameLineBreak, "The name of item 1 (Master Ball) holds a line break; a name is one line."},
+      {Named(1, ""), TextProblem::EmptyName,
+       "The name of item 1 (Master Ball) is empty; a name needs at least one character."},
+      {Named(1, "A\nB"), TextProblem::NameLineBreak,
+       "The name of item 1 (Master Ball) holds a line break; a name is one line."},
       {Named(1, "MASTER €"), TextProblem::NoByte,
        "The name of item 1 (Master Ball) holds \"€\", which the game has no character for."},
-      {Described(1, "Nineteen characters\nB"), TextProblem::LineTooWide,
+      {Described(1, "ABCDEFGHIJKLMNOPQRS\nB"), TextProblem::LineTooWide,
        "Line 1 of the description of item 1 (Master Ball) shows 19 characters; a line shows at most 18 (\"POKé\" "
        "shows as 4)."},
       {Described(1, "A\nB\nC"), TextProblem::TooManyLines,
@@ -216,7 +223,8 @@ TEST(ItemTexts, ReadsButDoesNotWriteDescriptionsWhoseRoomIsNotProven) {
   for (const auto& c : cases) {
     Texts texts(c.rom);
     EXPECT_EQ(texts.texts.Descriptions().problem, c.problem) << c.reason;
-    const bool readable = c.problem == DescriptionRoomProblem::TextsApart || c.problem == DescriptionRoomProblem::TextOutsideBank;
+    const bool readable =
+        c.problem == DescriptionRoomProblem::TextsApart || c.problem == DescriptionRoomProblem::TextOutsideBank;
     EXPECT_EQ(texts.texts.Description(2).has_value(), readable) << c.reason;
     // Told as soon as the text is given, not only at the Store.
     EXPECT_EQ(texts.texts.Check({Described(2, "New.")}, Names()).problems,
