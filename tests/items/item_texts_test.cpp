@@ -5,6 +5,7 @@
 #include <random>
 
 #include "items/item_names.h"
+#include "items/text_room.h"
 #include "items/text_rules.h"
 #include "rom_builder.h"
 
@@ -19,6 +20,8 @@ std::vector<std::string_view> Names() { return {ItemNames.begin(), ItemNames.end
 struct Texts {
   explicit Texts(const RomBuilder& rom) : bytes(rom.Bytes()), before(bytes), texts(bytes) {}
   TextOutcome Store(const std::vector<ItemTextEdit>& edits) { return texts.Store(bytes, edits, Names()); }
+  // As the next command reads the file.
+  void ReadAgain() { texts = ItemTexts(bytes); }
   // Whether every changed byte lies in the two rooms or the table of addresses.
   bool ChangedOnlyInRooms() const {
     const auto& names = *texts.NameRoom();
@@ -138,6 +141,41 @@ TEST(ItemTexts, WritesDescriptionsExactlyInsideTheirRoom) {
   ASSERT_TRUE(shorter.Store({Described(1, "The best BALL. It\nnever ever misses.")}).saved());
   EXPECT_EQ(shorter.texts.Description(4), "Short.");
   EXPECT_EQ(shorter.texts.Descriptions().texts.size(), 198u);
+}
+
+// The release's layout keeps its room from one command to the next: a text
+// shortened in one Store leaves room for a longer one in the next, and the
+// texts given back restore the image.
+TEST(ItemTexts, RoomGivenUpInOneStoreIsTakenInTheNext) {
+  for (const Edition& edition : {Gold, Crystal}) {
+    const std::vector<std::string> clean = CleanRomDescriptions(edition);
+    Texts texts(RomBuilder().WithEdition(edition));
+    ASSERT_TRUE(texts.Store({Named(1, "MASTER"), Described(4, "Short.")}).saved());
+    texts.ReadAgain();
+    EXPECT_EQ(texts.texts.NameRoom()->room, edition.texts.nameRoom.size);
+    EXPECT_EQ(texts.texts.Descriptions().room.size, edition.texts.descriptionRoom.size);
+    ASSERT_TRUE(texts.Store({Named(2, "ULTRA BALL 2"), Described(1, "The best BALL. It\nnever ever misses.")}).saved());
+    EXPECT_TRUE(texts.ChangedOnlyInRooms());
+    texts.ReadAgain();
+    const TextOutcome back =
+        texts.Store({Named(1, "MASTER BALL"), Named(2, "ULTRA BALL"), Described(1, clean[0]), Described(4, clean[3])});
+    ASSERT_TRUE(back.saved()) << back.message;
+    EXPECT_EQ(texts.bytes, texts.before) << edition.name;
+  }
+}
+
+// Only 0x50s after the texts, to the end of the release's room at its
+// place, keep that room; anything else may be what a hack put there.
+TEST(TextRoom, IsTheReleasesOnlyWhereItsTailIsAllTextEnds) {
+  const FileSpan release{4, 8}, used{4, 5};
+  std::vector<uint8_t> rom(16, TextEnd);
+  EXPECT_EQ(TextRoom(rom, used, release).size, 8);
+  EXPECT_EQ(TextRoom(rom, used, std::nullopt).size, 5);
+  EXPECT_EQ(TextRoom(rom, {5, 4}, release).size, 4);                     // moved
+  EXPECT_EQ(TextRoom(rom, {4, 9}, release).size, 9);                     // grown past the release's room
+  EXPECT_EQ(TextRoom(std::span(rom).first(11), used, release).size, 5);  // the file ends first
+  rom[11] = 0x7F;
+  EXPECT_EQ(TextRoom(rom, used, release).size, 5);
 }
 
 // Items 1 and 2 share a text, item 3's has a byte outside the text table,
