@@ -4,7 +4,9 @@
 
 #include <random>
 
+#include "items/code_pattern.h"
 #include "items/item_names.h"
+#include "items/item_table_finder.h"
 #include "items/text_room.h"
 #include "items/text_rules.h"
 #include "rom_builder.h"
@@ -176,6 +178,45 @@ TEST(TextRoom, IsTheReleasesOnlyWhereItsTailIsAllTextEnds) {
   EXPECT_EQ(TextRoom(std::span(rom).first(11), used, release).size, 5);  // the file ends first
   rom[11] = 0x7F;
   EXPECT_EQ(TextRoom(rom, used, release).size, 5);
+}
+
+// The names' room runs into no code: a list whose first byte is the last
+// of the description routine is not written, one right after it is. A name
+// given as the ROM spells it is no change, and needs no room.
+TEST(ItemTexts, WritesNoNamesOverTheDescriptionRoutine) {
+  const auto places = CleanTableCodePlaces(Gold);
+  const size_t routine = CodePattern(GoldSilverDescriptionCode).Size();
+  for (const size_t overlap : {size_t{0}, size_t{1}}) {
+    RomBuilder rom;
+    rom.WithEdition(Gold).WithByte(places.descriptionCode, 0x00);
+    Texts texts(rom.WithDescriptionCode(Gold, places.names - routine + overlap));
+    const TextOutcome outcome = texts.Store({Named(2, "ULTRABALL")});
+    if (overlap == 0) {
+      EXPECT_TRUE(outcome.saved()) << outcome.message;
+      continue;
+    }
+    EXPECT_EQ(outcome.problems, std::vector{TextProblem::NameRoomUnknown});
+    ASSERT_EQ(texts.texts.Name(1), "äASTER BALL");  // the routine's last byte, 0xC3
+    EXPECT_TRUE(texts.Store({Named(1, "äASTER BALL"), Named(2, "ULTRA BALL")}).saved());
+    EXPECT_EQ(texts.bytes, texts.before);
+  }
+}
+
+// The game reads a description with its bank switched in: a text whose
+// 0x50 is the bank's last byte is read, one whose 0x50 is the next bank's
+// first is not.
+TEST(ItemTexts, ReadsNoDescriptionAcrossTheEndOfItsBank) {
+  const auto places = CleanTableCodePlaces(Gold);
+  const auto bankEnd = static_cast<size_t>((static_cast<int64_t>(places.descriptionTexts) / BankSize + 1) * BankSize);
+  for (const size_t past : {size_t{0}, size_t{1}}) {
+    const size_t start = bankEnd - 4 + past;
+    const uint16_t address = BankAddress(static_cast<int64_t>(start));
+    RomBuilder rom;
+    rom.WithEdition(Gold).WithByte(start, 0x80).WithByte(start + 1, 0x80).WithByte(start + 2, 0x80);
+    rom.WithByte(start + 3, TextEnd).WithByte(places.descriptionTable, static_cast<uint8_t>(address & 0xFF));
+    const ItemTexts texts(rom.WithByte(places.descriptionTable + 1, static_cast<uint8_t>(address >> 8)).Bytes());
+    EXPECT_EQ(texts.Description(1), past == 0 ? std::optional<std::string>("AAA") : std::nullopt) << past;
+  }
 }
 
 // Items 1 and 2 share a text, item 3's has a byte outside the text table,
