@@ -6,6 +6,7 @@
 
 #include "items/code_pattern.h"
 #include "items/item_table_finder.h"
+#include "items/text_room.h"
 
 namespace {
 
@@ -29,11 +30,17 @@ Routine FindRoutine(std::span<const uint8_t> rom) {
   if (a.count + b.count > 1) return {Problem::CodeRepeated, {}, 0, 0};
   if (a.count == 1) {
     const auto at = static_cast<int64_t>(a.first);
-    return {Problem::None, {at, static_cast<int64_t>(goldSilver.Size())}, goldSilver.Address(rom, a.first), goldSilver.Bank(rom, a.first)};
+    return {Problem::None,
+            {at, static_cast<int64_t>(goldSilver.Size())},
+            goldSilver.Address(rom, a.first),
+            goldSilver.Bank(rom, a.first)};
   }
   if (b.count == 1) {
     const auto at = static_cast<int64_t>(b.first);
-    return {Problem::None, {at, static_cast<int64_t>(crystal.Size())}, crystal.Address(rom, b.first), static_cast<int>(at / BankSize)};
+    return {Problem::None,
+            {at, static_cast<int64_t>(crystal.Size())},
+            crystal.Address(rom, b.first),
+            static_cast<int>(at / BankSize)};
   }
   return {};
 }
@@ -49,8 +56,8 @@ std::optional<GameText> ReadText(std::span<const uint8_t> rom, std::optional<int
 }
 
 // Whether every text lies in the routine's bank, each starting where the
-// one before it ended; the room they fill, when they do.
-Problem ProveRoom(DescriptionTexts& found) {
+// one before it ended; their room, when they do.
+Problem ProveRoom(std::span<const uint8_t> rom, DescriptionTexts& found, const std::optional<FileSpan>& release) {
   if (found.bank < 1) return Problem::TextOutsideBank;
   int64_t next = 0;
   for (const DescriptionTexts::Text& text : found.texts) {
@@ -60,7 +67,7 @@ Problem ProveRoom(DescriptionTexts& found) {
     next = offset + static_cast<int64_t>(text.bytes->size()) + 1;
   }
   const int64_t start = *FileOffsetOf(found.bank, found.texts.front().address);
-  found.room = {start, next - start};
+  found.room = TextRoom(rom, {start, next - start}, release);
   return Problem::None;
 }
 
@@ -71,7 +78,8 @@ const std::optional<GameText>& DescriptionTexts::Of(int item) const {
   return texts[textOf[static_cast<size_t>(item - 1)]].bytes;
 }
 
-DescriptionTexts FindDescriptions(std::span<const uint8_t> rom, std::optional<FileSpan> names) {
+DescriptionTexts FindDescriptions(std::span<const uint8_t> rom, std::optional<FileSpan> names,
+                                  const std::optional<FileSpan>& release) {
   DescriptionTexts found;
   const Routine routine = FindRoutine(rom);
   found.problem = routine.problem;
@@ -98,9 +106,9 @@ DescriptionTexts FindDescriptions(std::span<const uint8_t> rom, std::optional<Fi
   }
   for (size_t i = 0; i < addresses.size(); ++i) found.textOf[i] = textAt[addresses[i]];
 
-  found.problem = ProveRoom(found);
-  const bool overlaps = found.room.Overlaps(found.code) || found.room.Overlaps(found.table) ||
-                        (names && found.room.Overlaps(*names));
+  found.problem = ProveRoom(rom, found, release);
+  const bool overlaps =
+      found.room.Overlaps(found.code) || found.room.Overlaps(found.table) || (names && found.room.Overlaps(*names));
   if (found.problem == Problem::None && overlaps) found.problem = Problem::RoomOverlaps;
   return found;
 }

@@ -30,12 +30,12 @@ constexpr bool HasDescription(int item) { return item >= 1 && item <= LastItemWi
 // Why the descriptions' room is not known, in which case they are only read.
 enum class DescriptionRoomProblem {
   None,
-  CodeNotFound,      // neither form of the routine occurs (nothing is read)
-  CodeRepeated,      // a form occurs more than once, or both do (nothing is read)
-  TableOutside,      // the table does not lie in one bank of the file (nothing is read)
-  TextOutsideBank,   // an address leads outside the bank, or to a text with no end there
-  TextsApart,        // the texts do not follow one another without a gap
-  RoomOverlaps,      // the texts' room overlaps the routine, the table or the names
+  CodeNotFound,     // neither form of the routine occurs (nothing is read)
+  CodeRepeated,     // a form occurs more than once, or both do (nothing is read)
+  TableOutside,     // the table does not lie in one bank of the file (nothing is read)
+  TextOutsideBank,  // an address leads outside the bank, or to a text with no end there
+  TextsApart,       // the texts do not follow one another without a gap
+  RoomOverlaps,     // the texts' room overlaps the routine, the table or the names
 };
 
 struct DescriptionTexts {
@@ -51,7 +51,9 @@ struct DescriptionTexts {
   };
   std::vector<Text> texts;
   std::array<size_t, LastItem> textOf{};  // by item - 1, an index into `texts`
-  FileSpan room;                          // the texts, one after another, when proven
+  // The texts, one after another, when proven, to the end of the release's
+  // room where they keep it (TextRoom).
+  FileSpan room;
 
   bool Readable() const { return !texts.empty(); }
   bool Writable() const { return problem == DescriptionRoomProblem::None; }
@@ -59,5 +61,7 @@ struct DescriptionTexts {
   const std::optional<GameText>& Of(int item) const;
 };
 
-// `names` is the name list's room, which the descriptions' must not overlap.
-DescriptionTexts FindDescriptions(std::span<const uint8_t> rom, std::optional<FileSpan> names);
+// `names` is the name list's room, which the descriptions' must not overlap;
+// `release` the release's room for the texts, where the edition is known.
+DescriptionTexts FindDescriptions(std::span<const uint8_t> rom, std::optional<FileSpan> names,
+                                  const std::optional<FileSpan>& release);

@@ -11,6 +11,10 @@ namespace {
 // PC, TM, TRAINER and ROCKET: only the games' scripts ask for these bytes.
 constexpr bool IsScriptWord(uint8_t byte) { return byte >= 0x5B && byte <= 0x5E; }
 constexpr bool IsWordByte(uint8_t byte) { return byte == 0x54 || IsScriptWord(byte); }
+// The small PK and MN glyphs: no item text of the games uses them, and a
+// typed "MN" in "ALUMNI" is two letters, not one glyph.
+constexpr bool IsGlyphPair(uint8_t byte) { return byte == 0xE1 || byte == 0xE2; }
+constexpr bool EncoderMayChoose(uint8_t byte) { return !IsScriptWord(byte) && !IsGlyphPair(byte); }
 
 const std::array<std::string_view, 256>& TextOfByte() {
   static const std::array<std::string_view, 256> table = [] {
@@ -27,7 +31,7 @@ const std::array<std::vector<const GameTextCode*>, 256>& CodesByFirstByte() {
   static const std::array<std::vector<const GameTextCode*>, 256> table = [] {
     std::array<std::vector<const GameTextCode*>, 256> codes;
     for (const GameTextCode& code : GameTextTable) {
-      if (!IsScriptWord(code.byte)) codes[static_cast<uint8_t>(code.text.front())].push_back(&code);
+      if (EncoderMayChoose(code.byte)) codes[static_cast<uint8_t>(code.text.front())].push_back(&code);
     }
     for (auto& list : codes) {
       std::stable_sort(list.begin(), list.end(), [](const GameTextCode* a, const GameTextCode* b) {

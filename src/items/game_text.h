@@ -23,8 +23,10 @@ std::string DecodeGameText(std::span<const uint8_t> bytes);
 
 // `text` in the games' bytes, as the games' own texts were made: the longest
 // match first, the lower byte where two print the same, a newline as 0x4E.
-// The word bytes for PC, TM, TRAINER and ROCKET are never chosen: the games
-// write those words letter by letter.
+// Typed letters are always written as letters: the word bytes for PC, TM,
+// TRAINER and ROCKET and the small PK and MN glyphs are never chosen, as the
+// games' item texts never use them. A text that holds them keeps them only
+// by being left unchanged.
 struct EncodedGameText {
   std::optional<GameText> bytes;
   std::string unknown;  // the first character that has no byte, when `bytes` is empty
@@ -32,7 +34,8 @@ struct EncodedGameText {
 EncodedGameText EncodeGameText(std::string_view text);
 
 // How many characters `line` shows on the screen: each letter of the words
-// that 0x54 and 0x5B-0x5E stand for, one for every other byte.
+// that 0x54 and 0x5B-0x5E stand for, one for every other byte (0xE1 and
+// 0xE2 print PK and MN in one tile each).
 int PrintedWidth(std::span<const uint8_t> line);
 
 // The lines of `text`, parted at 0x4E.

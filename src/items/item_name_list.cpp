@@ -1,7 +1,7 @@
 #include "items/item_name_list.h"
 
-#include "items/name_list_texts.h"
 #include "items/item_table_finder.h"
+#include "items/name_list_texts.h"
 
 ItemNameList::ItemNameList() {
   for (size_t item = 0; item < ItemCount; ++item) names_[item] = ItemNames[item];
@@ -12,7 +12,7 @@ ItemNameList::ItemNameList(const Edition& edition, std::span<const uint8_t> rom)
 
 ItemNameList::ItemNameList(const Edition& edition, std::span<const uint8_t> rom, std::optional<int64_t> listOffset)
     : ItemNameList() {
-  const auto& clean = *edition.cleanItemNames;
+  const auto& clean = *edition.texts.cleanItemNames;
   for (size_t i = 0; i < clean.size(); ++i) spellings_[i + 1] = clean[i];
   if (!listOffset) return;
   const auto romNames = DecodeItemNames(rom, *listOffset);

@@ -4,6 +4,7 @@
 #include <cassert>
 #include <map>
 
+#include "items/image_edition.h"
 #include "items/item_table_finder.h"
 #include "items/text_packing.h"
 #include "items/text_rules.h"
@@ -158,8 +159,13 @@ void CheckEach(const ItemTexts& texts, const std::vector<ItemTextEdit>& edits, T
 ItemTexts::ItemTexts(std::span<const uint8_t> rom) : ItemTexts(rom, FindItemNameList(rom)) {}
 
 ItemTexts::ItemTexts(std::span<const uint8_t> rom, std::optional<int64_t> nameList) : nameList_(nameList) {
-  if (nameList) names_ = ReadNameList(rom, *nameList);
-  descriptions_ = FindDescriptions(rom, NameRoomOf(names_));
+  std::optional<FileSpan> releaseNames, releaseDescriptions;
+  if (const Edition* edition = EditionOfImage(rom)) {
+    releaseNames = edition->texts.nameRoom;
+    releaseDescriptions = edition->texts.descriptionRoom;
+  }
+  if (nameList) names_ = ReadNameList(rom, *nameList, releaseNames);
+  descriptions_ = FindDescriptions(rom, NameRoomOf(names_), releaseDescriptions);
 }
 
 std::optional<std::string> ItemTexts::Name(int item) const {
@@ -206,8 +212,9 @@ TextOutcome ItemTexts::Store(std::span<uint8_t> rom, const std::vector<ItemTextE
   return check.Outcome();
 }
 
-// The room proven at the read stays the texts', though they may no longer
-// fill it: what a shortened text gave up, a longer one may take.
+// The room proven at the read stays the texts' while they are held, though
+// they may no longer fill it: what a shortened text gave up, a longer one
+// may take. Read again, only a release's layout proves it (TextRoom).
 void ItemTexts::KeepRooms(std::span<const uint8_t> rom) {
   const auto nameRoom = NameRoomOf(names_);
   const FileSpan descriptionRoom = descriptions_.room;

@@ -139,7 +139,7 @@ TEST(ItemImport, ACrlfInADescriptionIsOneLineBreak) {
 }
 
 TEST(ItemImport, TheNameColumnTakesTheRomsOwnSpelling) {
-  const auto& clean = *EditionTable[0].cleanItemNames;
+  const auto& clean = *EditionTable[0].texts.cleanItemNames;
   std::vector<std::string_view> spellings{""};
   spellings.insert(spellings.end(), clean.begin(), clean.end());
   const ImportFile file = ParseImport("index,name,price\n5,POK\xC3\xA9 BALL,1\n", "f", ItemNames, spellings);
@@ -151,7 +151,8 @@ TEST(ItemImport, PointersComeOnlyFromTheRomsEdition) {
   const Edition& crystal = EditionTable[2];
   const std::string text = "index,price,asm,edition\n1,5,1234,gold\n2,6,1234,crystal\n3,7,1234,\n4,8,,\n";
   const auto fromCrystal = [](const std::string& where) {
-    return "\"f\" " + where + " comes from Pokémon Crystal Version, the ROM is Pokémon Gold Version; give "
+    return "\"f\" " + where +
+           " comes from Pokémon Crystal Version, the ROM is Pokémon Gold Version; give "
            "--across-editions to import it without its ASM pointer.";
   };
   const std::string unnamed =
@@ -175,7 +176,8 @@ TEST(ItemImport, PointersComeOnlyFromTheRomsEdition) {
   const auto pointer = static_cast<size_t>(Field::Asm);
   for (const auto& c : cases) {
     ImportFile file = ParseImport(text, "f", ItemNames);
-    EXPECT_EQ(MatchEditions(file, "f", gold, c.choice, ItemNames), c.problems) << (c.choice.given ? c.choice.given->name : "none") << c.choice.acrossEditions;
+    EXPECT_EQ(MatchEditions(file, "f", gold, c.choice, ItemNames), c.problems)
+        << (c.choice.given ? c.choice.given->name : "none") << c.choice.acrossEditions;
     if (!c.problems.empty()) continue;
     for (size_t row = 0; row < c.keepsPointer.size(); ++row) {
       EXPECT_EQ(file.rows[row].given[pointer].has_value(), c.keepsPointer[row]) << row;

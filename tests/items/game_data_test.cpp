@@ -2,6 +2,9 @@
 // stay exactly as those files say. Skipped where the files are not at hand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,6 +14,7 @@
 #include "clean_item_descriptions.h"
 #include "items/clean_item_names.h"
 #include "items/description_texts.h"
+#include "items/edition_table.h"
 #include "items/game_text_table.h"
 #include "items/item_table_finder.h"
 
@@ -90,6 +94,42 @@ TEST_F(GameData, DescriptionCodeIsWrittenAsTheResearchWritesIt) {
   const std::string notes = ReadData("item-text-code.md");
   for (const std::string_view code : {GoldSilverDescriptionCode, CrystalDescriptionCode}) {
     EXPECT_NE(notes.find("    " + std::string(code) + "\n"), std::string::npos) << code;
+  }
+}
+
+// As the notes write offsets and sizes: "0x1B8200", "4 932".
+std::string Hex(int64_t value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(value));
+  return text;
+}
+std::string Grouped(int64_t value) {
+  const std::string digits = std::to_string(value);
+  return digits.size() > 3 ? digits.substr(0, digits.size() - 3) + " " + digits.substr(digits.size() - 3) : digits;
+}
+
+// Each edition's rows in the notes' tables of names and descriptions give
+// its places and rooms.
+TEST_F(GameData, ReleaseRoomsAreTheResearchRooms) {
+  std::istringstream notes(ReadData("item-text-code.md"));
+  std::vector<std::string> rows;
+  for (std::string line; std::getline(notes, line);) {
+    if (line.starts_with("| ")) rows.push_back(line);
+  }
+  for (const Edition& edition : EditionTable) {
+    std::string name(edition.name);
+    name[0] = static_cast<char>(std::toupper(name[0]));
+    const FileSpan names = edition.texts.nameRoom, texts = edition.texts.descriptionRoom;
+    const std::string cells[] = {
+        "| " + Hex(names.offset) + " | " + Grouped(names.size) + " ",
+        "| " + Hex(texts.offset) + "–" + Hex(texts.End() - 1) + " (" + Grouped(texts.size) + " bytes) |",
+    };
+    for (const std::string& cell : cells) {
+      const bool found = std::ranges::any_of(rows, [&](const std::string& row) {
+        return row.substr(0, row.find(" |", 2)).find(name) != std::string::npos && row.find(cell) != std::string::npos;
+      });
+      EXPECT_TRUE(found) << edition.name << ": " << cell;
+    }
   }
 }
 

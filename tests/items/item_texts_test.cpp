@@ -4,7 +4,10 @@
 
 #include <random>
 
+#include "items/code_pattern.h"
 #include "items/item_names.h"
+#include "items/item_table_finder.h"
+#include "items/text_room.h"
 #include "items/text_rules.h"
 #include "rom_builder.h"
 
@@ -19,6 +22,8 @@ std::vector<std::string_view> Names() { return {ItemNames.begin(), ItemNames.end
 struct Texts {
   explicit Texts(const RomBuilder& rom) : bytes(rom.Bytes()), before(bytes), texts(bytes) {}
   TextOutcome Store(const std::vector<ItemTextEdit>& edits) { return texts.Store(bytes, edits, Names()); }
+  // As the next command reads the file.
+  void ReadAgain() { texts = ItemTexts(bytes); }
   // Whether every changed byte lies in the two rooms or the table of addresses.
   bool ChangedOnlyInRooms() const {
     const auto& names = *texts.NameRoom();
@@ -42,7 +47,10 @@ TEST(GameTextCodec, WritesTextAsTheGamesDo) {
     std::string_view text;
     GameText bytes;
   } cases[] = {
-      {"TM01", {0x93, 0x8C, 0xF6, 0xF7}},       // TM letter by letter, not 0x5C
+      {"TM01", {0x93, 0x8C, 0xF6, 0xF7}},  // TM letter by letter, not 0x5C
+      {"ROCKET", {0x91, 0x8E, 0x82, 0x8A, 0x84, 0x93}},
+      {"ALUMNI", {0x80, 0x8B, 0x94, 0x8C, 0x8D, 0x88}},  // not the MN glyph 0xE2
+      {"PK", {0x8F, 0x8A}},                              // nor the PK glyph 0xE1
       {"POKé BALL", {0x54, 0x7F, 0x81, 0x80, 0x8B, 0x8B}},
       {"KING's", {0x8A, 0x88, 0x8D, 0x86, 0xD4}},  // 's is one byte
       {"S.S.", {0x92, 0xE8, 0x92, 0xE8}},          // the lower of the two "." bytes
@@ -52,6 +60,7 @@ TEST(GameTextCodec, WritesTextAsTheGamesDo) {
   EXPECT_EQ(EncodeGameText("ab€c").unknown, "€");
   EXPECT_EQ(PrintedWidth(*EncodeGameText("POKéMON").bytes), 7);
   EXPECT_EQ(PrintedWidth(GameText{0x5D, 0xD4}), 8);  // TRAINER's
+  EXPECT_EQ(PrintedWidth(GameText{0x5E}), 6);        // ROCKET
 }
 
 // Every name and description of the clean games encodes back to its bytes.
@@ -114,7 +123,8 @@ TEST(ItemTexts, WritesNamesExactlyInsideTheirRoom) {
 
 TEST(ItemTexts, WritesDescriptionsExactlyInsideTheirRoom) {
   Texts fit(RomBuilder().WithEdition(Crystal));
-  ASSERT_TRUE(fit.Store({Described(1, "The best BALL. It\nnever misses!!"), Described(2, "A BALL with a hig\nrate of success.")})
+  ASSERT_TRUE(fit.Store({Described(1, "The best BALL. It\nnever misses!!"),
+                         Described(2, "A BALL with a hig\nrate of success.")})
                   .saved());
   EXPECT_EQ(fit.texts.Description(1), "The best BALL. It\nnever misses!!");
   EXPECT_EQ(fit.texts.Description(3), CleanRomDescriptions(Crystal)[2]);
@@ -133,6 +143,80 @@ TEST(ItemTexts, WritesDescriptionsExactlyInsideTheirRoom) {
   ASSERT_TRUE(shorter.Store({Described(1, "The best BALL. It\nnever ever misses.")}).saved());
   EXPECT_EQ(shorter.texts.Description(4), "Short.");
   EXPECT_EQ(shorter.texts.Descriptions().texts.size(), 198u);
+}
+
+// The release's layout keeps its room from one command to the next: a text
+// shortened in one Store leaves room for a longer one in the next, and the
+// texts given back restore the image.
+TEST(ItemTexts, RoomGivenUpInOneStoreIsTakenInTheNext) {
+  for (const Edition& edition : {Gold, Crystal}) {
+    const std::vector<std::string> clean = CleanRomDescriptions(edition);
+    Texts texts(RomBuilder().WithEdition(edition));
+    ASSERT_TRUE(texts.Store({Named(1, "MASTER"), Described(4, "Short.")}).saved());
+    texts.ReadAgain();
+    EXPECT_EQ(texts.texts.NameRoom()->room, edition.texts.nameRoom.size);
+    EXPECT_EQ(texts.texts.Descriptions().room.size, edition.texts.descriptionRoom.size);
+    ASSERT_TRUE(texts.Store({Named(2, "ULTRA BALL 2"), Described(1, "The best BALL. It\nnever ever misses.")}).saved());
+    EXPECT_TRUE(texts.ChangedOnlyInRooms());
+    texts.ReadAgain();
+    const TextOutcome back =
+        texts.Store({Named(1, "MASTER BALL"), Named(2, "ULTRA BALL"), Described(1, clean[0]), Described(4, clean[3])});
+    ASSERT_TRUE(back.saved()) << back.message;
+    EXPECT_EQ(texts.bytes, texts.before) << edition.name;
+  }
+}
+
+// Only 0x50s after the texts, to the end of the release's room at its
+// place, keep that room; anything else may be what a hack put there.
+TEST(TextRoom, IsTheReleasesOnlyWhereItsTailIsAllTextEnds) {
+  const FileSpan release{4, 8}, used{4, 5};
+  std::vector<uint8_t> rom(16, TextEnd);
+  EXPECT_EQ(TextRoom(rom, used, release).size, 8);
+  EXPECT_EQ(TextRoom(rom, used, std::nullopt).size, 5);
+  EXPECT_EQ(TextRoom(rom, {5, 4}, release).size, 4);                     // moved
+  EXPECT_EQ(TextRoom(rom, {4, 9}, release).size, 9);                     // grown past the release's room
+  EXPECT_EQ(TextRoom(std::span(rom).first(11), used, release).size, 5);  // the file ends first
+  rom[11] = 0x7F;
+  EXPECT_EQ(TextRoom(rom, used, release).size, 5);
+}
+
+// The names' room runs into no code: a list whose first byte is the last
+// of the description routine is not written, one right after it is. A name
+// given as the ROM spells it is no change, and needs no room.
+TEST(ItemTexts, WritesNoNamesOverTheDescriptionRoutine) {
+  const auto places = CleanTableCodePlaces(Gold);
+  const size_t routine = CodePattern(GoldSilverDescriptionCode).Size();
+  for (const size_t overlap : {size_t{0}, size_t{1}}) {
+    RomBuilder rom;
+    rom.WithEdition(Gold).WithByte(places.descriptionCode, 0x00);
+    Texts texts(rom.WithDescriptionCode(Gold, places.names - routine + overlap));
+    const TextOutcome outcome = texts.Store({Named(2, "ULTRABALL")});
+    if (overlap == 0) {
+      EXPECT_TRUE(outcome.saved()) << outcome.message;
+      continue;
+    }
+    EXPECT_EQ(outcome.problems, std::vector{TextProblem::NameRoomUnknown});
+    ASSERT_EQ(texts.texts.Name(1), "äASTER BALL");  // the routine's last byte, 0xC3
+    EXPECT_TRUE(texts.Store({Named(1, "äASTER BALL"), Named(2, "ULTRA BALL")}).saved());
+    EXPECT_EQ(texts.bytes, texts.before);
+  }
+}
+
+// The game reads a description with its bank switched in: a text whose
+// 0x50 is the bank's last byte is read, one whose 0x50 is the next bank's
+// first is not.
+TEST(ItemTexts, ReadsNoDescriptionAcrossTheEndOfItsBank) {
+  const auto places = CleanTableCodePlaces(Gold);
+  const auto bankEnd = static_cast<size_t>((static_cast<int64_t>(places.descriptionTexts) / BankSize + 1) * BankSize);
+  for (const size_t past : {size_t{0}, size_t{1}}) {
+    const size_t start = bankEnd - 4 + past;
+    const uint16_t address = BankAddress(static_cast<int64_t>(start));
+    RomBuilder rom;
+    rom.WithEdition(Gold).WithByte(start, 0x80).WithByte(start + 1, 0x80).WithByte(start + 2, 0x80);
+    rom.WithByte(start + 3, TextEnd).WithByte(places.descriptionTable, static_cast<uint8_t>(address & 0xFF));
+    const ItemTexts texts(rom.WithByte(places.descriptionTable + 1, static_cast<uint8_t>(address >> 8)).Bytes());
+    EXPECT_EQ(texts.Description(1), past == 0 ? std::optional<std::string>("AAA") : std::nullopt) << past;
+  }
 }
 
 // Items 1 and 2 share a text, item 3's has a byte outside the text table,
@@ -169,11 +253,13 @@ TEST(ItemTexts, RefusesEachTextThatTheScreenCannotShow) {
       {Named(1, "POKéPOKéPOKéA"), TextProblem::NameTooWide,
        "The name of item 1 (Master Ball), \"POKéPOKéPOKéA\", shows 13 characters; a name shows at most 12 "
        "(\"POKé\" shows as 4)."},
-      {Named(1, ""), TextProblem::EmptyName, "The name of item 1 (Master Ball) is empty; a name needs at least one character."},
-      {Named(1, "A\nB"), TextProblem::NameLineBreak, "The name of item 1 (Master Ball) holds a line break; a name is one line."},
+      {Named(1, ""), TextProblem::EmptyName,
+       "The name of item 1 (Master Ball) is empty; a name needs at least one character."},
+      {Named(1, "A\nB"), TextProblem::NameLineBreak,
+       "The name of item 1 (Master Ball) holds a line break; a name is one line."},
       {Named(1, "MASTER €"), TextProblem::NoByte,
        "The name of item 1 (Master Ball) holds \"€\", which the game has no character for."},
-      {Described(1, "Nineteen characters\nB"), TextProblem::LineTooWide,
+      {Described(1, "ABCDEFGHIJKLMNOPQRS\nB"), TextProblem::LineTooWide,
        "Line 1 of the description of item 1 (Master Ball) shows 19 characters; a line shows at most 18 (\"POKé\" "
        "shows as 4)."},
       {Described(1, "A\nB\nC"), TextProblem::TooManyLines,
@@ -216,7 +302,8 @@ TEST(ItemTexts, ReadsButDoesNotWriteDescriptionsWhoseRoomIsNotProven) {
   for (const auto& c : cases) {
     Texts texts(c.rom);
     EXPECT_EQ(texts.texts.Descriptions().problem, c.problem) << c.reason;
-    const bool readable = c.problem == DescriptionRoomProblem::TextsApart || c.problem == DescriptionRoomProblem::TextOutsideBank;
+    const bool readable =
+        c.problem == DescriptionRoomProblem::TextsApart || c.problem == DescriptionRoomProblem::TextOutsideBank;
     EXPECT_EQ(texts.texts.Description(2).has_value(), readable) << c.reason;
     // Told as soon as the text is given, not only at the Store.
     EXPECT_EQ(texts.texts.Check({Described(2, "New.")}, Names()).problems,

@@ -88,13 +88,13 @@ DescriptionLayout CleanDescriptionLayout(const Edition& edition) {
   for (size_t i = 0; i < descriptions.size(); ++i) layout.textOf.push_back(i);
   std::vector<size_t> unused;
   for (int item = LastItemWithDescription + 1; item <= LastItem; ++item) {
-    if ((*edition.cleanItemNames)[static_cast<size_t>(item - 1)] != "TERU-SAMA") continue;
+    if ((*edition.texts.cleanItemNames)[static_cast<size_t>(item - 1)] != "TERU-SAMA") continue;
     unused.push_back(layout.texts.size());
     layout.texts.emplace_back("?");
   }
   const size_t shared = unused.front();
   for (int item = LastItemWithDescription + 1, next = 0; item <= LastItem; ++item) {
-    const bool own = (*edition.cleanItemNames)[static_cast<size_t>(item - 1)] == "TERU-SAMA";
+    const bool own = (*edition.texts.cleanItemNames)[static_cast<size_t>(item - 1)] == "TERU-SAMA";
     layout.textOf.push_back(own ? unused[static_cast<size_t>(next++)] : shared);
   }
   return layout;
@@ -110,9 +110,9 @@ std::vector<uint8_t> Encoded(std::string_view text) {
 
 RomBuilder& RomBuilder::WithTableCode(const Edition& edition) {
   const TableCodePlaces& places = CleanTableCodePlaces(edition);
-  for (const auto& [pattern, at] : {std::pair{ItemAttributeCode, places.attributeCode},
-                                    std::pair{ItemUseCode, places.itemUseCode},
-                                    std::pair{NameListCode, places.nameListCode}}) {
+  for (const auto& [pattern, at] :
+       {std::pair{ItemAttributeCode, places.attributeCode}, std::pair{ItemUseCode, places.itemUseCode},
+        std::pair{NameListCode, places.nameListCode}}) {
     const CodeBytes code = Assemble(pattern);
     for (size_t i = 0; i < code.bytes.size(); ++i) WithByte(static_cast<size_t>(at) + i, code.bytes[i]);
   }
@@ -138,7 +138,8 @@ RomBuilder& RomBuilder::WithDescriptionCode(const Edition& edition, size_t at) {
   for (size_t i = 0; i < code.bytes.size(); ++i) WithByte(at + i, code.bytes[i]);
   const auto table = static_cast<int64_t>(CleanTableCodePlaces(edition).descriptionTable);
   const uint16_t address = BankAddress(table);
-  WithByte(at + code.low, static_cast<uint8_t>(address & 0xFF)).WithByte(at + code.low + 1, static_cast<uint8_t>(address >> 8));
+  WithByte(at + code.low, static_cast<uint8_t>(address & 0xFF))
+      .WithByte(at + code.low + 1, static_cast<uint8_t>(address >> 8));
   for (const size_t bank : code.banks) WithByte(at + bank, static_cast<uint8_t>(table / BankSize));
   return *this;
 }
@@ -171,7 +172,8 @@ RomBuilder& RomBuilder::WithItemTableAt(const Edition& edition, int32_t offset) 
   const auto at = CleanTableCodePlaces(edition).attributeCode;
   const CodeBytes code = Assemble(ItemAttributeCode);
   const uint16_t address = BankAddress(offset);
-  WithByte(at + code.low, static_cast<uint8_t>(address & 0xFF)).WithByte(at + code.low + 1, static_cast<uint8_t>(address >> 8));
+  WithByte(at + code.low, static_cast<uint8_t>(address & 0xFF))
+      .WithByte(at + code.low + 1, static_cast<uint8_t>(address >> 8));
   WithByte(at + code.banks.front(), static_cast<uint8_t>(offset / BankSize));
   itemTable_ = offset;
   return *this;
@@ -207,15 +209,21 @@ RomBuilder& RomBuilder::WithAsmEntry(const Edition& edition, int item, uint8_t f
 }
 
 const TableCodePlaces& CleanTableCodePlaces(const Edition& edition) {
-  static const TableCodePlaces gold{0xD46D, 0xE7B2, 0x3627, 0x35EE, 0x1B0000, 0x2C019, 0x1B8000, 0x1B8200};
-  static const TableCodePlaces silver{0xD46B, 0xE7B0, 0x3627, 0x35EE, 0x1B0000, 0x2C019, 0x1B8000, 0x1B8200};
-  static const TableCodePlaces crystal{0xD460, 0xE72E, 0x33E4, 0x33AB, 0x1C8000, 0x1C8973, 0x1C8987, 0x1C8B85};
+  // The texts stand where the edition table says the release keeps them.
+  const auto at = [](const FileSpan& room) { return static_cast<size_t>(room.offset); };
+  const ReleaseTexts& gs = GoldSilverTexts;
+  static const TableCodePlaces gold{0xD46D,          0xE7B2,  0x3627,   0x35EE,
+                                    at(gs.nameRoom), 0x2C019, 0x1B8000, at(gs.descriptionRoom)};
+  static const TableCodePlaces silver{0xD46B,          0xE7B0,  0x3627,   0x35EE,
+                                      at(gs.nameRoom), 0x2C019, 0x1B8000, at(gs.descriptionRoom)};
+  static const TableCodePlaces crystal{
+      0xD460, 0xE72E, 0x33E4, 0x33AB, at(CrystalTexts.nameRoom), 0x1C8973, 0x1C8987, at(CrystalTexts.descriptionRoom)};
   if (edition.name == "gold") return gold;
   return edition.name == "silver" ? silver : crystal;
 }
 
 std::vector<std::string> CleanRomItemNames(const Edition& edition) {
-  return {edition.cleanItemNames->begin(), edition.cleanItemNames->end()};
+  return {edition.texts.cleanItemNames->begin(), edition.texts.cleanItemNames->end()};
 }
 
 std::vector<std::string> CleanRomDescriptions(const Edition& edition) {
