@@ -9,6 +9,7 @@
 #include "items/edition_table.h"
 #include "items/item_names.h"
 #include "rom_builder.h"
+#include "rom_io/rom_header.h"
 #include "rom_io/stadium_checksums.h"
 
 namespace {
@@ -77,6 +78,7 @@ int main(int argc, char* argv[]) {
   for (std::size_t i = 0; i < title.size(); ++i) rom.WithByte(0x134 + i, static_cast<uint8_t>(title[i]));
   rom.WithByte(EditionByteOffset + 1, 0).WithByte(EditionByteOffset + 2, 0);
   rom.WithByte(0x143, 0x80);  // works on both the Game Boy and the Color
+  rom.WithByte(RomSizeOffset, 6);  // 2 MiB, as the image is
   for (int item = 1; item <= LastItem; ++item) {
     rom.WithRecord(gold, item, SampleRecord(item));
     // Made-up routine addresses in the switchable bank, low byte first.
