@@ -75,6 +75,10 @@ void CellEditor::Type(wchar_t typed) {
   SendMessageW(control_, WM_CHAR, typed, 0);
 }
 
+void CellEditor::ShowChoices() {
+  if (column_ == TableColumn::Pocket) SendMessageW(control_, CB_SHOWDROPDOWN, TRUE, 0);
+}
+
 // As in the Qt table: Enter commits, Shift+Enter or Ctrl+Enter breaks a
 // description's line.
 bool CellEditor::BreaksLine() const {

@@ -32,6 +32,9 @@ class CellEditor {
   // The first character typed: it replaces the cell's text, or, in the
   // pocket list, chooses the entry that it begins.
   void Type(wchar_t typed);
+  // Drops the pocket list down, for an edit begun without typing; a text
+  // box has nothing to show.
+  void ShowChoices();
 
  private:
   bool BreaksLine() const;

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "dialogs/cls_common_dialog.h"
-#include "exchange/cli_error.h"
 #include "table/cell_tip.h"
 #include "table/table_texts.h"
 #include "table/table_transfer.h"
@@ -29,8 +28,13 @@ constexpr MenuEntry FileEntries[] = {
     {"Import", "Import…"},   {"Export", "Export…"}, {}, {"Save", "Save", 'S'}, {"Revert", "Revert"}, {},
     {"Close", "Close", 'W'},
 };
-constexpr MenuEntry EditEntries[] = {{"Copy", "Copy", 'C'}, {"Paste", "Paste", 'V'}, {"Find", "Filter", 'F'}};
+constexpr MenuEntry EditEntries[] = {
+    {"Undo", "Undo", 'Z'}, {"Redo", "Redo", 'Y'},   {},
+    {"Copy", "Copy", 'C'}, {"Paste", "Paste", 'V'}, {"Find", "Filter", 'F'},
+};
 constexpr MenuDescription Menus[] = {{"File", "File", FileEntries}, {"Edit", "Edit", EditEntries}};
+// Redo as other programs have it too.
+constexpr ExtraShortcut ExtraShortcuts[] = {{"Redo", 'Z', true}};
 
 int Scaled(int pixels, UINT dpi) { return MulDiv(pixels, static_cast<int>(dpi), 96); }
 
@@ -79,6 +83,7 @@ void ItemTableWindow::CreateMenus() {
   HMENU bar = CreateMenu();
   std::vector<ACCEL> shortcuts;
   for (const MenuDescription& menu : Menus) AppendMenuOf(bar, Menus, menu, FirstCommandId, shortcuts);
+  AddShortcuts(Menus, FirstCommandId, ExtraShortcuts, shortcuts);
   SetMenu(window_, bar);
   accelerators_ = CreateAcceleratorTableW(shortcuts.data(), static_cast<int>(shortcuts.size()));
   SetWindowAccelerators(window_, accelerators_);
@@ -181,9 +186,10 @@ LRESULT ItemTableWindow::OnNotify(const NMHDR& header) {
       return 0;
     case NM_CLICK:
     case NM_DBLCLK: {
+      // The list has focused and selected rows as Shift and Ctrl ask; the column is the window's.
       const auto& click = reinterpret_cast<const NMITEMACTIVATE&>(header);
       if (click.iItem < 0 || click.iSubItem < 0) return 0;
-      list_->SetCurrent({click.iItem, static_cast<TableColumn>(click.iSubItem)});
+      list_->SetCurrentColumn(static_cast<TableColumn>(click.iSubItem));
       if (header.code == NM_DBLCLK) BeginEdit(std::nullopt);
       return 0;
     }
@@ -201,6 +207,8 @@ void ItemTableWindow::Command(int id, int notification) {
   if (id == CommandId("Close")) return static_cast<void>(Close());
   if (id == CommandId("Copy")) return OnCopy();
   if (id == CommandId("Paste")) return OnPaste();
+  if (id == CommandId("Undo")) return OnUndo();
+  if (id == CommandId("Redo")) return OnRedo();
   if (id == CommandId("Find")) return OnFind();
 }
 
@@ -255,8 +263,14 @@ void ItemTableWindow::ShowTip(POINT point) {
 }
 
 void ItemTableWindow::ShowRows() {
-  list_->Show(*table_, ShownItems(*table_, WindowText(filter_), sort_));
+  shown_ = ShownItems(*table_, WindowText(filter_), sort_);
+  list_->Show(*table_, shown_);
   if (!list_->Current() && list_->RowCount() > 0) list_->SetCurrent({0, TableColumn::Price});
+}
+
+void ItemTableWindow::ShowChanges() {
+  list_->Redraw();
+  UpdateTitle();
 }
 
 void ItemTableWindow::UpdateTitle() { SetText(window_, TableTitle(*table_) + (table_->HasEdits() ? "*" : "")); }
@@ -275,7 +289,11 @@ void ItemTableWindow::BeginEdit(std::optional<wchar_t> typed) {
   edited_ = {item, cell->column};
   editor_ = std::make_unique<CellEditor>(List(), list_->CellRect(*cell), cell->column, table_->EditText(item, cell->column),
                                          [this](EditEnd end) { EndEdit(end); });
-  if (typed) editor_->Type(*typed);
+  if (typed) {
+    editor_->Type(*typed);
+  } else {
+    editor_->ShowChoices();
+  }
 }
 
 void ItemTableWindow::EndEdit(EditEnd end) {
@@ -289,10 +307,19 @@ void ItemTableWindow::EndEdit(EditEnd end) {
   if (end == EditEnd::Next || end == EditEnd::Previous) list_->MoveColumn(end == EditEnd::Next ? 1 : -1, true);
 }
 
+bool ItemTableWindow::CommitEdit() {
+  if (!editor_) return true;
+  const EditedCell cell = edited_;
+  EndEdit(EditEnd::Commit);
+  const std::string refusal = table_->Refusal(cell.item, cell.column);
+  if (refusal.empty()) return true;
+  SetStatus(refusal);
+  return false;
+}
+
 void ItemTableWindow::Commit(int item, TableColumn column, const std::string& text) {
   if (const std::optional<std::string> problem = table_->Commit(item, column, text)) SetStatus(*problem);
-  ShowRows();
-  UpdateTitle();
+  ShowChanges();
 }
 
 void ItemTableWindow::SortBy(TableColumn column) {
@@ -304,13 +331,14 @@ void ItemTableWindow::SortBy(TableColumn column) {
 }
 
 bool ItemTableWindow::Settle() {
-  EndEdit(EditEnd::Commit);
+  if (!CommitEdit()) return false;
   if (!table_->HasEdits()) return true;
-  switch (askToSave_(window_, UnsavedEditsQuestion(*table_))) {
+  switch (askToSave_(window_, UnsavedEditsQuestion(*table_), true)) {
     case SaveChoice::Save:
       return OnSave();
     case SaveChoice::Discard:
-      OnRevert();
+      ShowOutcome(DiscardCommand(*table_));
+      ShowChanges();
       return true;
     case SaveChoice::Cancel:
       break;
@@ -332,13 +360,9 @@ void ItemTableWindow::ShowRom(const std::string& path) {
 }
 
 void ItemTableWindow::FileSaved() {
-  try {
-    table_->Reread();
-  } catch (const CliError& error) {
-    SetStatus(error.what());
-  }
-  ShowRows();
-  UpdateTitle();
+  const CommandOutcome outcome = RereadCommand(*table_);
+  if (!outcome.done) SetStatus(outcome.status);
+  ShowChanges();
 }
 
 void ItemTableWindow::Activate() const {
@@ -346,70 +370,81 @@ void ItemTableWindow::Activate() const {
   SetForegroundWindow(window_);
 }
 
+bool ItemTableWindow::ShowOutcome(const CommandOutcome& outcome) {
+  SetStatus(outcome.status);
+  if (outcome.message) showMessage_(window_, *outcome.message);
+  return outcome.done;
+}
+
+// Save goes on past a refused cell: it refuses the cell itself, in its own words.
 bool ItemTableWindow::OnSave() {
-  EndEdit(EditEnd::Commit);
-  const std::optional<std::string> problem = table_->Save();
-  list_->Redraw();
-  UpdateTitle();
-  if (problem) {
-    showMessage_(window_, *problem);
-    return false;
-  }
-  SetStatus(TableSaved);
-  return true;
+  CommitEdit();
+  const bool saved = ShowOutcome(SaveCommand(*table_));
+  ShowChanges();
+  return saved;
 }
 
 void ItemTableWindow::OnRevert() {
-  EndEdit(EditEnd::Cancel);
-  try {
-    table_->Revert();
-  } catch (const CliError& error) {
-    showMessage_(window_, error.what());
-  }
-  ShowRows();
-  UpdateTitle();
-}
-
-void ItemTableWindow::ReportProblems(const std::vector<std::string>& problems, std::string_view whatNot) {
-  ShowRows();
-  UpdateTitle();
-  if (problems.empty()) return;
-  SetStatus(whatNot);
-  showMessage_(window_, ProblemsMessage(problems, whatNot));
+  if (!CommitEdit()) return;
+  if (table_->HasEdits() && askToSave_(window_, RevertQuestion(*table_), false) != SaveChoice::Discard) return;
+  ShowOutcome(RevertCommand(*table_));
+  ShowChanges();
 }
 
 void ItemTableWindow::OnImport() {
-  EndEdit(EditEnd::Commit);
+  if (!CommitEdit()) return;
   clsCommonDialog dialog(dialogs_());
   const std::string path = dialog.ShowOpen(reinterpret_cast<intptr_t>(window_), std::string(ImportDialogTitle), "",
                                            std::string(ImportDialogFilter));
   if (path.empty()) return;
-  ReportProblems(ImportFromFile(*table_, path), NothingImported);
+  ShowOutcome(ImportCommand(*table_, path));
+  ShowChanges();
 }
 
 void ItemTableWindow::OnExport() {
+  if (!CommitEdit()) return;
   clsCommonDialog dialog(dialogs_());
   const std::string path = dialog.ShowSave(reinterpret_cast<intptr_t>(window_), std::string(ExportDialogTitle),
                                            std::string(ExportDialogFileName), "", std::string(ExportDialogFilter));
   if (path.empty()) return;
-  try {
-    ExportToFile(*table_, path);
-  } catch (const CliError& error) {
-    showMessage_(window_, error.what());
-  }
+  ShowOutcome(ExportCommand(*table_, path));
 }
 
-// In a text box, Ctrl+C and Ctrl+V are the box's own.
+// In a text box, Ctrl+C, Ctrl+V and Ctrl+Z are the box's own.
 void ItemTableWindow::OnCopy() {
   if (HWND focus = GetFocus(); IsTextBox(focus)) return static_cast<void>(SendMessageW(focus, WM_COPY, 0, 0));
+  if (!CommitEdit()) return;
   SetClipboardText(window_, CopyRows(*table_, list_->SelectedItems()));
+}
+
+// The selected rows in the current column, as the list selects whole rows.
+PasteTarget ItemTableWindow::Target() const {
+  const std::optional<TableListView::Cell> current = list_->Current();
+  PasteTarget target{shown_, {list_->ItemAt(current->row), current->column}, {}};
+  for (const int item : list_->SelectedItems()) target.selected.push_back({item, current->column});
+  return target;
 }
 
 void ItemTableWindow::OnPaste() {
   if (HWND focus = GetFocus(); IsTextBox(focus)) return static_cast<void>(SendMessageW(focus, WM_PASTE, 0, 0));
+  if (!CommitEdit() || !list_->Current()) return;
   const std::optional<std::string> text = ClipboardText(window_);
   if (!text) return;
-  ReportProblems(PasteRows(*table_, *text, list_->SelectedItems()), NothingPasted);
+  ShowOutcome(PasteCommand(*table_, *text, Target()));
+  ShowChanges();
+}
+
+void ItemTableWindow::OnUndo() {
+  if (HWND focus = GetFocus(); IsTextBox(focus)) return static_cast<void>(SendMessageW(focus, WM_UNDO, 0, 0));
+  if (!CommitEdit()) return;
+  ShowOutcome(UndoCommand(*table_));
+  ShowChanges();
+}
+
+void ItemTableWindow::OnRedo() {
+  if (!CommitEdit()) return;
+  ShowOutcome(RedoCommand(*table_));
+  ShowChanges();
 }
 
 void ItemTableWindow::OnFind() {

@@ -7,10 +7,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dialogs/platform_file_dialog.h"
 #include "table/item_table.h"
 #include "table/row_order.h"
+#include "table/table_commands.h"
 #include "win32/cell_editor.h"
 #include "win32/owned_window.h"
 #include "win32/save_prompt.h"
@@ -19,7 +21,8 @@
 // "Item Table - FILE": every item of the open ROM at once, edited in place
 // in a ListView. Edits stay pending until Save writes the bytes that
 // changed; closing with edits pending asks first. The window holds no item
-// logic: its ItemTable decides, and the window shows what it says.
+// logic: its ItemTable and the table's commands decide, and the window
+// shows what they say.
 class ItemTableWindow final : private OwnedWindow {
  public:
   using DialogSource = std::function<std::shared_ptr<PlatformFileDialog>()>;
@@ -45,8 +48,8 @@ class ItemTableWindow final : private OwnedWindow {
   // The command identifier of a menu entry, as the menu and its shortcut send it.
   static int CommandId(std::string_view entry);
 
-  // Settles pending edits as the user chooses; false when the user cancels
-  // or the Save fails, and the edits stay.
+  // Commits the cell being edited, then settles pending edits as the user
+  // chooses; false when the user cancels or the Save fails, and the edits stay.
   bool Settle();
   // Closes the window once pending edits are settled; false when they stay.
   bool Close();
@@ -68,24 +71,33 @@ class ItemTableWindow final : private OwnedWindow {
   void UseFonts(UINT dpi);
   void Layout();
 
+  // Orders the rows again, by the filter and the sort; only these choose
+  // the order, so that a row never moves away from under an edit.
   void ShowRows();
+  // Draws what the table holds now, in the order shown.
+  void ShowChanges();
   void UpdateTitle();
   void SetStatus(std::string_view text) const;
   void BeginEdit(std::optional<wchar_t> typed);
   void EndEdit(EditEnd end);
+  // Commits the cell being edited; false, with the reason shown, when its text is refused.
+  bool CommitEdit();
   void Commit(int item, TableColumn column, const std::string& text);
   void SortBy(TableColumn column);
   void ShowTip(POINT point);
 
+  // Shows what a command of the core said; whether it was done.
+  bool ShowOutcome(const CommandOutcome& outcome);
   bool OnSave();
   void OnRevert();
   void OnImport();
   void OnExport();
   void OnCopy();
   void OnPaste();
+  void OnUndo();
+  void OnRedo();
   void OnFind();
-  // Shows `problems` in one message and says in the status bar what was not done.
-  void ReportProblems(const std::vector<std::string>& problems, std::string_view whatNot);
+  PasteTarget Target() const;
 
   DialogSource dialogs_;
   MessageSink showMessage_;
@@ -105,6 +117,7 @@ class ItemTableWindow final : private OwnedWindow {
     TableColumn column;
   } edited_{};
   std::optional<TableSort> sort_;
+  std::vector<int> shown_;  // the items of the rows, in their order
   std::optional<TableListView::Cell> tipCell_;
   std::wstring tipText_;
 };

@@ -39,3 +39,12 @@ void AppendMenuOf(HMENU bar, std::span<const MenuDescription> menus, const MenuD
   }
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Wide(menu.caption).c_str());
 }
+
+void AddShortcuts(std::span<const MenuDescription> menus, int first, std::span<const ExtraShortcut> extra,
+                  std::vector<ACCEL>& shortcuts) {
+  for (const ExtraShortcut& shortcut : extra) {
+    const auto modifiers = static_cast<BYTE>(FVIRTKEY | FCONTROL | (shortcut.shift ? FSHIFT : 0));
+    shortcuts.push_back(
+        {modifiers, static_cast<WORD>(shortcut.key), static_cast<WORD>(MenuCommandId(menus, first, shortcut.entry))});
+  }
+}

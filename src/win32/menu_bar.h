@@ -19,3 +19,15 @@ int MenuCommandId(std::span<const MenuDescription> menus, int first, std::string
 // identifier of the first entry of `menus`, which holds `menu`.
 void AppendMenuOf(HMENU bar, std::span<const MenuDescription> menus, const MenuDescription& menu, int first,
                   std::vector<ACCEL>& shortcuts);
+
+// A shortcut of an entry beside the one its description gives and its
+// caption shows: Ctrl with `key`, and Shift too when `shift`.
+struct ExtraShortcut {
+  std::string_view entry;
+  char key;
+  bool shift = false;
+};
+
+// Adds the `extra` shortcuts of entries of `menus` to `shortcuts`.
+void AddShortcuts(std::span<const MenuDescription> menus, int first, std::span<const ExtraShortcut> extra,
+                  std::vector<ACCEL>& shortcuts);

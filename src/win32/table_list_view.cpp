@@ -114,7 +114,14 @@ void TableListView::MoveColumn(int step, bool wrap) {
   int column = Index(current->column) + step;
   if (wrap && column >= ColumnCount && row + 1 < RowCount()) column = 0, ++row;
   if (wrap && column < 0 && row > 0) column = ColumnCount - 1, --row;
-  SetCurrent({row, static_cast<TableColumn>(std::clamp(column, 0, ColumnCount - 1))});
+  const auto moved = static_cast<TableColumn>(std::clamp(column, 0, ColumnCount - 1));
+  if (row == current->row) return SetCurrentColumn(moved);
+  SetCurrent({row, moved});
+}
+
+void TableListView::SetCurrentColumn(TableColumn column) {
+  column_ = column;
+  Redraw();
 }
 
 std::vector<int> TableListView::SelectedItems() const {

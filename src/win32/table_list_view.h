@@ -44,8 +44,11 @@ class TableListView {
   std::optional<Cell> Current() const;
   // Makes the cell current, its row the one selected, and scrolls to it.
   void SetCurrent(Cell cell);
-  // Moves the current column by `step`; Tab past the last column goes on to
-  // the next row's first, as in a spreadsheet.
+  // Makes `column` the current one, in the focused row; the selection stays.
+  void SetCurrentColumn(TableColumn column);
+  // Moves the current column by `step`, keeping the selection within the
+  // row; Tab past the last column goes on to the next row's first, as in a
+  // spreadsheet, and selects that row alone.
   void MoveColumn(int step, bool wrap);
   // The selected items in the order shown; the current one when none is.
   std::vector<int> SelectedItems() const;

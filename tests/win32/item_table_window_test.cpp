@@ -33,7 +33,7 @@ class ItemTableWindowTest : public ::testing::Test {
       : path_(dir_.Path("") / FilePath("rom é♂♀.gbc")),
         editor_([this] { return std::make_shared<FakeFileDialog>(dialogs_); },
                 [this](HWND, const std::string& text) { messages_.push_back(text); },
-                [this](HWND, const std::string& question) {
+                [this](HWND, const std::string& question, bool /*offerSave*/) {
                   questions_.push_back(question);
                   return answer_;
                 }) {
@@ -64,6 +64,16 @@ class ItemTableWindowTest : public ::testing::Test {
   void GoTo(int item, int rightOfPrice = 0) const {
     for (int row = 1; row < item; ++row) Key(List(), VK_DOWN);
     for (int step = 0; step < rightOfPrice; ++step) Key(List(), VK_RIGHT);
+  }
+  // A click on `row`'s Name, with the keys of `modifiers` (MK_SHIFT, MK_CONTROL) held.
+  void ClickRow(int row, WPARAM modifiers = 0) const {
+    RECT rect{};
+    rect.top = static_cast<int>(TableColumn::Name);
+    rect.left = LVIR_BOUNDS;
+    SendMessageW(List(), LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
+    const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    SendMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON | modifiers, at);
+    SendMessageW(List(), WM_LBUTTONUP, modifiers, at);
   }
   void ClickHeader(TableColumn column) const {
     HWND header = reinterpret_cast<HWND>(SendMessageW(List(), LVM_GETHEADER, 0, 0));
@@ -105,13 +115,15 @@ TEST_F(ItemTableWindowTest, APriceTypedIntoItemOneAndSavedChangesOnlyItsTwoBytes
   // A price whose two bytes both differ from the file's.
   const int price = (original_[PriceAt(1)] ^ 0xFF) | (original_[PriceAt(1) + 1] ^ 0xFF) << 8;
   Type(std::to_wstring(price));
-  Key(table_->EditorControl(), VK_RETURN);
+  // Saved with the editor still open: Save takes what it holds.
+  Press('S');
   EXPECT_EQ(table_->EditorControl(), nullptr);
   EXPECT_EQ(GetFocus(), List());
-  EXPECT_EQ(WindowText(table_->Window()).back(), '*');
-  Press('S');
   EXPECT_EQ(DifferingOffsets(original_, ReadFileBytes(path_)), (std::vector<size_t>{PriceAt(1), PriceAt(1) + 1}));
   EXPECT_EQ(table_->StatusText(), TableSaved);
+  EXPECT_NE(WindowText(table_->Window()).back(), '*');
+  Press('S');
+  EXPECT_EQ(table_->StatusText(), NothingToSave);
   EXPECT_TRUE(messages_.empty());
   Press('W');
   EXPECT_EQ(editor_.TableWindow(), nullptr);
@@ -147,14 +159,40 @@ TEST_F(ItemTableWindowTest, ARowCopiedThroughTheClipboardPastesBack) {
   Press('C');
   const std::optional<std::string> copied = ClipboardText(table_->Window());
   ASSERT_TRUE(copied);
-  EXPECT_EQ(copied->rfind("No.\tName\tPrice\tEffect\tVar.\tPocket\tUse\tType\tASM Pointer\tDescription\r\n18\t", 0), 0u)
+  EXPECT_EQ(
+      copied->rfind("No.\tName\tPrice\tEffect\tVar.\tPocket\tUse\tType\tASM Pointer\tDescription\tEdition\r\n18\t", 0),
+      0u)
       << *copied;
+  answer_ = SaveChoice::Discard;
   SendMessageW(table_->Window(), WM_COMMAND, static_cast<WPARAM>(ItemTableWindow::CommandId("Revert")), 0);
   EXPECT_EQ(table_->Table().Text(Potion, TableColumn::Price), "300");
   Press('V');
   EXPECT_TRUE(messages_.empty());
   EXPECT_EQ(table_->Table().Text(Potion, TableColumn::Price), "350");
   EXPECT_EQ(table_->Table().State(Potion, TableColumn::Price), ItemTable::CellState::Changed);
+}
+
+TEST_F(ItemTableWindowTest, CtrlZUndoesACommittedEditAndCtrlYRedoesIt) {
+  GoTo(Potion);
+  Type(L"350");
+  Key(table_->EditorControl(), VK_RETURN);
+  Press('Z');
+  EXPECT_EQ(table_->StatusText(), TableUndone);
+  EXPECT_EQ(table_->Table().Text(Potion, TableColumn::Price), "300");
+  Press('Y');
+  EXPECT_EQ(table_->StatusText(), TableRedone);
+  EXPECT_EQ(table_->Table().Text(Potion, TableColumn::Price), "350");
+}
+
+TEST_F(ItemTableWindowTest, AShiftClickSelectsTheRowsBetweenAndACopyTakesThemAll) {
+  ClickRow(0);
+  ClickRow(1, MK_SHIFT);
+  Press('C');
+  const std::optional<std::string> copied = ClipboardText(table_->Window());
+  ASSERT_TRUE(copied);
+  EXPECT_NE(copied->find("\r\n1\t"), std::string::npos) << *copied;
+  EXPECT_NE(copied->find("\r\n2\t"), std::string::npos) << *copied;
+  EXPECT_EQ(copied->find("\r\n3\t"), std::string::npos) << *copied;
 }
 
 TEST_F(ItemTableWindowTest, ExitWithUnsavedEditsAsksAndCancelKeepsBothWindows) {
@@ -177,6 +215,7 @@ TEST_F(ItemTableWindowTest, KeysMoveEditThePocketListAndCancel) {
   Key(List(), VK_F2);
   HWND list = table_->EditorControl();
   ASSERT_NE(list, nullptr);
+  EXPECT_TRUE(SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0));
   SendMessageW(list, CB_SETCURSEL, 2, 0);
   Key(list, VK_TAB);
   EXPECT_EQ(table_->Table().Text(1, TableColumn::Pocket), "Key");
