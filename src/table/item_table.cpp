@@ -174,19 +174,16 @@ void ItemTable::Record(const Pending& before) {
   redo_.clear();
 }
 
-bool ItemTable::Undo() {
-  if (undo_.empty()) return false;
-  redo_.push_back(std::move(pending_));
-  pending_ = std::move(undo_.back());
-  undo_.pop_back();
-  return true;
-}
+bool ItemTable::Undo() { return StepBack(undo_, redo_); }
 
-bool ItemTable::Redo() {
-  if (redo_.empty()) return false;
-  undo_.push_back(std::move(pending_));
-  pending_ = std::move(redo_.back());
-  redo_.pop_back();
+bool ItemTable::Redo() { return StepBack(redo_, undo_); }
+
+// Takes what is pending from the last step of `from`, keeping what it was in `to`.
+bool ItemTable::StepBack(std::vector<Pending>& from, std::vector<Pending>& to) {
+  if (from.empty()) return false;
+  to.push_back(std::move(pending_));
+  pending_ = std::move(from.back());
+  from.pop_back();
   return true;
 }
 

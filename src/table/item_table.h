@@ -123,6 +123,7 @@ class ItemTable {
   void PutText(int item, TableColumn column, const std::string& text);
   void KeepTextBases();
   void Record(const Pending& before);
+  bool StepBack(std::vector<Pending>& from, std::vector<Pending>& to);
   // The item's name as the ROM spells it, or its description, when the file holds one.
   std::optional<std::string> FileText(int item, TableColumn column) const;
   std::vector<ItemTextEdit> TextEdits() const;
