@@ -40,7 +40,6 @@ class clsCommonDialog {
 
   const OpenFileNameRecord& DialogRecord() const { return DialogRecord_; }
   const std::string& LastFileName() const { return LastFileName_; }
-  int32_t LastFilterIndex() const { return LastFilterIndex_; }
 
  private:
   void SetCommonFields(intptr_t hwnd, const std::string& Title, const std::string& Filter, int32_t flags);

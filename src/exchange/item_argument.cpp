@@ -1,21 +1,11 @@
 #include "exchange/item_argument.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "exchange/cli_error.h"
 #include "items/edition_table.h"
 #include "items/item_names.h"
-
-namespace {
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
-}  // namespace
+#include "items/same_ignoring_case.h"
 
 int ParseItem(std::string_view text, ItemNameViews names, ItemNameViews spellings) {
   const NamedItem named = ItemNamedBy(text, names, spellings);

@@ -35,14 +35,6 @@ enum class EditorProblem {
   PartWritten,
 };
 
-// Problems with the file itself rather than with what the user asked.
-constexpr bool IsFileProblem(EditorProblem problem) {
-  return problem == EditorProblem::CannotRead || problem == EditorProblem::CannotWrite ||
-         problem == EditorProblem::TablesMoved || problem == EditorProblem::SizeChanged ||
-         problem == EditorProblem::Replaced ||
-         problem == EditorProblem::PartWritten;
-}
-
 // What a message may need to name. `cause` is the operating system's reason
 // for a file problem, when it gave one.
 struct ProblemDetails {

@@ -26,7 +26,8 @@ class TextCheck {
 
   void Add(TextProblem problem, const TextProblemDetails& details) {
     outcome_.problems.push_back(problem);
-    outcome_.message += (outcome_.message.empty() ? "" : "\n") + DescribeTextProblem(problem, details);
+    if (!outcome_.message.empty()) outcome_.message += '\n';
+    outcome_.message += DescribeTextProblem(problem, details);
   }
   void Text(int item, const CheckedText& checked, TextMap& changed) {
     if (checked.bytes) {

@@ -24,7 +24,12 @@ inline std::string QuotedText(std::string_view text) {
     // Every byte but a continuation byte starts a character.
     if ((static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) continue;
     if (characters == kLongest - 1) cut = at;
-    if (++characters > kLongest) return Quoted(std::string(text.substr(0, cut)) + "…");
+    if (++characters > kLongest) {
+      // Built in place, as Quoted is: GCC 12 warns of a false overlap in `+`.
+      std::string quoted;
+      quoted.append(1, '"').append(text.substr(0, cut)).append("…\"");
+      return quoted;
+    }
   }
   return Quoted(text);
 }

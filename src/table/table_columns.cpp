@@ -2,19 +2,9 @@
 
 #include <algorithm>
 #include <cassert>
-#include <cctype>
 
 #include "items/item_fields.h"
-
-namespace {
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
-}  // namespace
+#include "items/same_ignoring_case.h"
 
 const TableColumnInfo& ColumnInfo(TableColumn column) {
   const TableColumnInfo& info = TableColumns[static_cast<size_t>(column)];

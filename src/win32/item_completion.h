@@ -18,7 +18,6 @@ class ItemCompletion {
   void Close();
   // Closes the suggestions unless the chooser or they hold the focus.
   void CloseUnlessFocused();
-  bool IsFrom(HWND control) const { return control == list_; }
 
  private:
   HWND chooser_;

@@ -18,13 +18,13 @@ TEST(Wording, QuotedTextIsCutAfterFortyCharacters) {
     std::string text, quoted;
   } cases[] = {
       {"", "\"\""},
-      {a39 + "b", "\"" + a39 + "b\""},
-      {a39 + "bc", "\"" + a39 + "…\""},
-      {Repeated("x", 400), "\"" + Repeated("x", 39) + "…\""},
-      {e39 + "é", "\"" + e39 + "é\""},
-      {e39 + "éé", "\"" + e39 + "…\""},
-      {a38 + "€𝄞", "\"" + a38 + "€𝄞\""},
-      {a38 + "€𝄞z", "\"" + a38 + "€…\""},
+      {a39 + "b", Quoted(a39 + "b")},
+      {a39 + "bc", Quoted(a39 + "…")},
+      {Repeated("x", 400), Quoted(Repeated("x", 39) + "…")},
+      {e39 + "é", Quoted(e39 + "é")},
+      {e39 + "éé", Quoted(e39 + "…")},
+      {a38 + "€𝄞", Quoted(a38 + "€𝄞")},
+      {a38 + "€𝄞z", Quoted(a38 + "€…")},
   };
   for (const auto& c : cases) EXPECT_EQ(QuotedText(c.text), c.quoted) << c.text;
 }
