@@ -56,8 +56,13 @@ constexpr MenuEntry FileEntries[] = {
 constexpr MenuEntry HelpEntries[] = {{"About", "About"}};
 constexpr MenuDescription Menus[] = {{"File", "File", FileEntries}, {"Help", "Help", HelpEntries}};
 
+constexpr MenuEntry ViewEntries[] = {{"ItemTable", "Item Table", 'T'}};
+constexpr MenuDescription ViewMenu{"View", "View", ViewEntries};
+
 constexpr FormDescription Form{"Editor", "Kestrune", 3510, 4305, Controls, Menus};
 
 }  // namespace
 
 const FormDescription& EditorForm() { return Form; }
+
+const MenuDescription& EditorViewMenu() { return ViewMenu; }

@@ -10,6 +10,8 @@
 // The main window, Editor: nine frames, the item chooser and the seven fields
 // of one item, under the File and Help menus.
 const FormDescription& EditorForm();
+// The View menu beside the designed ones, before Help: it opens the item table.
+const MenuDescription& EditorViewMenu();
 
 // The eight frames that an Open of a supported ROM enables, in that order.
 inline constexpr std::array<std::string_view, 8> EditingFrames = {

@@ -10,13 +10,13 @@
 // top-left corner of the control's container.
 
 enum class ControlKind {
-  Frame,         // a captioned group box holding other controls
-  Label,         // text, left-aligned, wrapping at its width
-  TextBox,       // one line of editable text
-  TypingList,    // a drop-down list whose text can be typed, completing as you type
-  ChoiceList,    // a drop-down list that only lets you choose
+  Frame,       // a captioned group box holding other controls
+  Label,       // text, left-aligned, wrapping at its width
+  TextBox,     // one line of editable text
+  TypingList,  // a drop-down list whose text can be typed, completing as you type
+  ChoiceList,  // a drop-down list that only lets you choose
   Button,
-  Line,          // from (left, top) to (left + width, top); takes no focus
+  Line,  // from (left, top) to (left + width, top); takes no focus
 };
 
 struct TwipsBox {
@@ -41,10 +41,17 @@ struct ControlDescription {
   int linePixels = 0;
 };
 
+// Ctrl with a key, and Shift too when `shift`; key 0: none.
+struct Shortcut {
+  char key = 0;
+  bool shift = false;
+};
+
 struct MenuEntry {
   std::string_view name;
   std::string_view caption;
-  char shortcutKey = 0;  // with Ctrl; 0: none
+  char shortcutKey = 0;    // with Ctrl, shown beside the caption; 0: none
+  Shortcut alternative{};  // another that does the same, as other programs have it
 };
 
 struct MenuDescription {

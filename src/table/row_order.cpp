@@ -8,8 +8,8 @@
 bool SortsByValue(TableColumn column) { return column != TableColumn::Name && column != TableColumn::Description; }
 
 bool SortsBefore(const ItemTable& table, TableColumn column, int a, int b) {
-  if (SortsByValue(column)) return table.SortValue(a, column) < table.SortValue(b, column);
-  return FoldedName(table.Text(a, column)) < FoldedName(table.Text(b, column));
+  if (SortsByValue(column)) return std::pair(table.SortValue(a, column), a) < std::pair(table.SortValue(b, column), b);
+  return std::pair(FoldedName(table.Text(a, column)), a) < std::pair(FoldedName(table.Text(b, column)), b);
 }
 
 std::vector<int> ShownItems(const ItemTable& table, std::string_view filter, std::optional<TableSort> sort) {
@@ -21,7 +21,7 @@ std::vector<int> ShownItems(const ItemTable& table, std::string_view filter, std
     std::erase_if(items, [](int item) { return item < 1 || item > LastItem; });
   }
   if (!sort) return items;
-  std::ranges::stable_sort(items, [&](int a, int b) {
+  std::ranges::sort(items, [&](int a, int b) {
     return sort->ascending ? SortsBefore(table, sort->column, a, b) : SortsBefore(table, sort->column, b, a);
   });
   return items;

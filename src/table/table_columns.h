@@ -16,19 +16,23 @@ struct TableColumnInfo {
   TableColumn column;
   std::string_view caption;
   std::optional<Field> field;  // empty for the columns that hold no byte field
+  // Wide enough for the longest text the column holds, in digits of the
+  // window's font; never narrower than the caption.
+  int characters;
+  bool alignsRight;  // numbers stand right, as in a spreadsheet
 };
 
 inline constexpr std::array<TableColumnInfo, 10> TableColumns{{
-    {TableColumn::Number, "No.", std::nullopt},
-    {TableColumn::Name, "Name", std::nullopt},
-    {TableColumn::Price, "Price", Field::Price},
-    {TableColumn::Effect, "Effect", Field::Effect},
-    {TableColumn::Variable, "Var.", Field::Variable},
-    {TableColumn::Pocket, "Pocket", Field::Pocket},
-    {TableColumn::Use, "Use", Field::Options},
-    {TableColumn::Type, "Type", Field::How},
-    {TableColumn::Asm, "ASM Pointer", Field::Asm},
-    {TableColumn::Description, "Description", std::nullopt},
+    {TableColumn::Number, "No.", std::nullopt, 4, true},
+    {TableColumn::Name, "Name", std::nullopt, 14, false},
+    {TableColumn::Price, "Price", Field::Price, 7, true},
+    {TableColumn::Effect, "Effect", Field::Effect, 6, false},
+    {TableColumn::Variable, "Var.", Field::Variable, 6, false},
+    {TableColumn::Pocket, "Pocket", Field::Pocket, 8, false},
+    {TableColumn::Use, "Use", Field::Options, 6, false},
+    {TableColumn::Type, "Type", Field::How, 6, false},
+    {TableColumn::Asm, "ASM Pointer", Field::Asm, 11, false},
+    {TableColumn::Description, "Description", std::nullopt, 30, false},
 }};
 
 const TableColumnInfo& ColumnInfo(TableColumn column);

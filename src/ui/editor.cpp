@@ -27,10 +27,11 @@
 #include "ui/form_builder.h"
 #include "ui/item_list.h"
 #include "ui/item_table_window.h"
+#include "ui/menu_actions.h"
 #include "ui/message_box.h"
 #include "ui/pocket_list.h"
-#include "ui/qt_text.h"
 #include "ui/qt_file_dialog.h"
+#include "ui/qt_text.h"
 #include "ui/rom_drop.h"
 #include "ui/twips.h"
 
@@ -96,31 +97,18 @@ void Editor::widenToCaption(QLabel* label) {
 }
 
 void Editor::createMenus() {
-  const std::map<std::string_view, std::function<void()>> commands = {{"Open", [this] { onOpen(); }},
-                                                                      {"Save", [this] { onSave(); }},
-                                                                      {"Exit", [this] { close(); }},
-                                                                      {"About", [this] { onAbout(); }}};
+  const MenuCommands commands = {{"Open", [this] { onOpen(); }},
+                                 {"Save", [this] { onSave(); }},
+                                 {"Exit", [this] { close(); }},
+                                 {"About", [this] { onAbout(); }},
+                                 {"ItemTable", [this] { onItemTable(); }}};
+  // The table is the Qt window's own: the designed menus stay as they are, and View goes before Help.
   for (const MenuDescription& menu : EditorForm().menus) {
-    QMenu* qmenu = menuBar()->addMenu(FromUtf8(menu.caption));
-    qmenu->setObjectName(FromUtf8(menu.name));
-    for (const MenuEntry& entry : menu.entries) {
-      QAction* action = qmenu->addAction(FromUtf8(entry.caption), this, commands.at(entry.name));
-      action->setObjectName(FromUtf8(entry.name));
-      if (entry.shortcutKey != 0) action->setShortcut(QKeySequence(QStringLiteral("Ctrl+") + QChar(entry.shortcutKey)));
-    }
+    if (menu.name == "Help") AddMenu(menuBar(), EditorViewMenu(), commands);
+    AddMenu(menuBar(), menu, commands);
   }
-  createViewMenu();
-}
-
-// The table is the Qt window's own: the designed menus stay as they are, and View goes before Help.
-void Editor::createViewMenu() {
-  auto* view = new QMenu(QStringLiteral("View"), this);
-  view->setObjectName(QStringLiteral("View"));
-  itemTableAction_ = view->addAction(QStringLiteral("Item Table"), this, &Editor::onItemTable);
-  itemTableAction_->setObjectName(QStringLiteral("ItemTable"));
-  itemTableAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+T")));
+  itemTableAction_ = findChild<QAction*>(QStringLiteral("ItemTable"));
   itemTableAction_->setEnabled(false);
-  menuBar()->insertMenu(findChild<QMenu*>(QStringLiteral("Help"))->menuAction(), view);
 }
 
 void Editor::onOpen() {

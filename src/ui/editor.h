@@ -48,7 +48,6 @@ class Editor : public QMainWindow {
 
   void createControls();
   void createMenus();
-  void createViewMenu();
   static void widenToCaption(QLabel* label);
 
   void onOpen();
@@ -81,6 +80,6 @@ class Editor : public QMainWindow {
   QLineEdit* asm_ = nullptr;
   QPushButton* load_ = nullptr;
   QGroupBox* frameAsm_ = nullptr;
-  QGroupBox* frameItem_ = nullptr;  // its tooltip is the loaded item's description
+  QGroupBox* frameItem_ = nullptr;         // its tooltip is the loaded item's description
   std::vector<QGroupBox*> editingFrames_;  // in the order Open enables them
 };

@@ -5,9 +5,9 @@
 #include <QPlainTextEdit>
 #include <algorithm>
 
-#include "items/description_texts.h"
 #include "table/pocket_cell.h"
 #include "table/table_columns.h"
+#include "table/table_design.h"
 #include "ui/field_tooltips.h"
 #include "ui/pocket_list.h"
 #include "ui/qt_text.h"
@@ -81,7 +81,7 @@ void ItemTableDelegate::updateEditorGeometry(QWidget* editor, const QStyleOption
   auto* box = qobject_cast<QPlainTextEdit*>(editor);
   if (!box) return;
   const int frame = 2 * (box->frameWidth() + static_cast<int>(box->document()->documentMargin()));
-  box->resize(box->width(), std::max(box->height(), DescriptionLines * box->fontMetrics().lineSpacing() + frame));
+  box->resize(box->width(), std::max(box->height(), DescriptionEditorLines * box->fontMetrics().lineSpacing() + frame));
 }
 
 bool ItemTableDelegate::eventFilter(QObject* object, QEvent* event) {

@@ -50,9 +50,7 @@ QVariant ItemTableModel::data(const QModelIndex& index, int role) const {
       return font;
     }
     case Qt::TextAlignmentRole:
-      if (column == TableColumn::Number || column == TableColumn::Price) {
-        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-      }
+      if (ColumnInfo(column).alignsRight) return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
       return {};
     default:
       return {};

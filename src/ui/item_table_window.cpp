@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -14,16 +14,17 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <array>
 #include <numeric>
 #include <set>
 
 #include "dialogs/cls_common_dialog.h"
+#include "table/table_design.h"
 #include "table/table_texts.h"
 #include "table/table_transfer.h"
 #include "ui/item_table_delegate.h"
 #include "ui/item_table_model.h"
 #include "ui/item_table_proxy.h"
+#include "ui/menu_actions.h"
 #include "ui/qt_text.h"
 
 ItemTableWindow::SavePrompt ItemTableWindow::AskToSave() {
@@ -56,7 +57,7 @@ ItemTableWindow::ItemTableWindow(const std::string& path, DialogSource dialogs, 
   createMenus();
   statusBar();
   useModel(std::make_unique<ItemTableModel>(path));
-  resize(900, 600);
+  resize(TableWindowWidth, TableWindowHeight);
 }
 
 // A plain row rather than a toolbar: the style paints a toolbar's gradient
@@ -66,12 +67,13 @@ QWidget* ItemTableWindow::filterAbove(QTableView* view) {
   auto* filterRow = new QHBoxLayout;
   filter_ = new QLineEdit(page);
   filter_->setObjectName(QStringLiteral("Filter"));
-  filter_->setPlaceholderText(QStringLiteral("Name"));
+  filter_->setPlaceholderText(FromUtf8(FilterHint));
   // The clear button's icon costs a tenth of the opening: it is made at the
   // first letter typed.
-  connect(filter_, &QLineEdit::textEdited, filter_, [this] { filter_->setClearButtonEnabled(true); },
-          Qt::SingleShotConnection);
-  auto* label = new QLabel(QStringLiteral("Filter:"), page);
+  connect(
+      filter_, &QLineEdit::textEdited, filter_, [this] { filter_->setClearButtonEnabled(true); },
+      Qt::SingleShotConnection);
+  auto* label = new QLabel(FromUtf8(FilterCaption), page);
   label->setBuddy(filter_);
   filterRow->addWidget(label);
   filterRow->addWidget(filter_, 1);
@@ -86,41 +88,21 @@ QWidget* ItemTableWindow::filterAbove(QTableView* view) {
 // Widths from the longest text each column holds, in characters: measuring
 // every cell would cost more than the rest of the opening.
 void ItemTableWindow::sizeColumns() {
-  constexpr std::array<int, TableColumns.size()> characters{4, 14, 7, 6, 6, 8, 6, 6, 11, 30};
   const int digit = view_->fontMetrics().horizontalAdvance(u'0');
   const int padding = 2 * view_->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, view_) + digit;
-  for (size_t column = 0; column < characters.size(); ++column) {
-    const int width = std::max(characters[column] * digit,
-                               view_->fontMetrics().horizontalAdvance(FromUtf8(TableColumns[column].caption)));
-    view_->horizontalHeader()->resizeSection(static_cast<int>(column), width + padding);
+  for (const TableColumnInfo& info : TableColumns) {
+    const int width = std::max(info.characters * digit, view_->fontMetrics().horizontalAdvance(FromUtf8(info.caption)));
+    view_->horizontalHeader()->resizeSection(static_cast<int>(info.column), width + padding);
   }
 }
 
 void ItemTableWindow::createMenus() {
-  const auto add = [this](QMenu* menu, const char* name, const QString& caption, const QList<QKeySequence>& keys,
-                          auto command) {
-    QAction* action = menu->addAction(caption, this, command);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcuts(keys);
-    return action;
-  };
-  QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-  add(file, "Import", QStringLiteral("Import…"), {}, &ItemTableWindow::onImport);
-  add(file, "Export", QStringLiteral("Export…"), {}, &ItemTableWindow::onExport);
-  file->addSeparator();
-  add(file, "Save", QStringLiteral("Save"), {QKeySequence::Save}, [this] { onSave(); });
-  add(file, "Revert", QStringLiteral("Revert"), {}, &ItemTableWindow::onRevert);
-  file->addSeparator();
-  add(file, "Close", QStringLiteral("Close"), {QKeySequence(QStringLiteral("Ctrl+W"))}, &QWidget::close);
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
-  add(edit, "Undo", QStringLiteral("Undo"), {QKeySequence(QStringLiteral("Ctrl+Z"))}, &ItemTableWindow::onUndo);
-  add(edit, "Redo", QStringLiteral("Redo"),
-      {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))},
-      &ItemTableWindow::onRedo);
-  edit->addSeparator();
-  add(edit, "Copy", QStringLiteral("Copy"), {QKeySequence::Copy}, &ItemTableWindow::onCopy);
-  add(edit, "Paste", QStringLiteral("Paste"), {QKeySequence::Paste}, &ItemTableWindow::onPaste);
-  add(edit, "Find", QStringLiteral("Filter"), {QKeySequence::Find}, &ItemTableWindow::onFind);
+  const MenuCommands commands = {{"Import", [this] { onImport(); }}, {"Export", [this] { onExport(); }},
+                                 {"Save", [this] { onSave(); }},     {"Revert", [this] { onRevert(); }},
+                                 {"Close", [this] { close(); }},     {"Undo", [this] { onUndo(); }},
+                                 {"Redo", [this] { onRedo(); }},     {"Copy", [this] { onCopy(); }},
+                                 {"Paste", [this] { onPaste(); }},   {"Find", [this] { onFind(); }}};
+  for (const MenuDescription& menu : TableMenus()) AddMenu(menuBar(), menu, commands);
 }
 
 void ItemTableWindow::useModel(std::unique_ptr<ItemTableModel> model) {
@@ -140,12 +122,17 @@ void ItemTableWindow::updateTitle() {
   // "[*]" shows where the platform marks a window with unsaved changes.
   setWindowTitle(FromUtf8(TableTitle(model_->table())) + QStringLiteral("[*]"));
   setWindowModified(model_->table().HasEdits());
+  for (QAction* action : menuBar()->findChildren<QAction*>()) {
+    if (!action->objectName().isEmpty())
+      action->setEnabled(EntryEnabled(model_->table(), ToUtf8(action->objectName())));
+  }
 }
 
 bool ItemTableWindow::settle() {
   if (!commitEdit()) return false;
-  if (!model_->table().HasEdits()) return true;
-  switch (askToSave_(this, FromUtf8(UnsavedEditsQuestion(model_->table())), true)) {
+  const std::optional<TableQuestion> question = QuestionBefore(model_->table(), "Close");
+  if (!question) return true;
+  switch (askToSave_(this, FromUtf8(question->text), question->offerSave)) {
     case QMessageBox::Save:
       return onSave();
     case QMessageBox::Discard:
@@ -175,8 +162,8 @@ bool ItemTableWindow::commitEdit() {
   const std::optional<QPersistentModelIndex> edited = delegate_->commitOpenEditor();
   if (!edited || !edited->isValid()) return true;
   const QModelIndex cell = proxy_->mapToSource(*edited);
-  const std::string refusal = model_->table().Refusal(ItemTableModel::itemAt(cell.row()),
-                                                      ItemTableModel::columnAt(cell.column()));
+  const std::string refusal =
+      model_->table().Refusal(ItemTableModel::itemAt(cell.row()), ItemTableModel::columnAt(cell.column()));
   if (refusal.empty()) return true;
   statusBar()->showMessage(FromUtf8(refusal));
   return false;
@@ -195,10 +182,8 @@ bool ItemTableWindow::onSave() {
 
 void ItemTableWindow::onRevert() {
   if (!commitEdit()) return;
-  if (model_->table().HasEdits() &&
-      askToSave_(this, FromUtf8(RevertQuestion(model_->table())), false) != QMessageBox::Discard) {
-    return;
-  }
+  const std::optional<TableQuestion> question = QuestionBefore(model_->table(), "Revert");
+  if (question && askToSave_(this, FromUtf8(question->text), question->offerSave) != QMessageBox::Discard) return;
   showOutcome(model_->run(RevertCommand));
 }
 

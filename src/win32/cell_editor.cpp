@@ -6,6 +6,7 @@
 
 #include "items/item_names.h"
 #include "table/pocket_cell.h"
+#include "table/table_design.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -33,7 +34,7 @@ HWND CreatePocketList(HWND list, RECT cell, const std::string& text) {
 HWND CreateTextBox(HWND list, RECT cell, TableColumn column, const std::string& text) {
   const bool twoLines = column == TableColumn::Description;
   const DWORD style = WS_CHILD | WS_BORDER | (twoLines ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL);
-  const int height = (cell.bottom - cell.top) * (twoLines ? 2 : 1);
+  const int height = (cell.bottom - cell.top) * (twoLines ? DescriptionEditorLines : 1);
   HWND control = CreateWindowExW(0, WC_EDITW, WideLines(text).c_str(), style, cell.left, cell.top,
                                  cell.right - cell.left, height, list, nullptr, GetModuleHandleW(nullptr), nullptr);
   SendMessageW(control, EM_SETSEL, 0, -1);

@@ -25,11 +25,9 @@ constexpr int FirstCommandId = 100;
 constexpr int FirstControlId = 2000;
 constexpr int CompletionId = 2999;
 constexpr int KnownPockets = static_cast<int>(PocketCount);
-// The Windows window's own menu, as the Qt window has it: the designed menus
-// stay as they are, and View goes before Help.
-constexpr MenuEntry ViewEntries[] = {{"ItemTable", "Item Table", 'T'}};
-constexpr MenuDescription ViewMenu[] = {{"View", "View", ViewEntries}};
 constexpr int FirstViewCommandId = 190;
+
+std::span<const MenuDescription> ViewMenus() { return {&EditorViewMenu(), 1}; }
 
 // Adds an entry that carries `value`, as the pocket list's entries carry their byte.
 void AddEntry(HWND list, std::string_view text, LPARAM value) {
@@ -50,7 +48,7 @@ Editor::MessageSink Editor::DefaultMessages() { return ShowMessage; }
 
 int Editor::CommandId(std::string_view entry) {
   int id = MenuCommandId(EditorForm().menus, FirstCommandId, entry);
-  if (id < 0) id = MenuCommandId(ViewMenu, FirstViewCommandId, entry);
+  if (id < 0) id = MenuCommandId(ViewMenus(), FirstViewCommandId, entry);
   assert(id >= 0 && "the menus have no such entry");
   return id;
 }
@@ -69,8 +67,8 @@ Editor::Editor(DialogSource dialogs, MessageSink showMessage, SavePrompt askToSa
   COMBOBOXINFO chooser{};
   chooser.cbSize = sizeof(chooser);
   GetComboBoxInfo(Control("Item"), &chooser);
-  itemTips_ = std::make_unique<ControlTips>(window_,
-                                            std::vector<HWND>{Control("Item"), chooser.hwndItem, Control("Load")});
+  itemTips_ =
+      std::make_unique<ControlTips>(window_, std::vector<HWND>{Control("Item"), chooser.hwndItem, Control("Load")});
   labelTips_ = std::make_unique<ControlTips>(window_, std::vector<HWND>{Control("Witchita")});
   FillLists();
   const UINT dpi = GetDpiForWindow(window_);
@@ -96,7 +94,8 @@ void Editor::CreateMenus() {
   HMENU bar = CreateMenu();
   std::vector<ACCEL> shortcuts;
   for (const MenuDescription& menu : EditorForm().menus) {
-    if (menu.name == "Help") AppendMenuOf(bar, ViewMenu, ViewMenu[0], FirstViewCommandId, shortcuts);
+    // The designed menus stay as they are, and View goes before Help.
+    if (menu.name == "Help") AppendMenuOf(bar, ViewMenus(), EditorViewMenu(), FirstViewCommandId, shortcuts);
     AppendMenuOf(bar, EditorForm().menus, menu, FirstCommandId, shortcuts);
   }
   // Until a supported ROM is open; a disabled entry's shortcut does nothing either.
@@ -155,7 +154,8 @@ void Editor::Command(int id, int notification) {
   if (id == form_->Id("Item") && notification == CBN_EDITCHANGE) return completion_->Update(rom_.Names().Views());
   if (id == form_->Id("Item") && notification == CBN_SELCHANGE) return completion_->Close();
   if (id == CompletionId && notification == LBN_SELCHANGE) return static_cast<void>(completion_->Accept());
-  if ((id == form_->Id("Item") && notification == CBN_KILLFOCUS) || (id == CompletionId && notification == LBN_KILLFOCUS)) {
+  if ((id == form_->Id("Item") && notification == CBN_KILLFOCUS) ||
+      (id == CompletionId && notification == LBN_KILLFOCUS)) {
     PostMessageW(window_, FocusSettled, 0, 0);
     return;
   }

@@ -4,6 +4,7 @@
 
 #include "dialogs/cls_common_dialog.h"
 #include "table/cell_tip.h"
+#include "table/table_design.h"
 #include "table/table_texts.h"
 #include "table/table_transfer.h"
 #include "win32/clipboard_text.h"
@@ -24,18 +25,6 @@ constexpr int Margin = 6;
 constexpr int FilterWidth = 220;
 constexpr int TipWidth = 400;
 
-constexpr MenuEntry FileEntries[] = {
-    {"Import", "Import…"},   {"Export", "Export…"}, {}, {"Save", "Save", 'S'}, {"Revert", "Revert"}, {},
-    {"Close", "Close", 'W'},
-};
-constexpr MenuEntry EditEntries[] = {
-    {"Undo", "Undo", 'Z'}, {"Redo", "Redo", 'Y'},   {},
-    {"Copy", "Copy", 'C'}, {"Paste", "Paste", 'V'}, {"Find", "Filter", 'F'},
-};
-constexpr MenuDescription Menus[] = {{"File", "File", FileEntries}, {"Edit", "Edit", EditEntries}};
-// Redo as other programs have it too.
-constexpr ExtraShortcut ExtraShortcuts[] = {{"Redo", 'Z', true}};
-
 int Scaled(int pixels, UINT dpi) { return MulDiv(pixels, static_cast<int>(dpi), 96); }
 
 bool IsTextBox(HWND window) {
@@ -46,7 +35,7 @@ bool IsTextBox(HWND window) {
 
 }  // namespace
 
-int ItemTableWindow::CommandId(std::string_view entry) { return MenuCommandId(Menus, FirstCommandId, entry); }
+int ItemTableWindow::CommandId(std::string_view entry) { return MenuCommandId(TableMenus(), FirstCommandId, entry); }
 
 ItemTableWindow::ItemTableWindow(const std::string& path, DialogSource dialogs, MessageSink showMessage,
                                  SavePrompt askToSave)
@@ -57,13 +46,15 @@ ItemTableWindow::ItemTableWindow(const std::string& path, DialogSource dialogs, 
   UseListControls();
   static const bool registered = (RegisterProgramWindowClass(ClassName, &OwnedWindow::Procedure), true);
   (void)registered;
-  window_ = CreateWindowExW(0, ClassName, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), CreationParameter());
+  window_ =
+      CreateWindowExW(0, ClassName, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), CreationParameter());
   CreateMenus();
   CreateControls();
   const UINT dpi = GetDpiForWindow(window_);
   UseFonts(dpi);
-  SetWindowPos(window_, nullptr, 0, 0, Scaled(900, dpi), Scaled(600, dpi), SWP_NOMOVE | SWP_NOZORDER);
+  SetWindowPos(window_, nullptr, 0, 0, Scaled(TableWindowWidth, dpi), Scaled(TableWindowHeight, dpi),
+               SWP_NOMOVE | SWP_NOZORDER);
   ShowRows();
   list_->SetCurrent({0, TableColumn::Price});
   UpdateTitle();
@@ -82,8 +73,7 @@ ItemTableWindow::~ItemTableWindow() {
 void ItemTableWindow::CreateMenus() {
   HMENU bar = CreateMenu();
   std::vector<ACCEL> shortcuts;
-  for (const MenuDescription& menu : Menus) AppendMenuOf(bar, Menus, menu, FirstCommandId, shortcuts);
-  AddShortcuts(Menus, FirstCommandId, ExtraShortcuts, shortcuts);
+  for (const MenuDescription& menu : TableMenus()) AppendMenuOf(bar, TableMenus(), menu, FirstCommandId, shortcuts);
   SetMenu(window_, bar);
   accelerators_ = CreateAcceleratorTableW(shortcuts.data(), static_cast<int>(shortcuts.size()));
   SetWindowAccelerators(window_, accelerators_);
@@ -91,11 +81,11 @@ void ItemTableWindow::CreateMenus() {
 
 void ItemTableWindow::CreateControls() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  filterLabel_ = CreateWindowExW(0, WC_STATICW, L"Filter:", WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE, 0, 0, 0, 0, window_,
-                                 nullptr, instance, nullptr);
+  filterLabel_ = CreateWindowExW(0, WC_STATICW, Wide(FilterCaption).c_str(), WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE, 0,
+                                 0, 0, 0, window_, nullptr, instance, nullptr);
   filter_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0,
                             0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(FilterId)), instance, nullptr);
-  SendMessageW(filter_, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(L"Name"));
+  SendMessageW(filter_, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(Wide(FilterHint).c_str()));
   list_ = std::make_unique<TableListView>(window_, ListId);
   SetWindowSubclass(List(), &ItemTableWindow::ListKeys, ListSubclassId, reinterpret_cast<DWORD_PTR>(this));
   status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, window_,
@@ -273,7 +263,11 @@ void ItemTableWindow::ShowChanges() {
   UpdateTitle();
 }
 
-void ItemTableWindow::UpdateTitle() { SetText(window_, TableTitle(*table_) + (table_->HasEdits() ? "*" : "")); }
+void ItemTableWindow::UpdateTitle() {
+  SetText(window_, TableTitle(*table_) + (table_->HasEdits() ? "*" : ""));
+  EnableEntries(GetMenu(window_), TableMenus(), FirstCommandId,
+                [this](std::string_view entry) { return EntryEnabled(*table_, entry); });
+}
 
 void ItemTableWindow::SetStatus(std::string_view text) const { SetText(status_, text); }
 
@@ -287,8 +281,8 @@ void ItemTableWindow::BeginEdit(std::optional<wchar_t> typed) {
   EndEdit(EditEnd::Commit);
   SendMessageW(List(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(cell->row), FALSE);
   edited_ = {item, cell->column};
-  editor_ = std::make_unique<CellEditor>(List(), list_->CellRect(*cell), cell->column, table_->EditText(item, cell->column),
-                                         [this](EditEnd end) { EndEdit(end); });
+  editor_ = std::make_unique<CellEditor>(List(), list_->CellRect(*cell), cell->column,
+                                         table_->EditText(item, cell->column), [this](EditEnd end) { EndEdit(end); });
   if (typed) {
     editor_->Type(*typed);
   } else {
@@ -332,8 +326,9 @@ void ItemTableWindow::SortBy(TableColumn column) {
 
 bool ItemTableWindow::Settle() {
   if (!CommitEdit()) return false;
-  if (!table_->HasEdits()) return true;
-  switch (askToSave_(window_, UnsavedEditsQuestion(*table_), true)) {
+  const std::optional<TableQuestion> question = QuestionBefore(*table_, "Close");
+  if (!question) return true;
+  switch (askToSave_(window_, question->text, question->offerSave)) {
     case SaveChoice::Save:
       return OnSave();
     case SaveChoice::Discard:
@@ -386,7 +381,8 @@ bool ItemTableWindow::OnSave() {
 
 void ItemTableWindow::OnRevert() {
   if (!CommitEdit()) return;
-  if (table_->HasEdits() && askToSave_(window_, RevertQuestion(*table_), false) != SaveChoice::Discard) return;
+  const std::optional<TableQuestion> question = QuestionBefore(*table_, "Revert");
+  if (question && askToSave_(window_, question->text, question->offerSave) != SaveChoice::Discard) return;
   ShowOutcome(RevertCommand(*table_));
   ShowChanges();
 }

@@ -35,16 +35,23 @@ void AppendMenuOf(HMENU bar, std::span<const MenuDescription> menus, const MenuD
     }
     const auto id = static_cast<WORD>(MenuCommandId(menus, first, entry.name));
     AppendMenuW(popup, MF_STRING, id, EntryCaption(entry).c_str());
-    if (entry.shortcutKey != 0) shortcuts.push_back({FVIRTKEY | FCONTROL, static_cast<WORD>(entry.shortcutKey), id});
+    for (const Shortcut shortcut : {Shortcut{entry.shortcutKey}, entry.alternative}) {
+      if (shortcut.key == 0) continue;
+      const auto modifiers = static_cast<BYTE>(FVIRTKEY | FCONTROL | (shortcut.shift ? FSHIFT : 0));
+      shortcuts.push_back({modifiers, static_cast<WORD>(shortcut.key), id});
+    }
   }
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Wide(menu.caption).c_str());
 }
 
-void AddShortcuts(std::span<const MenuDescription> menus, int first, std::span<const ExtraShortcut> extra,
-                  std::vector<ACCEL>& shortcuts) {
-  for (const ExtraShortcut& shortcut : extra) {
-    const auto modifiers = static_cast<BYTE>(FVIRTKEY | FCONTROL | (shortcut.shift ? FSHIFT : 0));
-    shortcuts.push_back(
-        {modifiers, static_cast<WORD>(shortcut.key), static_cast<WORD>(MenuCommandId(menus, first, shortcut.entry))});
+void EnableEntries(HMENU bar, std::span<const MenuDescription> menus, int first,
+                   const std::function<bool(std::string_view entry)>& enabled) {
+  for (const MenuDescription& menu : menus) {
+    for (const MenuEntry& entry : menu.entries) {
+      if (entry.name.empty()) continue;
+      const auto id = static_cast<UINT>(MenuCommandId(menus, first, entry.name));
+      const UINT state = enabled(entry.name) ? MF_ENABLED : MF_GRAYED;
+      EnableMenuItem(bar, id, MF_BYCOMMAND | state);
+    }
   }
 }

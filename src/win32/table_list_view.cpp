@@ -1,7 +1,6 @@
 #include "win32/table_list_view.h"
 
 #include <algorithm>
-#include <array>
 #include <cassert>
 #include <set>
 
@@ -11,13 +10,19 @@
 namespace {
 
 constexpr int ColumnCount = static_cast<int>(TableColumns.size());
-// Widths at 96 dots per inch that fit the longest value of each column.
-constexpr std::array<int, ColumnCount> ColumnWidths{45, 120, 60, 55, 45, 70, 45, 45, 90, 320};
+// Pixels at 96 dots per inch beside a column's text.
+constexpr int ColumnPadding = 12;
 
 int Index(TableColumn column) { return static_cast<int>(column); }
 
-// A ListView's first column is always left-aligned, so only prices stand right.
-bool AlignsRight(TableColumn column) { return column == TableColumn::Price; }
+// A ListView's first column is always left-aligned.
+bool AlignsRight(const TableColumnInfo& info) { return info.alignsRight && Index(info.column) > 0; }
+
+int TextWidth(HDC context, std::wstring_view text) {
+  SIZE size{};
+  GetTextExtentPoint32W(context, text.data(), static_cast<int>(text.size()), &size);
+  return size.cx;
+}
 
 }  // namespace
 
@@ -31,7 +36,7 @@ TableListView::TableListView(HWND parent, int id)
     std::wstring caption = Wide(info.caption);
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_FMT | LVCF_SUBITEM;
-    column.fmt = AlignsRight(info.column) ? LVCFMT_RIGHT : LVCFMT_LEFT;
+    column.fmt = AlignsRight(info) ? LVCFMT_RIGHT : LVCFMT_LEFT;
     column.pszText = caption.data();
     column.iSubItem = Index(info.column);
     SendMessageW(list_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(Index(info.column)), reinterpret_cast<LPARAM>(&column));
@@ -46,10 +51,18 @@ void TableListView::SetFonts(HFONT normal, HFONT bold, UINT dpi) {
   normal_ = normal;
   bold_ = bold;
   SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(normal), TRUE);
-  for (int column = 0; column < ColumnCount; ++column) {
-    SendMessageW(list_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
-                 MulDiv(ColumnWidths[static_cast<size_t>(column)], static_cast<int>(dpi), 96));
+  // Widths in digits of the font, as the columns give them; measuring every
+  // cell would cost more than the rest of the opening.
+  HDC context = GetDC(list_);
+  HGDIOBJ before = SelectObject(context, normal);
+  const int digit = TextWidth(context, L"0");
+  const int padding = MulDiv(ColumnPadding, static_cast<int>(dpi), 96);
+  for (const TableColumnInfo& info : TableColumns) {
+    const int width = std::max(info.characters * digit, TextWidth(context, Wide(info.caption))) + padding;
+    SendMessageW(list_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(Index(info.column)), width);
   }
+  SelectObject(context, before);
+  ReleaseDC(list_, context);
 }
 
 void TableListView::Show(const ItemTable& table, std::vector<int> items) {

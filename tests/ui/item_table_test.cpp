@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTableView>
@@ -14,8 +16,11 @@
 #include "harness.h"
 #include "items/edition_table.h"
 #include "items/item_fields.h"
+#include "table/row_order.h"
+#include "table/table_design.h"
 #include "ui/item_table_model.h"
 #include "ui/item_table_window.h"
+#include "ui/qt_text.h"
 
 namespace {
 
@@ -89,6 +94,7 @@ class ItemTableTest : public QObject {
 
  private slots:
   void opensOnItemOnesPrice();
+  void buildsItsMenusAndColumnsFromTheDesign();
   void commitsEachKindOfCell();
   void keepsARefusedValueAsTyped();
   void editsADescriptionOnTwoLines();
@@ -107,6 +113,45 @@ void ItemTableTest::opensOnItemOnesPrice() {
   QCOMPARE(t.view().currentIndex().row(), 0);
   QCOMPARE(t.view().currentIndex().column(), Column(TableColumn::Price));
   QCOMPARE(t.view().model()->rowCount(), LastItem);
+}
+
+// Each entry's caption and keys, as the design gives them; a separator is "-".
+QStringList DesignedEntries(const MenuDescription& menu) {
+  QStringList entries;
+  for (const MenuEntry& entry : menu.entries) {
+    QString text = entry.name.empty() ? QStringLiteral("-") : FromUtf8(entry.caption);
+    for (const Shortcut key : {Shortcut{entry.shortcutKey}, entry.alternative}) {
+      if (key.key != 0) text += QStringLiteral(" Ctrl+") + (key.shift ? QStringLiteral("Shift+") : QString()) + key.key;
+    }
+    entries << text;
+  }
+  return entries;
+}
+
+QStringList ShownEntries(const QMenu& menu) {
+  QStringList entries;
+  for (const QAction* action : menu.actions()) {
+    QString text = action->isSeparator() ? QStringLiteral("-") : action->text();
+    for (const QKeySequence& key : action->shortcuts()) text += QLatin1Char(' ') + key.toString();
+    entries << text;
+  }
+  return entries;
+}
+
+void ItemTableTest::buildsItsMenusAndColumnsFromTheDesign() {
+  Table t;
+  QCOMPARE(t.window->size(), QSize(TableWindowWidth, TableWindowHeight));
+  const QList<QMenu*> menus = t.window->menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly);
+  QCOMPARE(menus.size(), static_cast<qsizetype>(TableMenus().size()));
+  for (size_t index = 0; index < TableMenus().size(); ++index) {
+    QCOMPARE(menus[static_cast<qsizetype>(index)]->title().toStdString(), TableMenus()[index].caption);
+    QCOMPARE(ShownEntries(*menus[static_cast<qsizetype>(index)]), DesignedEntries(TableMenus()[index]));
+  }
+  for (const TableColumnInfo& info : TableColumns) {
+    QCOMPARE(t.view().model()->headerData(Column(info.column), Qt::Horizontal).toString().toStdString(), info.caption);
+    const QVariant alignment = t.view().model()->index(0, Column(info.column)).data(Qt::TextAlignmentRole);
+    QCOMPARE(alignment.isValid() && (alignment.value<Qt::Alignment>() & Qt::AlignRight), info.alignsRight);
+  }
 }
 
 void ItemTableTest::commitsEachKindOfCell() {
@@ -178,6 +223,9 @@ void ItemTableTest::sortsNumbersAndHexByValue() {
     for (int item : t.shownItems()) values.push_back(t.table().SortValue(item, column));
     QVERIFY(std::ranges::is_sorted(values));
   }
+  // Names in the order the Win32 list shows them too.
+  t.view().horizontalHeader()->setSortIndicator(Column(TableColumn::Name), Qt::DescendingOrder);
+  QCOMPARE(t.shownItems(), ShownItems(t.table(), "", TableSort{TableColumn::Name, false}));
   // An edit does not move its row until the header is clicked again.
   const std::vector<int> order = t.shownItems();
   const QModelIndex first = t.view().model()->index(0, Column(TableColumn::Effect));
@@ -191,10 +239,16 @@ void ItemTableTest::sortsNumbersAndHexByValue() {
 
 void ItemTableTest::undoesAndRedoesByKeys() {
   Table t;
+  const auto enabled = [&t](const char* name) {
+    return t.window->findChild<QAction*>(QString::fromLatin1(name))->isEnabled();
+  };
+  QVERIFY(!enabled("Undo"));
   t.type(Potion, TableColumn::Price, QStringLiteral("350"));
+  QVERIFY(enabled("Undo") && !enabled("Redo"));
   QTest::keySequence(t.window.get(), QKeySequence(QStringLiteral("Ctrl+Z")));
   QCOMPARE(t.table().State(Potion, TableColumn::Price), ItemTable::CellState::Unchanged);
   QCOMPARE(t.status(), QStringLiteral("Undone."));
+  QVERIFY(!enabled("Undo") && enabled("Redo"));
   QTest::keySequence(t.window.get(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
   QCOMPARE(t.table().Text(Potion, TableColumn::Price), "350");
 }

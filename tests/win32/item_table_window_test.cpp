@@ -17,6 +17,7 @@
 #include "quit_requests.h"
 #include "rom_builder.h"
 #include "rom_io/file_path.h"
+#include "table/table_design.h"
 #include "table/table_texts.h"
 #include "win32/clipboard_text.h"
 #include "win32/editor_window.h"
@@ -130,6 +131,62 @@ TEST_F(ItemTableWindowTest, APriceTypedIntoItemOneAndSavedChangesOnlyItsTwoBytes
   EXPECT_TRUE(questions_.empty());
 }
 
+// The menu resource, the keys and the columns as the design gives them: a
+// separator is "-", an entry its caption, the Ctrl key its menu shows.
+TEST_F(ItemTableWindowTest, ItsMenusKeysAndColumnsAreTheDesigns) {
+  RECT frame{};
+  GetWindowRect(table_->Window(), &frame);
+  const UINT dpi = GetDpiForWindow(table_->Window());
+  EXPECT_EQ(frame.right - frame.left, MulDiv(TableWindowWidth, static_cast<int>(dpi), 96));
+  EXPECT_EQ(frame.bottom - frame.top, MulDiv(TableWindowHeight, static_cast<int>(dpi), 96));
+  HMENU bar = GetMenu(table_->Window());
+  ASSERT_EQ(GetMenuItemCount(bar), static_cast<int>(TableMenus().size()));
+  std::vector<ACCEL> keys(static_cast<size_t>(CopyAcceleratorTableW(table_->Accelerators(), nullptr, 0)));
+  CopyAcceleratorTableW(table_->Accelerators(), keys.data(), static_cast<int>(keys.size()));
+  const auto hasKey = [&keys](Shortcut shortcut, int id) {
+    const auto modifiers = static_cast<BYTE>(FVIRTKEY | FCONTROL | (shortcut.shift ? FSHIFT : 0));
+    return std::ranges::any_of(keys, [&](const ACCEL& key) {
+      return key.fVirt == modifiers && key.key == static_cast<WORD>(shortcut.key) && key.cmd == id;
+    });
+  };
+  for (int index = 0; index < GetMenuItemCount(bar); ++index) {
+    const MenuDescription& menu = TableMenus()[static_cast<size_t>(index)];
+    wchar_t text[64]{};
+    GetMenuStringW(bar, static_cast<UINT>(index), text, 64, MF_BYPOSITION);
+    EXPECT_EQ(Utf8(text), menu.caption);
+    HMENU popup = GetSubMenu(bar, index);
+    ASSERT_EQ(GetMenuItemCount(popup), static_cast<int>(menu.entries.size()));
+    for (int at = 0; at < GetMenuItemCount(popup); ++at) {
+      const MenuEntry& entry = menu.entries[static_cast<size_t>(at)];
+      GetMenuStringW(popup, static_cast<UINT>(at), text, 64, MF_BYPOSITION);
+      if (entry.name.empty()) {
+        EXPECT_TRUE(GetMenuState(popup, static_cast<UINT>(at), MF_BYPOSITION) & MF_SEPARATOR);
+        continue;
+      }
+      const std::string shown =
+          std::string(entry.caption) + (entry.shortcutKey ? std::string("\tCtrl+") + entry.shortcutKey : "");
+      EXPECT_EQ(Utf8(text), shown);
+      const int id = ItemTableWindow::CommandId(entry.name);
+      EXPECT_EQ(static_cast<int>(GetMenuItemID(popup, at)), id);
+      for (const Shortcut key : {Shortcut{entry.shortcutKey}, entry.alternative}) {
+        EXPECT_TRUE(key.key == 0 || hasKey(key, id)) << entry.name;
+      }
+    }
+  }
+  EXPECT_TRUE(GetMenuState(bar, static_cast<UINT>(ItemTableWindow::CommandId("Undo")), MF_BYCOMMAND) & MF_GRAYED);
+  for (const TableColumnInfo& info : TableColumns) {
+    wchar_t text[64]{};
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_FMT;
+    column.pszText = text;
+    column.cchTextMax = 64;
+    SendMessageW(List(), LVM_GETCOLUMNW, static_cast<WPARAM>(info.column), reinterpret_cast<LPARAM>(&column));
+    EXPECT_EQ(Utf8(text), info.caption);
+    // A ListView's first column is always left-aligned.
+    EXPECT_TRUE(info.column == TableColumn::Number || ((column.fmt & LVCFMT_RIGHT) != 0) == info.alignsRight);
+  }
+}
+
 TEST_F(ItemTableWindowTest, ARefusedValueKeepsTheTypedTextSaysWhyAndSavesNothing) {
   GoTo(Potion);
   Type(L"70000");
@@ -176,6 +233,9 @@ TEST_F(ItemTableWindowTest, CtrlZUndoesACommittedEditAndCtrlYRedoesIt) {
   GoTo(Potion);
   Type(L"350");
   Key(table_->EditorControl(), VK_RETURN);
+  EXPECT_FALSE(
+      GetMenuState(GetMenu(table_->Window()), static_cast<UINT>(ItemTableWindow::CommandId("Undo")), MF_BYCOMMAND) &
+      MF_GRAYED);
   Press('Z');
   EXPECT_EQ(table_->StatusText(), TableUndone);
   EXPECT_EQ(table_->Table().Text(Potion, TableColumn::Price), "300");

@@ -1,0 +1,32 @@
+#include "table/table_design.h"
+
+#include "table/table_texts.h"
+
+namespace {
+
+constexpr MenuEntry FileEntries[] = {
+    {"Import", "Import…"},   {"Export", "Export…"}, {}, {"Save", "Save", 'S'}, {"Revert", "Revert"}, {},
+    {"Close", "Close", 'W'},
+};
+constexpr MenuEntry EditEntries[] = {
+    {"Undo", "Undo", 'Z'},   {"Redo", "Redo", 'Y', {'Z', true}}, {}, {"Copy", "Copy", 'C'}, {"Paste", "Paste", 'V'},
+    {"Find", "Filter", 'F'},
+};
+constexpr MenuDescription Menus[] = {{"File", "File", FileEntries}, {"Edit", "Edit", EditEntries}};
+
+}  // namespace
+
+std::span<const MenuDescription> TableMenus() { return Menus; }
+
+bool EntryEnabled(const ItemTable& table, std::string_view entry) {
+  if (entry == "Undo") return table.CanUndo();
+  if (entry == "Redo") return table.CanRedo();
+  return true;
+}
+
+std::optional<TableQuestion> QuestionBefore(const ItemTable& table, std::string_view entry) {
+  if (!table.HasEdits()) return std::nullopt;
+  if (entry == "Close") return TableQuestion{UnsavedEditsQuestion(table), true};
+  if (entry == "Revert") return TableQuestion{RevertQuestion(table), false};
+  return std::nullopt;
+}
