@@ -23,6 +23,12 @@
 // them; without both tables no item is read or written. Every item's bytes
 // go through the hex routines, and each Load and Save first checks that the
 // file still has its tables where the Open found them.
+//
+// Load and Save read and write the file itself, a few bytes at a time
+// (ReadHexBytes, WriteHexBytes), rather than a copy of the ROM in memory as
+// the item table and the tool do (ItemImage): the editor holds no image
+// that could go stale, so what other programs write between its commands
+// stays, and a Save touches no byte but the loaded item's.
 class RomItemEditor {
  public:
   struct OpenResult {
