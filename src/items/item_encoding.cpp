@@ -27,7 +27,7 @@ EncodedItem EncodeItemFields(const ItemFields& fields, bool withAsm) {
 
   if (withAsm) {
     auto asmHex = FieldCodec::AsmToHex(fields.ASM);
-    if (!asmHex) return {std::nullopt, "ASM Pointer: enter one to four hexadecimal digits (0000 to FFFF), or leave it empty."};
+    if (!asmHex) return {std::nullopt, AsmFieldProblem()};
     bytes.asmPointer = std::move(*asmHex);
   }
   return {std::move(bytes), {}};
@@ -35,4 +35,8 @@ EncodedItem EncodeItemFields(const ItemFields& fields, bool withAsm) {
 
 std::string ByteFieldProblem(std::string_view caption) {
   return std::string(caption) + ": enter one or two hexadecimal digits (00 to FF), or leave it empty.";
+}
+
+std::string AsmFieldProblem() {
+  return "ASM Pointer: enter one to four hexadecimal digits (0000 to FFFF), or leave it empty.";
 }

@@ -25,3 +25,5 @@ EncodedItem EncodeItemFields(const ItemFields& fields, bool withAsm);
 
 // Why a one-byte field's text cannot be stored, under the field's caption.
 std::string ByteFieldProblem(std::string_view caption);
+// Why the ASM Pointer's text cannot be stored.
+std::string AsmFieldProblem();

@@ -1,39 +1,42 @@
 #include "items/item_meaning.h"
 
-#include <array>
 #include <utility>
 
 #include "items/field_codec.h"
+#include "items/held_effect_names.h"
 #include "items/item_encoding.h"
 #include "items/item_names.h"
+#include "items/menu_names.h"
+#include "items/use_names.h"
 
 namespace {
 
-constexpr uint8_t CantSelect = 0x40;
-constexpr uint8_t CantToss = 0x80;
-constexpr uint8_t UnusedUseBits = 0x3F;
-// The games' item menu actions; 1 to 3 fall through to no use.
-constexpr std::array<std::string_view, 7> MenuActions{"no use",  "no use", "no use", "no use",
-                                                      "current", "party",  "close"};
-
-uint8_t FieldMenu(uint8_t type) { return static_cast<uint8_t>(type >> 4); }
-uint8_t BattleMenu(uint8_t type) { return static_cast<uint8_t>(type & 0x0F); }
+constexpr uint8_t UnusedUseBits = static_cast<uint8_t>(~UseFlagBits);
+// Past the last menu action the game jumps beyond its table of actions;
+// the undefined values below it act as no use.
+constexpr uint8_t LastMenuAction = 6;
 
 // A half of the Type byte is one of its two hex digits, as the field shows it.
-char HexDigit(uint8_t half) { return "0123456789ABCDEF"[half & 0x0F]; }
+std::string HexDigit(uint8_t half) { return MenuNames().Hex(half); }
 
 bool IsBagPocket(int pocket) { return pocket >= 1 && static_cast<size_t>(pocket) < PocketCount; }
 
+// "Berry (HELD_BERRY)": a value's words and its name.
+std::string Named(const NamedValue& named) { return named.words + " (" + named.name + ")"; }
+
 std::string MenuHalf(std::string_view which, uint8_t half) {
-  const std::string_view action = half < MenuActions.size() ? MenuActions[half] : "undefined";
-  return std::string(which) + " " + HexDigit(half) + " (" + std::string(action) + ")";
+  const NamedValue* action = MenuNames().Find(half);
+  const std::string meaning = action                   ? Named(*action)
+                              : half <= LastMenuAction ? MenuNames().Words(0) + ", not defined"
+                                                       : "undefined";
+  return std::string(which) + " " + HexDigit(half) + ": " + meaning;
 }
 
 void WarnAboutMenuHalf(std::vector<std::string>& warnings, std::string_view which, uint8_t half) {
   const std::string value = "The " + std::string(which) + " value " + HexDigit(half);
-  if (half >= MenuActions.size()) {
+  if (half > LastMenuAction) {
     warnings.push_back(value + " is not defined: the game jumps past its table of menu actions.");
-  } else if (half >= 1 && half <= 3) {
+  } else if (!MenuNames().Find(half)) {
     warnings.push_back(value + " is not defined: the game treats it as no use.");
   }
 }
@@ -56,12 +59,7 @@ std::string DescribeByte(std::string_view text, std::string_view caption, std::s
 
 }  // namespace
 
-std::string UseMeaning(uint8_t use) {
-  std::string flags;
-  if (use & CantSelect) flags = "can't select";
-  if (use & CantToss) flags += std::string(flags.empty() ? "" : ", ") + "can't toss";
-  return flags.empty() ? "no flags" : flags;
-}
+std::string UseMeaning(uint8_t use) { return Named(*UseNames().Find(use & UseFlagBits)); }
 
 std::string TypeMeaning(uint8_t type) {
   return MenuHalf("field menu", FieldMenu(type)) + ", " + MenuHalf("battle menu", BattleMenu(type));
@@ -96,6 +94,29 @@ std::vector<std::string> ItemWarnings(uint8_t use, int pocket, uint8_t type) {
   for (std::string& warning : PocketWarnings(pocket)) warnings.push_back(std::move(warning));
   for (std::string& warning : TypeWarnings(type)) warnings.push_back(std::move(warning));
   return warnings;
+}
+
+std::string DescribeEffect(std::string_view text) {
+  const auto hex = FieldCodec::ByteToHex(text);
+  if (!hex) return ByteFieldProblem("Effect");
+  const uint8_t effect = FieldCodec::ByteFromHex(*hex);
+  const std::string meaning = HeldEffectNames().Find(effect) ? HeldEffectText(effect) : "no held effect of the games";
+  return *hex + ": " + meaning;
+}
+
+std::string DescribeVariable(std::string_view effectText, std::string_view text) {
+  const auto hex = FieldCodec::ByteToHex(text);
+  if (!hex) return ByteFieldProblem("Var.");
+  const auto effect = FieldCodec::ByteToHex(effectText);
+  if (!effect) return *hex + ": its meaning depends on the held effect";
+  return *hex + ": " + ParameterMeaning(FieldCodec::ByteFromHex(*effect), FieldCodec::ByteFromHex(*hex));
+}
+
+std::string DescribeAsm(std::string_view text, const RoutineNames& routines) {
+  const auto hex = FieldCodec::AsmToHex(text);
+  if (!hex) return AsmFieldProblem();
+  const auto name = routines.NameOf(static_cast<uint16_t>(std::stoul(*hex, nullptr, 16)));
+  return *hex + ": " + name.value_or("no routine name is known");
 }
 
 std::string DescribeUse(std::string_view text) { return DescribeByte(text, "Use", UseMeaning, UseWarnings); }

@@ -120,10 +120,12 @@ RomItemEditor::OpenResult RomItemEditor::CutShortOpen(std::span<const uint8_t> i
 // One read of the whole file finds both.
 void RomItemEditor::FindTablesAndNames(const std::optional<RomBytes>& image) {
   tables_ = {};
+  routines_ = RoutineNames();
   if (!image) return;
   openSize_ = static_cast<int64_t>(image->size());
   tables_ = FindItemTables(*image);
   names_ = ItemNameList(*edition_, *image);
+  routines_ = RoutineNames(*image, edition_, tables_, ReadSymbolFile(SymbolFileBeside(romPath_), false));
 }
 
 RomItemEditor::LoadResult RomItemEditor::LoadItem(int16_t listIndex) {

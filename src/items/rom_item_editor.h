@@ -13,6 +13,7 @@
 #include "items/item_name_list.h"
 #include "items/item_table_finder.h"
 #include "items/item_texts.h"
+#include "items/routine_names.h"
 #include "items/table_places.h"
 #include "items/item_fields.h"
 #include "items/save_outcome.h"
@@ -78,6 +79,9 @@ class RomItemEditor {
   // The open ROM's item names; the built-in ones before an Open.
   const ItemNameList& Names() const { return names_; }
   const std::string& ItemIndexText() const { return itemIndexText_; }
+  // The names of the open ROM's item-use routines, from the release or the
+  // symbol file beside the ROM, as the last Open found them.
+  const RoutineNames& Routines() const { return routines_; }
   // The edition found at the last Open, or null when it was not recognised.
   const Edition* OpenEdition() const { return edition_; }
 
@@ -111,6 +115,7 @@ class RomItemEditor {
   std::string versionByte_;
   ItemTables tables_;
   ItemNameList names_;
+  RoutineNames routines_;
   std::string itemIndexText_;
   const Edition* edition_ = nullptr;
   int64_t openSize_ = 0;  // the file's length at the Open
