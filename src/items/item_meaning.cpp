@@ -26,10 +26,10 @@ std::string Named(const NamedValue& named) { return named.words + " (" + named.n
 
 std::string MenuHalf(std::string_view which, uint8_t half) {
   const NamedValue* action = MenuNames().Find(half);
-  const std::string meaning = action                   ? Named(*action)
+  const std::string meaning = action                   ? action->words + ", " + action->name
                               : half <= LastMenuAction ? MenuNames().Words(0) + ", not defined"
                                                        : "undefined";
-  return std::string(which) + " " + HexDigit(half) + ": " + meaning;
+  return std::string(which) + " " + HexDigit(half) + " (" + meaning + ")";
 }
 
 void WarnAboutMenuHalf(std::vector<std::string>& warnings, std::string_view which, uint8_t half) {

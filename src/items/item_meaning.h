@@ -13,8 +13,8 @@
 // The Use byte's flags: "Can't select, can't toss (CANT_SELECT | CANT_TOSS)",
 // or "None (NO_LIMITS)"; bits 0 to 5 are not read.
 std::string UseMeaning(uint8_t use);
-// The Type byte's halves: "field menu 4: Current (ITEMMENU_CURRENT), battle
-// menu 0: No use (ITEMMENU_NOUSE)".
+// The Type byte's halves: "field menu 4 (Current, ITEMMENU_CURRENT), battle
+// menu 0 (No use, ITEMMENU_NOUSE)".
 std::string TypeMeaning(uint8_t type);
 // "Item (1)", or "5 (no pocket)" past the pocket list.
 std::string PocketText(int pocket);

@@ -16,6 +16,9 @@
 #include "items/description_texts.h"
 #include "items/edition_table.h"
 #include "items/game_text_table.h"
+#include "items/held_effect_table.h"
+#include "items/item_field_name_table.h"
+#include "items/item_routine_table.h"
 #include "items/item_table_finder.h"
 
 namespace {
@@ -137,6 +140,44 @@ TEST_F(GameData, CodeIsWrittenAsTheResearchWritesIt) {
   const std::string notes = ReadData("item-table-code.md");
   for (const std::string_view code : {ItemAttributeCode, ItemUseCode, NameListCode}) {
     EXPECT_NE(notes.find("    " + std::string(code) + "\n"), std::string::npos) << code;
+  }
+}
+
+TEST_F(GameData, HeldEffectsAreTheResearchEffects) {
+  const auto rows = Rows("held-effects.tsv");
+  ASSERT_EQ(rows.size(), HeldEffectTable.size());
+  for (size_t i = 0; i < rows.size(); ++i) {
+    EXPECT_EQ(std::stoi(rows[i][0], nullptr, 16), HeldEffectTable[i].byte);
+    EXPECT_EQ(rows[i][1], HeldEffectTable[i].name);
+    EXPECT_EQ(rows[i].size() > 2 ? rows[i][2] : "", HeldEffectTable[i].heldBy);
+  }
+}
+
+TEST_F(GameData, ItemRoutinesAreTheResearchRoutines) {
+  const auto rows = Rows("item-routines.tsv");
+  ASSERT_EQ(rows.size(), ItemRoutineTable.size());
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const ItemRoutineFact& fact = ItemRoutineTable[i];
+    EXPECT_EQ(rows[i][0], fact.edition);
+    EXPECT_EQ(rows[i][1], fact.routine);
+    EXPECT_EQ(std::stoi(rows[i][2], nullptr, 16), fact.address);
+    // The entry as the file stores it: low byte first.
+    EXPECT_EQ(std::stoi(rows[i][3], nullptr, 16), (fact.address & 0xFF) << 8 | fact.address >> 8);
+    EXPECT_EQ(rows[i][4], fact.items);
+  }
+}
+
+TEST_F(GameData, FieldNamesAreTheResearchNames) {
+  const std::string notes = ReadData("item-field-names.md");
+  char hex[8];
+  for (const NamedByteFact& flag : UseFlagTable) {
+    std::snprintf(hex, sizeof hex, "0x%02X", flag.value);
+    EXPECT_NE(notes.find(std::string(hex) + " `" + std::string(flag.name) + "`"), std::string::npos) << flag.name;
+  }
+  EXPECT_NE(notes.find("0x00 is `" + std::string(NoUseFlags.name) + "`"), std::string::npos);
+  for (const NamedByteFact& action : MenuActionTable) {
+    std::snprintf(hex, sizeof hex, "%X", action.value);
+    EXPECT_NE(notes.find(std::string(hex) + " `" + std::string(action.name) + "`"), std::string::npos) << action.name;
   }
 }
 
