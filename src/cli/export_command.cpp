@@ -14,6 +14,7 @@ struct ExportOptions {
   std::string rom;
   std::string format = "csv";
   std::optional<std::string> output;
+  std::optional<std::string> symbols;
 };
 
 // "-" is standard output, as in most tools; an empty name is a mistake, such
@@ -28,7 +29,7 @@ std::optional<std::string> OutputFile(const std::optional<std::string>& output) 
 ExitStatus RunExport(const ExportOptions& options) {
   const std::optional<std::string> output = OutputFile(options.output);
   if (output) RefuseOutputOverInput(*output, options.rom);
-  const RomSession session(options.rom);
+  const RomSession session(options.rom, options.symbols);
   const std::vector<ItemRow> rows = AllItemRows(session);
   const std::string text =
       options.format == "json" ? ExportJson(rows, session.RomEdition()) : ExportCsv(rows, session.RomEdition());
@@ -48,5 +49,7 @@ void AddExportCommand(CLI::App& app, CommandRun& run) {
   command->add_option("ROM", options->rom, "ROM image")->required();
   command->add_option("--format", options->format, "csv (the default) or json")->check(CLI::IsMember({"csv", "json"}));
   command->add_option("-o,--output", options->output, "file to write instead of standard output (-: standard output)");
+  command->add_option("--symbols", options->symbols, "symbol file that names the ROM's routines (default: the ROM's name with .sym)")
+      ->type_name("FILE");
   command->callback([&run, options] { run = [options] { return RunExport(*options); }; });
 }

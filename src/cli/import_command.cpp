@@ -17,6 +17,7 @@ struct ImportOptions {
   std::optional<std::string> edition;
   bool acrossEditions = false;
   bool rename = false;
+  std::optional<std::string> symbols;
 };
 
 struct PlannedSave {
@@ -59,6 +60,22 @@ std::optional<PlannedSave> PlanRow(const RomSession& session, const ImportRow& r
   return save;
 }
 
+// The names of the rows as the bytes they stand for; a routine's name from a
+// row of another edition goes with its pointer.
+std::vector<std::string> NameProblems(const RomSession& session, ImportFile& file, const std::string& fileName) {
+  std::vector<std::string> problems;
+  for (ImportRow& row : file.rows) {
+    if (row.edition != nullptr && row.edition != &session.RomEdition()) {
+      row.names[static_cast<size_t>(NamedColumn::Routine)].reset();
+    }
+    for (std::string& problem : ResolveNames(row.names, row.given, session.LoadValues(row.item), session.Routines(),
+                                             Quoted(fileName) + " " + row.where)) {
+      problems.push_back(std::move(problem));
+    }
+  }
+  return problems;
+}
+
 void SavePlan(RomSession& session, const std::vector<PlannedSave>& plan) {
   std::vector<ItemTextEdit> texts;
   for (const PlannedSave& save : plan) {
@@ -79,10 +96,11 @@ ExitStatus RunImport(const ImportOptions& options) {
   const EditionChoice editions{options.edition ? EditionOption(*options.edition) : nullptr,
                                options.acrossEditions};
   const std::string text = ReadTextFile(options.file);
-  RomSession session(options.rom);
+  RomSession session(options.rom, options.symbols);
   ImportFile file = ParseImport(text, options.file, session.Names(), session.Spellings(), options.rename);
   RefuseProblems(file.problems, options.rom);
   RefuseProblems(MatchEditions(file, options.file, session.RomEdition(), editions, session.Names()), options.rom);
+  RefuseProblems(NameProblems(session, file, options.file), options.rom);
   std::vector<PlannedSave> plan;
   for (const ImportRow& row : file.rows) {
     if (auto save = PlanRow(session, row)) plan.push_back(std::move(*save));
@@ -120,5 +138,7 @@ void AddImportCommand(CLI::App& app, CommandRun& run) {
                     "import rows exported from another edition, all fields but the ASM pointer");
   command->add_flag("--rename", options->rename,
                     "write a name that differs from the item's as its new name, instead of refusing the row");
+  command->add_option("--symbols", options->symbols, "symbol file that names the ROM's routines (default: the ROM's name with .sym)")
+      ->type_name("FILE");
   command->callback([&run, options] { run = [options] { return RunImport(*options); }; });
 }

@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/rom_image.h"
+#include "exchange/rom_session.h"
 #include "exchange/file_access.h"
 #include "items/table_places.h"
 #include "items/wording.h"
@@ -52,6 +53,13 @@ std::string Checksums(Sum stored, Sum computed) {
          (stored == computed ? " (equal)" : " (different)");
 }
 
+// Where the routines' names come from, and why a symbol file was not used.
+std::string RoutineLines(const RoutineNames& routines) {
+  const std::string note = routines.SymbolFileNote();
+  const bool told = routines.From() == RoutineNames::Source::None;
+  return Line("Routine names", routines.SourceText()) + (note.empty() || told ? "" : Line("Symbol file", note));
+}
+
 void PrintInfo(const HeaderFacts& header, const ItemImage& image, const std::string& stadium) {
   const auto dump = KnownDumpName(header.sha1);
   std::cout << EditionLines(image) << Line("Title", header.Title()) << Line("Game code", header.GameCode())
@@ -66,7 +74,7 @@ void PrintInfo(const HeaderFacts& header, const ItemImage& image, const std::str
 // in memory; a larger one streams past in constant memory, and its header
 // alone names its edition, since no item table or Stadium block is looked
 // for in it.
-ExitStatus RunInfo(const std::string& path) {
+ExitStatus RunInfo(const std::string& path, const std::optional<std::string>& symbols) {
   const int64_t size = ReadableFileSize(path);
   if (size > LargestRomSize) {
     const HeaderFacts header = ScanRomFile(path);
@@ -78,6 +86,7 @@ ExitStatus RunInfo(const std::string& path) {
   const ItemImage image(ReadRomFile(file.get(), path, size));
   RefuseCutShort(path, image);
   PrintInfo(ReadHeader(image.Bytes()), image, StadiumState(image));
+  if (image.Tables().Found()) std::cout << RoutineLines(RomRoutineNames(image, path, symbols));
   return ExitStatus::Success;
 }
 
@@ -87,6 +96,9 @@ void AddInfoCommand(CLI::App& app, CommandRun& run) {
   auto* command =
       app.add_subcommand("info", "Show the ROM's edition, header title, size and checksums, Stadium blocks included");
   auto path = std::make_shared<std::string>();
+  auto symbols = std::make_shared<std::optional<std::string>>();
   command->add_option("ROM", *path, "ROM image")->required();
-  command->callback([&run, path] { run = [path] { return RunInfo(*path); }; });
+  command->add_option("--symbols", *symbols, "symbol file that names the ROM's routines (default: the ROM's name with .sym)")
+      ->type_name("FILE");
+  command->callback([&run, path, symbols] { run = [path, symbols] { return RunInfo(*path, *symbols); }; });
 }

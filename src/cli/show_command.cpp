@@ -11,13 +11,14 @@ namespace {
 struct ShowOptions {
   std::string rom;
   std::string item;
+  std::optional<std::string> symbols;
 };
 
 ExitStatus RunShow(const ShowOptions& options) {
-  const RomSession session(options.rom);
+  const RomSession session(options.rom, options.symbols);
   const int item = ParseItem(options.item, session.Names(), session.Spellings());
   std::cout << FormatItem(item, session.Names()[static_cast<size_t>(item)], session.Load(item),
-                          session.Description(item));
+                          session.Description(item), session.Routines());
   return ExitStatus::Success;
 }
 
@@ -28,5 +29,7 @@ void AddShowCommand(CLI::App& app, CommandRun& run) {
   auto options = std::make_shared<ShowOptions>();
   command->add_option("ROM", options->rom, "ROM image")->required();
   command->add_option("ITEM", options->item, "item number (1-255) or name")->required();
+  command->add_option("--symbols", options->symbols, "symbol file that names the ROM's routines (default: the ROM's name with .sym)")
+      ->type_name("FILE");
   command->callback([&run, options] { run = [options] { return RunShow(*options); }; });
 }

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "exchange/csv.h"
+#include "exchange/named_columns.h"
 #include "items/edition_table.h"
 
 namespace {
@@ -20,12 +21,14 @@ std::string ExportCsv(const std::vector<ItemRow>& rows, const Edition& edition) 
   for (Field field : AllFields) header.emplace_back(FieldKey(field));
   header.emplace_back(EditionKey);
   header.emplace_back(DescriptionKey);
+  for (NamedColumn column : AllNamedColumns) header.emplace_back(NamedColumnKey(column));
   std::string text = CsvLine(header);
   for (const ItemRow& row : rows) {
     std::vector<std::string> fields{std::to_string(row.item), row.name};
     fields.insert(fields.end(), row.values.texts.begin(), row.values.texts.end());
     fields.emplace_back(edition.name);
     fields.push_back(row.description.value_or(""));
+    fields.insert(fields.end(), row.names.begin(), row.names.end());
     text += CsvLine(fields);
   }
   return text;
@@ -41,6 +44,11 @@ std::string ExportJson(const std::vector<ItemRow>& rows, const Edition& edition)
     object[std::string(EditionKey)] = edition.name;
     object[std::string(DescriptionKey)] =
         rows[i].description ? nlohmann::ordered_json(*rows[i].description) : nlohmann::ordered_json(nullptr);
+    for (size_t n = 0; n < rows[i].names.size(); ++n) {
+      const std::string& name = rows[i].names[n];
+      object[std::string(NamedColumnKey(AllNamedColumns[n]))] =
+          name.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(name);
+    }
     text += object.dump() + (i + 1 < rows.size() ? ",\n" : "\n");
   }
   return text + "]\n";

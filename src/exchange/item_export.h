@@ -16,12 +16,14 @@ struct ItemRow {
   std::string name;  // as the ROM names it
   ItemValues values;
   std::optional<std::string> description;  // none above item 190 or where it cannot be read
+  std::vector<std::string> names;          // the named columns' cells (NamedCells)
 };
 
-// index,name,price,effect,variable,options,pocket,how,asm,edition,description;
+// index,name,price,effect,variable,options,pocket,how,asm,edition,description,
+// then the named columns, held_effect_name to routine, which older files lack;
 // every row names the edition it was read from, as pointers hold only
 // there. A description's cell is quoted and holds its line break.
 std::string ExportCsv(const std::vector<ItemRow>& rows, const Edition& edition);
 // Price and pocket as numbers, the others as strings, asm null above 179,
-// description null where there is none.
+// description and names null where there is none.
 std::string ExportJson(const std::vector<ItemRow>& rows, const Edition& edition);

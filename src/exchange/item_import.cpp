@@ -18,10 +18,11 @@
 namespace {
 
 // The columns an import file may name: the index, the name or a field.
-enum class Column { Index, Name, Value, Edition, Description };
+enum class Column { Index, Name, Value, Edition, Description, Named };
 struct ColumnKey {
   Column kind;
   Field field = Field::Price;
+  NamedColumn named = NamedColumn::HeldEffect;
 };
 
 std::optional<ColumnKey> ColumnFromKey(std::string_view key) {
@@ -30,6 +31,7 @@ std::optional<ColumnKey> ColumnFromKey(std::string_view key) {
   if (key == EditionKey) return ColumnKey{Column::Edition};
   if (key == DescriptionKey) return ColumnKey{Column::Description};
   if (const auto field = FieldFromKey(key)) return ColumnKey{Column::Value, *field};
+  if (const auto named = NamedColumnFromKey(key)) return ColumnKey{Column::Named, Field::Price, *named};
   return std::nullopt;
 }
 
@@ -65,12 +67,15 @@ class RowCollector {
       Problem(where, DescribeItem(*item, names_) + " is given a second time.");
       return false;
     }
-    file_.rows.push_back({where, *item, {}, nullptr, {}, {}});
+    file_.rows.push_back({where, *item, {}, {}, nullptr, {}, {}});
     return true;
   }
 
-  void Cell(Column column, Field field, const std::string& text) {
+  void Cell(const ColumnKey& key, const std::string& text) {
     ImportRow& row = file_.rows.back();
+    const Column column = key.kind;
+    const Field field = key.field;
+    if (column == Column::Named && !text.empty()) row.names[static_cast<size_t>(key.named)] = text;
     if (column == Column::Name) return CheckName(row, text);
     if (column == Column::Edition) return ReadEdition(row, text);
     if (column == Column::Description) return ReadDescription(row, text);
@@ -166,7 +171,7 @@ ImportFile ParseCsvImport(const std::string& text, const std::string& fileName, 
       continue;
     }
     if (!rows.Start(where, record->fields[static_cast<size_t>(indexColumn)])) continue;
-    for (size_t i = 0; i < columns.size(); ++i) rows.Cell(columns[i].kind, columns[i].field, record->fields[i]);
+    for (size_t i = 0; i < columns.size(); ++i) rows.Cell(columns[i], record->fields[i]);
   }
   return rows.Take();
 }
@@ -201,7 +206,7 @@ void ReadJsonEntry(RowCollector& rows, const nlohmann::json& entry, const std::s
       rows.Problem(where, QuotedText(key) + " must be " + (numeric ? "a whole number or a string." : "a string."));
       continue;
     }
-    rows.Cell(column->kind, column->field, *text);
+    rows.Cell(*column, *text);
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "exchange/front.h"
 #include "exchange/item_values.h"
+#include "exchange/named_columns.h"
 #include "items/edition_table.h"
 #include "items/item_name_match.h"
 
@@ -23,6 +24,8 @@ struct ImportRow {
   // The texts given for each field, each one the core accepts; a pocket's
   // is its decimal number.
   std::array<std::optional<std::string>, AllFields.size()> given;
+  // The names given for four of the fields, which ResolveNames turns into bytes.
+  GivenNames names;
   const Edition* edition = nullptr;  // the edition it was exported from, when the file says
   // The texts to store: a name only when renaming, and never from an empty cell.
   std::optional<std::string> name, description;

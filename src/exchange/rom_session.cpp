@@ -50,7 +50,14 @@ std::string DescribeItem(int item, ItemNameViews names) {
   return "item " + std::to_string(item) + " (" + std::string(names[static_cast<size_t>(item)]) + ")";
 }
 
-RomSession::RomSession(const std::string& path) : path_(path), image_(ReadRom(path)) {
+RoutineNames RomRoutineNames(const ItemImage& image, const std::string& romPath,
+                             const std::optional<std::string>& symbols) {
+  const SymbolFileText text = ReadSymbolFile(symbols.value_or(SymbolFileBeside(romPath)), symbols.has_value());
+  return {image.Bytes(), image.RomEdition(), image.Tables(), text};
+}
+
+RomSession::RomSession(const std::string& path, const std::optional<std::string>& symbols)
+    : path_(path), image_(ReadRom(path)) {
   switch (image_.Problem()) {
     case EditorProblem::None:
       break;
@@ -64,6 +71,7 @@ RomSession::RomSession(const std::string& path) : path_(path), image_(ReadRom(pa
   }
   names_ = image_.Names().Views();
   spellings_ = image_.Names().Spellings();
+  routines_ = RomRoutineNames(image_, path_, symbols);
 }
 
 ItemFields RomSession::Load(int item) const { return image_.Load(item); }

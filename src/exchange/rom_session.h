@@ -11,6 +11,7 @@
 #include "items/item_fields.h"
 #include "items/item_image.h"
 #include "items/item_name_match.h"
+#include "items/routine_names.h"
 
 // One ROM for the length of a command, read once into memory: items are
 // loaded and saved there, through the core's conversions and checks, and
@@ -19,7 +20,9 @@
 // supported ROM or has no item tables (invalid input).
 class RomSession {
  public:
-  explicit RomSession(const std::string& path);
+  // The routines are named from the release, or else from the symbol file
+  // `symbols`, or the one beside the ROM when none is given.
+  explicit RomSession(const std::string& path, const std::optional<std::string>& symbols = std::nullopt);
   RomSession(const RomSession&) = delete;  // the names point into it
   RomSession& operator=(const RomSession&) = delete;
 
@@ -51,16 +54,23 @@ class RomSession {
   // Item 1 to 255's name as the ROM spells it, and its description.
   std::optional<std::string> RomName(int item) const { return image_.Texts().Name(item); }
   std::optional<std::string> Description(int item) const { return image_.Texts().Description(item); }
+  const RoutineNames& Routines() const { return routines_; }
 
  private:
   std::string path_;
   ItemImage image_;
+  RoutineNames routines_;
   void KeepReadBytes();
 
   // The file as it was read, kept from the first Save on, to compare with.
   RomBytes read_;
   std::vector<std::string_view> names_, spellings_;
 };
+
+// The routine names of `image`, read from `romPath`: from the release, or
+// else from the symbol file `symbols`, or the one beside the ROM.
+RoutineNames RomRoutineNames(const ItemImage& image, const std::string& romPath,
+                             const std::optional<std::string>& symbols);
 
 // "item 5 (Poké Ball)", the way every message names an item.
 std::string DescribeItem(int item, ItemNameViews names);

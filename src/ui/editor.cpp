@@ -79,6 +79,10 @@ void Editor::createControls() {
   ExplainPocketList(*pocket_);
   ExplainTextBox(*options_, DescribeUse);
   ExplainTextBox(*how_, DescribeType);
+  ExplainTextBox(*effect_, DescribeEffect);
+  const auto parameter = [this](std::string_view text) { return DescribeVariable(effect_->text().toStdString(), text); };
+  ExplainTextBox(*variable_, parameter, effect_);
+  ExplainTextBox(*asm_, [this](std::string_view text) { return DescribeAsm(text, rom_.Routines()); });
   connect(load_, &QPushButton::clicked, this, &Editor::onLoad);
   asm_->setAccessibleName(controls.get<QLabel>("Label1")->text());
   widenToCaption(controls.get<QLabel>("Label1"));

@@ -6,12 +6,11 @@
 #include "items/item_meaning.h"
 #include "ui/pocket_list.h"
 
-void ExplainTextBox(QLineEdit& box, DescribeText describe) {
-  const auto explain = [&box, describe](const QString& text) {
-    box.setToolTip(QString::fromStdString(describe(text.toStdString())));
-  };
+void ExplainTextBox(QLineEdit& box, DescribeText describe, QLineEdit* also) {
+  const auto explain = [&box, describe] { box.setToolTip(QString::fromStdString(describe(box.text().toStdString()))); };
   QObject::connect(&box, &QLineEdit::textChanged, &box, explain);
-  explain(box.text());
+  if (also != nullptr) QObject::connect(also, &QLineEdit::textChanged, &box, explain);
+  explain();
 }
 
 void ExplainPocketList(QComboBox& list) {

@@ -236,7 +236,9 @@ TEST_F(CliTest, SetChangesOnlyItsItemAndShowsIt) {
   const auto run = Run({"set", rom, "potion", "--price", "-1", "--pocket", "tm/hm", "--asm", "12", "--how", "5"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out,
-            "Item 18: Potion\nPrice        65535\nEffect       00\nVar.         14\nUse          80  can't toss\n"
+            "Item 18: Potion\nPrice        65535\nEffect       00  None (HELD_NONE)\n"
+            "Var.         14  the game does not read it for the held effect None (HELD_NONE)\n"
+            "Use          80  Can't toss (CANT_TOSS)\n"
             "Pocket       TM/HM (4)\nType         05  field menu 0 (no use), battle menu 5 (party)\n"
             "ASM Pointer  0012\n"
             "Description  Restores POKéMON\n"

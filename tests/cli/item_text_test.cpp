@@ -7,26 +7,26 @@ namespace {
 
 TEST(ItemText, ShowsTheFieldsUnderTheWindowsCaptions) {
   const ItemFields potion{"300", "00", "14", "80", 1, "40", "C56E"};
-  EXPECT_EQ(FormatItem(18, "Potion", potion, "Restores POKéMON\nHP by 20."),
+  EXPECT_EQ(FormatItem(18, "Potion", potion, "Restores POKéMON\nHP by 20.", RoutineNames()),
             "Item 18: Potion\n"
             "Price        300\n"
-            "Effect       00\n"
-            "Var.         14\n"
-            "Use          80  can't toss\n"
+            "Effect       00  None (HELD_NONE)\n"
+            "Var.         14  the game does not read it for the held effect None (HELD_NONE)\n"
+            "Use          80  Can't toss (CANT_TOSS)\n"
             "Pocket       Item (1)\n"
-            "Type         40  field menu 4 (current), battle menu 0 (no use)\n"
+            "Type         40  field menu 4 (Current, ITEMMENU_CURRENT), battle menu 0 (No use, ITEMMENU_NOUSE)\n"
             "ASM Pointer  C56E\n"
             "Description  Restores POKéMON\n"
             "             HP by 20.\n");
   const ItemFields mail{"50", "00", "00", "C1", 7, "09", "1234"};
-  EXPECT_EQ(FormatItem(181, ItemNames[181], mail, std::nullopt),
+  EXPECT_EQ(FormatItem(181, ItemNames[181], mail, std::nullopt, RoutineNames()),
             "Item 181: Surf Mail\n"
             "Price        50\n"
-            "Effect       00\n"
-            "Var.         00\n"
-            "Use          C1  can't select, can't toss\n"
+            "Effect       00  None (HELD_NONE)\n"
+            "Var.         00  the game does not read it for the held effect None (HELD_NONE)\n"
+            "Use          C1  Can't select, can't toss (CANT_SELECT | CANT_TOSS)\n"
             "Pocket       7 (no pocket)\n"
-            "Type         09  field menu 0 (no use), battle menu 9 (undefined)\n"
+            "Type         09  field menu 0 (No use, ITEMMENU_NOUSE), battle menu 9 (undefined)\n"
             "ASM Pointer  none (only items 1 to 179 have one)\n"
             "Description  cannot be read in this ROM\n"
             "Warning: Use bits 0 to 5 are never used by the games, yet some are set.\n"

@@ -321,18 +321,21 @@ void EditorTest::saveWritesTheEditedFields() {
 // The wording is the core's; the window only has to keep it current.
 void EditorTest::tooltipsFollowTheValues() {
   Harness h;
-  h.open(h.write(GoldRom().WithRecord(Gold, 12, {0x10, 0x00, 0x00, 0x00, 0x40, 7, 0x06})));
+  h.open(h.write(GoldRom().WithRecord(Gold, 12, {0x10, 0x00, 0x01, 0x0A, 0x40, 7, 0x06})));
   h.load(12);
   auto* pocket = h.find<QComboBox>("Pocket");
-  QCOMPARE(h.field("Options")->toolTip(), "40: can't select");
-  QCOMPARE(h.field("How")->toolTip(), "06: field menu 0 (no use), battle menu 6 (close)");
+  QCOMPARE(h.field("Effect")->toolTip(), "01: Berry (HELD_BERRY)");
+  QCOMPARE(h.field("Options")->toolTip(), "40: Can't select (CANT_SELECT)");
+  QCOMPARE(h.field("How")->toolTip(), "06: field menu 0 (No use, ITEMMENU_NOUSE), battle menu 6 (Close, ITEMMENU_CLOSE)");
   QCOMPARE(pocket->toolTip(), QString::fromStdString(DescribePocket(7)));
 
   h.type("Options", "8");
   h.type("How", "z");
+  h.type("Effect", "3A");
   pocket->setCurrentIndex(2);
   QCOMPARE(h.field("Options")->toolTip(),
-           "08: no flags\nUse bits 0 to 5 are never used by the games, yet some are set.");
+           "08: None (NO_LIMITS)\nUse bits 0 to 5 are never used by the games, yet some are set.");
+  QCOMPARE(h.field("Variable")->toolTip(), QString::fromStdString(DescribeVariable("3A", "0A")));
   QCOMPARE(h.field("How")->toolTip(), QString::fromStdString(DescribeType("z")));
   QCOMPARE(pocket->toolTip(), "02: Key");
 }

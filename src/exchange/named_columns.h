@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "exchange/item_values.h"
+#include "items/routine_names.h"
+
+// The columns that give four of an item's fields by the names the games'
+// disassemblies give their values, beside the byte columns, which stay as
+// they are: held_effect_name, property_name, field_menu, battle_menu and
+// routine.
+
+enum class NamedColumn { HeldEffect, Property, FieldMenu, BattleMenu, Routine };
+inline constexpr std::array<NamedColumn, 5> AllNamedColumns{NamedColumn::HeldEffect, NamedColumn::Property,
+                                                            NamedColumn::FieldMenu, NamedColumn::BattleMenu,
+                                                            NamedColumn::Routine};
+
+std::string_view NamedColumnKey(NamedColumn column);
+std::optional<NamedColumn> NamedColumnFromKey(std::string_view key);
+
+// The names of an item's values, column by column; empty where no name is
+// known.
+std::vector<std::string> NamedCells(int item, const ItemValues& values, const RoutineNames& routines);
+
+// The names a row gives, column by column; an empty cell gives none.
+using GivenNames = std::array<std::optional<std::string>, AllNamedColumns.size()>;
+// The byte texts a row gives, field by field.
+using GivenTexts = std::array<std::optional<std::string>, AllFields.size()>;
+
+// Puts the bytes that the names of a row stand for into its byte texts.
+// A menu half takes the other half from the row's Type byte, or the item's
+// `current` one. Returns one problem per name that is unknown (with the
+// names close to it) or that disagrees with the byte column also given,
+// each after `where` ("\"items.csv\" line 4").
+std::vector<std::string> ResolveNames(const GivenNames& names, GivenTexts& given, const ItemValues& current,
+                                      const RoutineNames& routines, const std::string& where);
+
+// A field's text as the tool's option gives it: hex digits as they are, as
+// the core checks them, or a name of the field's values, turned into its
+// hex. The Type byte's names are the field menu's and the battle menu's,
+// parted by a comma ("ITEMMENU_CURRENT,NOUSE"). Nothing but a problem for a
+// name that is none.
+struct OptionText {
+  std::optional<std::string> text;
+  std::string problem;
+};
+OptionText FieldTextOf(Field field, std::string_view typed, const RoutineNames& routines);
