@@ -28,7 +28,7 @@ std::string ExportCsv(const std::vector<ItemRow>& rows, const Edition& edition) 
     fields.insert(fields.end(), row.values.texts.begin(), row.values.texts.end());
     fields.emplace_back(edition.name);
     fields.push_back(row.description.value_or(""));
-    fields.insert(fields.end(), row.names.begin(), row.names.end());
+    for (size_t n = 0; n < AllNamedColumns.size(); ++n) fields.push_back(n < row.names.size() ? row.names[n] : "");
     text += CsvLine(fields);
   }
   return text;
@@ -44,8 +44,8 @@ std::string ExportJson(const std::vector<ItemRow>& rows, const Edition& edition)
     object[std::string(EditionKey)] = edition.name;
     object[std::string(DescriptionKey)] =
         rows[i].description ? nlohmann::ordered_json(*rows[i].description) : nlohmann::ordered_json(nullptr);
-    for (size_t n = 0; n < rows[i].names.size(); ++n) {
-      const std::string& name = rows[i].names[n];
+    for (size_t n = 0; n < AllNamedColumns.size(); ++n) {
+      const std::string name = n < rows[i].names.size() ? rows[i].names[n] : "";
       object[std::string(NamedColumnKey(AllNamedColumns[n]))] =
           name.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(name);
     }

@@ -80,7 +80,7 @@ TEST_F(CliTest, ExportEditImportExportShowsExactlyTheEdit) {
     const std::string name(edition.name);
     // Potion's description goes on over the next line.
     std::string edited = WithLine(before, "18,", "18,Potion,350,00,14,80,2,40,C56E," + name + ",\"Restores POKéMON");
-    edited = WithLine(edited, "200,", "200,TM 9,1,02,03,04,4,05,," + name + ",");
+    edited = WithLine(edited, "200,", "200,TM 9,1,02,03,04,4,05,," + name + ",,HELD_2,,ITEMMENU_NOUSE,ITEMMENU_PARTY,");
     WriteText(PathOf("edited.csv"), edited);
 
     const auto imported = Run({"import", rom, PathOf("edited.csv")});
@@ -101,9 +101,11 @@ TEST_F(CliTest, JsonExportImportsBackUnchangedAndCarriesEdits) {
   EXPECT_NE(
       exported.out.find("\n{\"index\":18,\"name\":\"Potion\",\"price\":300,\"effect\":\"00\",\"variable\":\"14\","
                         "\"options\":\"80\",\"pocket\":1,\"how\":\"40\",\"asm\":\"C56E\",\"edition\":\"gold\","
-                        "\"description\":\"Restores POKéMON\\nHP by 20.\"},\n"),
+                        "\"description\":\"Restores POKéMON\\nHP by 20.\",\"held_effect_name\":\"HELD_NONE\","
+                        "\"property_name\":\"CANT_TOSS\",\"field_menu\":\"ITEMMENU_CURRENT\","
+                        "\"battle_menu\":\"ITEMMENU_NOUSE\",\"routine\":null},\n"),
       std::string::npos);
-  EXPECT_NE(exported.out.find("\"asm\":null,\"edition\":\"gold\",\"description\":null}\n]\n"), std::string::npos);
+  EXPECT_NE(exported.out.find("\"asm\":null,\"edition\":\"gold\",\"description\":null,"), std::string::npos);
   WriteText(PathOf("items.json"), exported.out);
   const auto same = Run({"import", rom, PathOf("items.json")});
   EXPECT_EQ(same.out, "0 fields in 0 items changed.\n");
@@ -239,7 +241,7 @@ TEST_F(CliTest, SetChangesOnlyItsItemAndShowsIt) {
             "Item 18: Potion\nPrice        65535\nEffect       00  None (HELD_NONE)\n"
             "Var.         14  the game does not read it for the held effect None (HELD_NONE)\n"
             "Use          80  Can't toss (CANT_TOSS)\n"
-            "Pocket       TM/HM (4)\nType         05  field menu 0 (no use), battle menu 5 (party)\n"
+            "Pocket       TM/HM (4)\nType         05  field menu 0 (No use, ITEMMENU_NOUSE), battle menu 5 (Party, ITEMMENU_PARTY)\n"
             "ASM Pointer  0012\n"
             "Description  Restores POKéMON\n"
             "             HP by 20.\n");
@@ -634,7 +636,7 @@ TEST_F(CliTest, ExportedDescriptionsImportBackAndCarryEdits) {
   const ItemTexts texts(before);
   const DescriptionTexts& descriptions = texts.Descriptions();
   EXPECT_TRUE(ChangedOnlyIn(before, ReadFileBytes(rom), {descriptions.room, descriptions.table}));
-  EXPECT_NE(Run({"export", rom}).out.find("\n18,Potion,300,00,14,80,1,40,C56E,gold,Restores 20 HP.\n"), std::string::npos);
+  EXPECT_NE(Run({"export", rom}).out.find("\n18,Potion,300,00,14,80,1,40,C56E,gold,Restores 20 HP.,HELD_NONE,"), std::string::npos);
   EXPECT_NE(Run({"diff", Rom(Gold, "clean.gbc"), rom}).out.find("18 Potion description Restores POKéMON\\nHP by 20. -> Restores 20 HP.\n"),
             std::string::npos);
 }
