@@ -668,4 +668,50 @@ TEST_F(CliTest, WorksOnAHacksOwnTablesAndNames) {
   EXPECT_NE(Run({"export", rom}).out.find("\n1,SHINY CHARM,1,"), std::string::npos);
 }
 
+// A name stores the bytes its hex would; the routine's comes from the
+// symbol file beside the ROM, as `info` says.
+TEST_F(CliTest, SetByNameWritesWhatSetByHexWrites) {
+  const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> cases{
+      {{"--effect", "held_berry"}, {"--effect", "01"}},
+      {{"--use", "CANT_SELECT | CANT_TOSS"}, {"--options", "C0"}},
+      {{"--type", "CURRENT,ITEMMENU_PARTY"}, {"--how", "45"}},
+      {{"--routine", "TestEffect"}, {"--asm", "BC7A"}},
+  };
+  for (const auto& [byName, byHex] : cases) {
+    const auto named = Rom(Gold, "named.gbc"), hex = Rom(Gold, "hex.gbc");
+    WriteText(PathOf("named.sym"), "01:68A0 ItemAttributes\n03:67C0 ItemEffects\n03:7ABC TestEffect\n");
+    std::vector<std::string> arguments{"set", named, "18"};
+    arguments.insert(arguments.end(), byName.begin(), byName.end());
+    EXPECT_EQ(Run(arguments).status, 0) << byName[1];
+    arguments = {"set", hex, "18"};
+    arguments.insert(arguments.end(), byHex.begin(), byHex.end());
+    EXPECT_EQ(Run(arguments).status, 0) << byHex[1];
+    EXPECT_EQ(ReadFileBytes(named), ReadFileBytes(hex)) << byName[1];
+  }
+  EXPECT_NE(Run({"info", Rom(Gold, "named.gbc")}).out.find("Routine names      the symbol file \""),
+            std::string::npos);
+  EXPECT_EQ(Run({"set", Rom(), "18", "--effect", "held_bery"}).err,
+            "There is no held effect \"held_bery\"; did you mean HELD_BERRY?\n");
+}
+
+TEST_F(CliTest, ImportTakesANameColumnAndRefusesOneThatDisagrees) {
+  const auto rom = Rom();
+  const auto record = static_cast<size_t>(RecordAddress(Gold.itemTableBase, 18));
+  WriteText(PathOf("named.csv"), "index,held_effect_name,property_name,battle_menu\n18,Berry,CANT_SELECT,PARTY\n");
+  const auto imported = Run({"import", rom, PathOf("named.csv")});
+  EXPECT_EQ(imported.status, 0) << imported.err;
+  const auto bytes = ReadFileBytes(rom);
+  EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + static_cast<long>(record) + 2, bytes.begin() + static_cast<long>(record) + 7),
+            (std::vector<uint8_t>{0x01, 0x14, 0x40, 0x01, 0x45}));
+
+  WriteText(PathOf("both.csv"), "index,effect,held_effect_name\n18,02,HELD_BERRY\n");
+  const auto refused = Run({"import", rom, PathOf("both.csv")});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.err, "\"" + PathOf("both.csv") + "\"" +
+                             " line 2, held_effect_name: \"HELD_BERRY\" is 01, but the effect column gives \"02\"; "
+                             "give one of them, or make them agree.\nNothing was written to \"" + rom + "\".\n");
+  EXPECT_EQ(ReadFileBytes(rom), bytes);
+}
+
 }  // namespace
+
