@@ -55,7 +55,7 @@ std::string Checksums(Sum stored, Sum computed) {
 
 // Where the routines' names come from, and why a symbol file was not used.
 std::string RoutineLines(const RoutineNames& routines) {
-  const std::string note = routines.SymbolFileNote();
+  const std::string& note = routines.SymbolFileNote();
   const bool told = routines.From() == RoutineNames::Source::None;
   return Line("Routine names", routines.SourceText()) + (note.empty() || told ? "" : Line("Symbol file", note));
 }

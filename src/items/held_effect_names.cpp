@@ -11,6 +11,7 @@ constexpr std::string_view Prefix = "HELD_";
 
 NamedValues MakeHeldEffectNames() {
   std::vector<NamedValue> values;
+  values.reserve(HeldEffectTable.size());
   for (const HeldEffectFact& effect : HeldEffectTable) {
     values.push_back({std::string(effect.name), WordsOfName(effect.name, Prefix), effect.byte});
   }

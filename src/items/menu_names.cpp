@@ -14,6 +14,7 @@ const std::map<std::string_view, std::string_view> ActionWords{{"ITEMMENU_NOUSE"
 
 NamedValues MakeMenuNames() {
   std::vector<NamedValue> values;
+  values.reserve(MenuActionTable.size());
   for (const NamedByteFact& action : MenuActionTable) {
     values.push_back({std::string(action.name), std::string(ActionWords.at(action.name)), action.value});
   }

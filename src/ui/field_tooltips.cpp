@@ -6,7 +6,7 @@
 #include "items/item_meaning.h"
 #include "ui/pocket_list.h"
 
-void ExplainTextBox(QLineEdit& box, DescribeText describe, QLineEdit* also) {
+void ExplainTextBox(QLineEdit& box, const DescribeText& describe, QLineEdit* also) {
   const auto explain = [&box, describe] { box.setToolTip(QString::fromStdString(describe(box.text().toStdString()))); };
   QObject::connect(&box, &QLineEdit::textChanged, &box, explain);
   if (also != nullptr) QObject::connect(also, &QLineEdit::textChanged, &box, explain);
