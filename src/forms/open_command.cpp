@@ -38,6 +38,7 @@ OpenCommandResult OpenChosenRom(RomItemEditor& rom, const std::string& path) {
   std::vector<std::string> tips;
   if (!opened.headerNote.empty()) tips.push_back(Sentence(opened.headerNote));
   for (const TablePlace& place : opened.tablePlaces) tips.push_back(place.Text());
+  if (const std::string& note = rom.Routines().SymbolFileNote(); !note.empty()) tips.push_back(Sentence(note));
   for (const std::string& tip : tips) result.labelTip += (result.labelTip.empty() ? "" : "\n") + tip;
   return result;
 }

@@ -21,8 +21,9 @@ struct OpenCommandResult {
   std::vector<std::string> messages;  // to show, in order
   // For the edition label's tooltip: which header field is not the
   // release's, or why the header keeps the ROM from opening, then where the
-  // tables were found away from the clean game's places, a line each; empty
-  // for a release laid out as the clean game is.
+  // tables were found away from the clean game's places, then why a symbol
+  // file beside the ROM was not used, a line each; empty for a release laid
+  // out as the clean game is.
   std::string labelTip;
   bool cancelled = false;  // the dialog gave no file
 };

@@ -64,7 +64,9 @@ RoutineNames::RoutineNames(std::span<const uint8_t> rom, const Edition* edition,
   const auto releaseProblem = ReleaseProblem(edition, tables);
   if (!releaseProblem) {
     NameFromRelease(*edition);
-    if (!symbols.path.empty()) symbolNote_ = Quoted(symbols.path) + " is not needed: the release names the routines.";
+    if (!symbols.path.empty()) {
+      symbolNote_ = "the symbol file " + Quoted(symbols.path) + " is not needed: the release names the routines";
+    }
     return;
   }
   if (NameFromSymbols(symbols, tables)) return;
@@ -116,7 +118,7 @@ bool RoutineNames::NameFromSymbols(const SymbolFileText& symbols, const ItemTabl
   if (!problem) problem = Misplaced(parsed, "ItemEffects", "table of item-use routines", tables.pointers);
   if (!problem && !vouched) problem = "it names neither ItemAttributes nor ItemEffects, so it may be another ROM's";
   if (problem) {
-    symbolNote_ = file + " is ignored: " + *problem + ".";
+    symbolNote_ = file + " is ignored: " + *problem;
     return false;
   }
   std::vector<NamedValue> values;

@@ -35,8 +35,8 @@ class RoutineNames {
   // For `info`: "the release (Pokémon Gold Version)", "the symbol file
   // "hack.sym"" or "none: " and why.
   std::string SourceText() const { return sourceText_; }
-  // Why the symbol file offered was not used; empty when it was, or when
-  // none was offered.
+  // Why the symbol file offered was not used, a clause ("the symbol file
+  // "x.sym" is ignored: ..."); empty when it was, or when none was offered.
   const std::string& SymbolFileNote() const { return symbolNote_; }
   // The routines an item may be given by name: those the ROM's table uses
   // that have a name, or every routine the symbol file names in bank 3. The

@@ -61,7 +61,7 @@ TEST(RoutineNames, ASymbolFileOfAnotherRomIsIgnoredWithItsReason) {
   EXPECT_EQ(names.NameOf(0xBC7A), std::nullopt);
   EXPECT_EQ(names.SymbolFileNote(),
             "the symbol file \"other.sym\" is ignored: its ItemEffects stands at 03:67C2, but the ROM's table of "
-            "item-use routines is at 03:67C0.");
+            "item-use routines is at 03:67C0");
 }
 
 }  // namespace
