@@ -129,6 +129,11 @@ std::vector<std::string> ResolveNames(const GivenNames& names, GivenTexts& given
     if (!name) continue;
     const Field field = FieldOf(column);
     const std::string place = where + ", " + std::string(NamedColumnKey(column)) + ": ";
+    // Only items 1 to 179 have a pointer, which their values then hold.
+    if (field == Field::Asm && current[field].empty()) {
+      problems.push_back(place + "the item has no ASM pointer; leave it empty.");
+      continue;
+    }
     const NamedValues& values = NamesOf(column, routines);
     const auto part = values.Parse(*name);
     if (!part || IsHexText(*name)) {
