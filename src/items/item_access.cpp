@@ -51,7 +51,7 @@ void PutWord(std::span<uint8_t> image, int32_t offset, uint16_t value) {
 ItemRecord ReadItemRecord(std::span<const uint8_t> image, const ItemTables& tables, int item) {
   assert(tables.Found() && HasItemRecord(item));
   const int32_t base = RecordAddress(*tables.items, item);
-  const auto byte = [&image, base](int32_t at) { return image[static_cast<size_t>(base + at)]; };
+  const auto byte = [&image, base](int32_t at) { return image[static_cast<size_t>(base) + static_cast<size_t>(at)]; };
   ItemRecord read;
   read.price = WordAt(image, base + RecordByte::Price);
   read.effect = byte(RecordByte::Effect);
@@ -66,7 +66,9 @@ ItemRecord ReadItemRecord(std::span<const uint8_t> image, const ItemTables& tabl
 void WriteItemRecord(std::span<uint8_t> image, const ItemTables& tables, int item, const ItemRecord& record) {
   assert(tables.Found() && HasItemRecord(item) && record.routine.has_value() == HasAsmEntry(item));
   const int32_t base = RecordAddress(*tables.items, item);
-  const auto put = [&image, base](int32_t at, uint8_t value) { image[static_cast<size_t>(base + at)] = value; };
+  const auto put = [&image, base](int32_t at, uint8_t value) {
+    image[static_cast<size_t>(base) + static_cast<size_t>(at)] = value;
+  };
   PutWord(image, base + RecordByte::Price, record.price);
   put(RecordByte::Effect, record.effect);
   put(RecordByte::Variable, record.parameter);

@@ -55,9 +55,9 @@ ParsedField ParseField(Field field, std::string_view text) {
 }
 
 RecordResult RecordFromFields(const ItemFields& fields, bool withAsm) {
-  const std::pair<Field, const std::string&> typed[] = {{Field::Price, fields.Price},     {Field::Effect, fields.Effect},
-                                                        {Field::Variable, fields.Variable}, {Field::Options, fields.Options},
-                                                        {Field::How, fields.How},         {Field::Asm, fields.ASM}};
+  const std::pair<Field, const std::string&> typed[] = {
+      {Field::Price, fields.Price},     {Field::Effect, fields.Effect}, {Field::Variable, fields.Variable},
+      {Field::Options, fields.Options}, {Field::How, fields.How},       {Field::Asm, fields.ASM}};
   ItemRecord record;
   record.pocket = FieldCodec::PocketByte(fields.Pocket);
   for (const auto& [field, text] : typed) {

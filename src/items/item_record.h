@@ -9,12 +9,12 @@
 // and its texts. Text is made from it, and read into it, only where a user
 // sees or gives one: a table cell, a form field, a CSV cell, an argument.
 struct ItemRecord {
-  uint16_t price = 0;      // as the game reads it, unsigned
-  uint8_t effect = 0;      // shown as "Effect"
-  uint8_t parameter = 0;   // shown as "Var."
-  uint8_t property = 0;    // shown as "Use": the Options flags
-  uint8_t pocket = 0;      // the pocket list's index
-  uint8_t menus = 0;       // shown as "Type": the How menus byte
+  uint16_t price = 0;     // as the game reads it, unsigned
+  uint8_t effect = 0;     // shown as "Effect"
+  uint8_t parameter = 0;  // shown as "Var."
+  uint8_t property = 0;   // shown as "Use": the Options flags
+  uint8_t pocket = 0;     // the pocket list's index
+  uint8_t menus = 0;      // shown as "Type": the How menus byte
   // The address the item's routine entry holds, as the game reads it; items
   // above 179 have no entry.
   std::optional<uint16_t> routine;

@@ -250,9 +250,9 @@ std::vector<std::string> ItemTable::Conflicts(const RomSession& now) const {
   for (const auto& [cell, edit] : pending_.fields) {
     const uint16_t held = *FieldValue(now.Load(cell.first), cell.second);
     if (held == edit.base || held == edit.value) continue;
-    conflicts.push_back(DescribeItem(cell.first, Names()) + " " + std::string(ColumnInfo(ColumnOf(cell.second)).caption) +
-                        " (" + FieldText(cell.second, held) + " in the file now, " + FieldText(cell.second, edit.base) +
-                        " when you changed it)");
+    conflicts.push_back(DescribeItem(cell.first, Names()) + " " +
+                        std::string(ColumnInfo(ColumnOf(cell.second)).caption) + " (" + FieldText(cell.second, held) +
+                        " in the file now, " + FieldText(cell.second, edit.base) + " when you changed it)");
   }
   if (pending_.nameBase && !pending_.nameBase->HeldBy(now.Bytes())) conflicts.emplace_back("the item names");
   if (pending_.descriptionBase && !pending_.descriptionBase->HeldBy(now.Bytes())) {

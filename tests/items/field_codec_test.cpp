@@ -32,8 +32,8 @@ TEST(FieldCodec, PriceRefusesWhatWouldNotStoreAsTyped) {
 
 TEST(FieldCodec, ByteFields) {
   const std::pair<std::string, std::optional<uint8_t>> cases[] = {
-      {"a", 0x0A}, {"", 0},    {"ff", 0xFF}, {" 7 ", 7},   {"0A", 0x0A},
-      {"1FF", {}}, {"G1", {}}, {"-1", {}},   {"0 1", {}},  {"x", {}},
+      {"a", 0x0A}, {"", 0},    {"ff", 0xFF}, {" 7 ", 7},  {"0A", 0x0A},
+      {"1FF", {}}, {"G1", {}}, {"-1", {}},   {"0 1", {}}, {"x", {}},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseByte(text), value) << text;
 }

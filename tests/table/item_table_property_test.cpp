@@ -10,8 +10,8 @@
 
 #include "items/edition_table.h"
 #include "items/item_encoding.h"
-#include "rom_io/rom_header.h"
 #include "rom_builder.h"
+#include "rom_io/rom_header.h"
 #include "table/item_table.h"
 #include "table/table_transfer.h"
 
