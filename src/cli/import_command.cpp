@@ -26,8 +26,7 @@ struct PlannedSave {
   std::vector<FieldChange> changes;
 };
 
-std::vector<FieldChange> FieldChanges(const RomSession& session, const ImportRow& row, ItemRecord& record) {
-  const ItemRecord loaded = session.Load(row.item);
+std::vector<FieldChange> FieldChanges(const ItemRecord& loaded, const ImportRow& row, ItemRecord& record) {
   record = loaded;
   for (Field field : AllFields) {
     if (const auto& value = row.given[static_cast<size_t>(field)]) SetFieldValue(record, field, *value);
@@ -38,17 +37,18 @@ std::vector<FieldChange> FieldChanges(const RomSession& session, const ImportRow
 // The row's fields are known to be valid, and its texts are checked as they
 // are stored; nothing to save when none of them changes.
 std::optional<PlannedSave> PlanRow(const RomSession& session, const ImportRow& row) {
+  const ItemRecord loaded = session.Load(row.item);
   PlannedSave save{row.item, ItemRecord{}, {row.item, {}, {}}, {}};
-  save.changes = FieldChanges(session, row, *save.record);
+  save.changes = FieldChanges(loaded, row, *save.record);
   if (save.changes.empty()) save.record.reset();
   if (row.name) {
-    if (auto change = TextChange(row.item, NameKey, session.RomName(row.item), row.name)) {
+    if (auto change = TextChange(row.item, NameKey, loaded.name, row.name)) {
       save.changes.push_back(std::move(*change));
       save.texts.name = row.name;
     }
   }
   if (row.description) {
-    if (auto change = TextChange(row.item, DescriptionKey, session.Description(row.item), row.description)) {
+    if (auto change = TextChange(row.item, DescriptionKey, loaded.description, row.description)) {
       save.changes.push_back(std::move(*change));
       save.texts.description = row.description;
     }

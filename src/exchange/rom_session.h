@@ -43,9 +43,6 @@ class RomSession {
   ItemNameViews Names() const { return names_; }
   // The same names as the ROM spells them.
   ItemNameViews Spellings() const { return spellings_; }
-  // Item 1 to 255's name as the ROM spells it, and its description.
-  std::optional<std::string> RomName(int item) const { return image_.Texts().Name(item); }
-  std::optional<std::string> Description(int item) const { return image_.Texts().Description(item); }
 
  private:
   std::string path_;

@@ -67,7 +67,8 @@ std::optional<uint16_t> ItemTable::Value(int item, Field field) const {
 
 std::optional<std::string> ItemTable::FileText(int item, TableColumn column) const {
   assert(IsTextColumn(column));
-  return column == TableColumn::Name ? session_->RomName(item) : session_->Description(item);
+  const ItemRecord& read = read_[static_cast<size_t>(item)];
+  return column == TableColumn::Name ? read.name : read.description;
 }
 
 std::string ItemTable::Text(int item, TableColumn column) const {
