@@ -33,29 +33,23 @@ std::string DescriptionShown(int item, const std::optional<std::string>& descrip
 
 }  // namespace
 
-std::string FormatItem(int item, std::string_view name, const ItemFields& fields,
-                       const std::optional<std::string>& description, const RoutineNames& routines) {
-  const ItemValues values = *ValuesOf(item, fields).values;
-  const uint8_t effect = FieldCodec::ByteFromHex(values[Field::Effect]);
-  const uint8_t use = FieldCodec::ByteFromHex(values[Field::Options]);
-  const uint8_t type = FieldCodec::ByteFromHex(values[Field::How]);
-  const int pocket = fields.Pocket;
-
-  std::string text = "Item " + std::to_string(item) + ": " + std::string(name) + "\n";
-  text += Line("Price", values[Field::Price]);
-  text += Line("Effect", values[Field::Effect], HeldEffectText(effect));
-  text += Line("Var.", values[Field::Variable],
-               ParameterMeaning(effect, FieldCodec::ByteFromHex(values[Field::Variable])));
-  text += Line("Use", values[Field::Options], UseMeaning(use));
-  text += Line("Pocket", PocketText(pocket));
-  text += Line("Type", values[Field::How], TypeMeaning(type));
-  if (HasAsmEntry(item)) {
-    const auto routine = routines.NameOf(static_cast<uint16_t>(std::stoul(values[Field::Asm], nullptr, 16)));
-    text += Line("ASM Pointer", values[Field::Asm], routine.value_or(""));
+std::string FormatItem(int item, std::string_view name, const ItemRecord& record, const RoutineNames& routines) {
+  const auto text = [&record](Field field) { return FieldText(record, field); };
+  std::string shown = "Item " + std::to_string(item) + ": " + std::string(name) + "\n";
+  shown += Line("Price", text(Field::Price));
+  shown += Line("Effect", text(Field::Effect), HeldEffectText(record.effect));
+  shown += Line("Var.", text(Field::Variable), ParameterMeaning(record.effect, record.parameter));
+  shown += Line("Use", text(Field::Options), UseMeaning(record.property));
+  shown += Line("Pocket", PocketText(record.pocket));
+  shown += Line("Type", text(Field::How), TypeMeaning(record.menus));
+  if (record.routine) {
+    shown += Line("ASM Pointer", text(Field::Asm), routines.NameOf(FieldCodec::SwappedBytes(*record.routine)).value_or(""));
   } else {
-    text += Line("ASM Pointer", "none (only items 1 to 179 have one)");
+    shown += Line("ASM Pointer", "none (only items 1 to 179 have one)");
   }
-  text += DescriptionShown(item, description);
-  for (const std::string& warning : ItemWarnings(use, pocket, type)) text += "Warning: " + warning + "\n";
-  return text;
+  shown += DescriptionShown(item, record.description);
+  for (const std::string& warning : ItemWarnings(record.property, record.pocket, record.menus)) {
+    shown += "Warning: " + warning + "\n";
+  }
+  return shown;
 }

@@ -4,11 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "items/item_fields.h"
+#include "items/item_record.h"
 #include "items/routine_names.h"
 
 // An item, under the name the ROM gives it, as the window shows it: the seven fields under their captions,
 // the names of the Effect, Use, Type and pointer values and what Var. means to the effect,
 // what the pocket byte means, its description (none where it cannot be read), and any warnings.
-std::string FormatItem(int item, std::string_view name, const ItemFields& fields,
-                       const std::optional<std::string>& description, const RoutineNames& routines);
+std::string FormatItem(int item, std::string_view name, const ItemRecord& record, const RoutineNames& routines);

@@ -9,6 +9,7 @@
 #include "exchange/named_columns.h"
 #include "exchange/rom_session.h"
 #include "items/edition_table.h"
+#include "items/item_encoding.h"
 #include "items/wording.h"
 
 namespace {
@@ -31,10 +32,27 @@ void RefuseEmptyValue(std::string_view option, const std::string& text) {
   }
 }
 
-std::string PocketNumber(const std::string& text) {
+uint16_t PocketNumber(const std::string& text) {
   const auto pocket = ParsePocket(text);
   if (!pocket) throw InvalidInput("There is no pocket " + QuotedText(text) + ": give " + PocketChoices() + ".");
-  return std::to_string(*pocket);
+  return static_cast<uint16_t>(*pocket);
+}
+
+// The given fields in the item's record. A pocket is refused by its name,
+// before any other field is read, the others as the window refuses them.
+void SetGiven(ItemRecord& record, const std::map<Field, std::string>& given, const std::string& rom,
+              const std::string& item) {
+  if (const auto pocket = given.find(Field::Pocket); pocket != given.end()) {
+    SetFieldValue(record, Field::Pocket, PocketNumber(pocket->second));
+  }
+  for (const auto& [field, text] : given) {
+    if (field == Field::Pocket) continue;
+    const ParsedField parsed = ParseField(field, text);
+    if (!parsed.value) {
+      throw InvalidInput("Cannot save " + item + " in " + Quoted(rom) + ": " + parsed.problem);
+    }
+    SetFieldValue(record, field, *parsed.value);
+  }
 }
 
 // The options' texts as the fields take them: names turned into their hex.
@@ -67,18 +85,15 @@ ExitStatus RunSet(const SetOptions& options) {
     throw InvalidInput("Cannot set the ASM pointer of " + DescribeItem(item, session.Names()) +
                        ": only items 1 to 179 have one.");
   }
-  ItemFields fields = session.Load(item);
-  for (const auto& [field, text] : given) {
-    SetField(fields, field, field == Field::Pocket ? PocketNumber(text) : text);
-  }
-  session.Save(item, fields);
+  ItemRecord record = session.Load(item);
+  SetGiven(record, given, options.rom, DescribeItem(item, session.Names()));
+  session.Save(item, record);
   if (options.name || options.description) {
     const auto description = options.description ? std::optional(DescriptionText(*options.description)) : std::nullopt;
     session.SaveTexts({{item, options.name, description}});
   }
   session.WriteChanges();
-  std::cout << FormatItem(item, session.Names()[static_cast<size_t>(item)], session.Load(item),
-                          session.Description(item), session.Routines());
+  std::cout << FormatItem(item, session.Names()[static_cast<size_t>(item)], session.Load(item), session.Routines());
   return ExitStatus::Success;
 }
 

@@ -6,10 +6,9 @@
 std::vector<ItemRow> AllItemRows(const RomSession& session) {
   std::vector<ItemRow> rows;
   for (int item = 1; item <= LastItem; ++item) {
-    ItemValues values = session.LoadValues(item);
-    std::vector<std::string> names = NamedCells(item, values, session.Routines());
-    rows.push_back({item, std::string(session.Names()[static_cast<size_t>(item)]), std::move(values),
-                    session.Description(item), std::move(names)});
+    ItemRecord record = session.Load(item);
+    std::vector<std::string> names = NamedCells(record, session.Routines());
+    rows.push_back({item, std::string(session.Names()[static_cast<size_t>(item)]), std::move(record), std::move(names)});
   }
   return rows;
 }

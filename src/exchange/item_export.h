@@ -14,9 +14,9 @@
 struct ItemRow {
   int item = 0;
   std::string name;  // as the ROM names it
-  ItemValues values;
-  std::optional<std::string> description;  // none above item 190 or where it cannot be read
-  std::vector<std::string> names;          // the named columns' cells (NamedCells)
+  // Its description is none above item 190 or where it cannot be read.
+  ItemRecord record;
+  std::vector<std::string> names;  // the named columns' cells (NamedCells)
 };
 
 // index,name,price,effect,variable,options,pocket,how,asm,edition,description,

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 
 #include "items/field_codec.h"
 #include "items/held_effect_names.h"
@@ -62,10 +61,10 @@ const NamedValues& NamesOf(NamedColumn column, const RoutineNames& routines) {
   }
 }
 
-// The value of a field's hex text, which the core has accepted.
-uint16_t ValueOf(Field field, const std::string& text) {
-  const auto hex = field == Field::Asm ? FieldCodec::AsmToHex(text) : FieldCodec::ByteToHex(text);
-  return static_cast<uint16_t>(std::stoul(hex.value_or("0"), nullptr, 16));
+// A routine's name is known by its pointer as the ASM field shows it, in
+// file order; the record holds the address.
+uint16_t NamedValueOf(Field field, uint16_t value) {
+  return field == Field::Asm ? FieldCodec::SwappedBytes(value) : value;
 }
 
 // The column's part of its field's value.
@@ -81,13 +80,6 @@ uint16_t WithPart(NamedColumn column, uint16_t value, uint16_t part) {
   if (column == NamedColumn::FieldMenu) return TypeOf(half, BattleMenu(byte));
   if (column == NamedColumn::BattleMenu) return TypeOf(FieldMenu(byte), half);
   return part;
-}
-
-// As the field's column writes it: two digits, or four for the pointer.
-std::string HexText(Field field, uint16_t value) {
-  std::array<char, 8> text{};
-  std::snprintf(text.data(), text.size(), field == Field::Asm ? "%04X" : "%02X", value);
-  return text.data();
 }
 
 bool IsHexText(std::string_view text) {
@@ -107,30 +99,28 @@ std::optional<NamedColumn> NamedColumnFromKey(std::string_view key) {
   return std::nullopt;
 }
 
-std::vector<std::string> NamedCells(int item, const ItemValues& values, const RoutineNames& routines) {
+std::vector<std::string> NamedCells(const ItemRecord& record, const RoutineNames& routines) {
   std::vector<std::string> cells;
   for (NamedColumn column : AllNamedColumns) {
     const Field field = FieldOf(column);
-    if (field == Field::Asm && !HasAsmEntry(item)) {
-      cells.emplace_back();
-      continue;
-    }
-    cells.push_back(NamesOf(column, routines).Name(PartOf(column, ValueOf(field, values[field]))));
+    const std::optional<uint16_t> value = FieldValue(record, field);
+    cells.push_back(value ? NamesOf(column, routines).Name(PartOf(column, NamedValueOf(field, *value))) : "");
   }
   return cells;
 }
 
-std::vector<std::string> ResolveNames(const GivenNames& names, GivenTexts& given, const ItemValues& current,
+std::vector<std::string> ResolveNames(const GivenNames& names, GivenValues& given, const ItemRecord& current,
                                       const RoutineNames& routines, const std::string& where) {
   std::vector<std::string> problems;
-  const GivenTexts bytes = given;
+  const GivenValues bytes = given;
   for (NamedColumn column : AllNamedColumns) {
     const auto& name = names[At(column)];
     if (!name) continue;
     const Field field = FieldOf(column);
     const std::string place = where + ", " + std::string(NamedColumnKey(column)) + ": ";
-    // Only items 1 to 179 have a pointer, which their values then hold.
-    if (field == Field::Asm && current[field].empty()) {
+    // Only items 1 to 179 have a pointer, which their records then hold.
+    const std::optional<uint16_t> held = FieldValue(current, field);
+    if (!held) {
       problems.push_back(place + "the item has no ASM pointer; leave it empty.");
       continue;
     }
@@ -140,16 +130,15 @@ std::vector<std::string> ResolveNames(const GivenNames& names, GivenTexts& given
       problems.push_back(place + UnknownNameProblem(values, WhatIsNamed(column), *name));
       continue;
     }
-    const auto& byteText = bytes[At(field)];
-    if (byteText && PartOf(column, ValueOf(field, *byteText)) != *part) {
+    const auto& byteValue = bytes[At(field)];
+    if (byteValue && PartOf(column, NamedValueOf(field, *byteValue)) != *part) {
       problems.push_back(place + QuotedText(*name) + " is " + values.Hex(*part) + ", but the " +
-                         std::string(FieldKey(field)) + " column gives " + QuotedText(*byteText) +
+                         std::string(FieldKey(field)) + " column gives " + QuotedText(FieldText(field, *byteValue)) +
                          "; give one of them, or make them agree.");
       continue;
     }
-    const std::string& base = given[At(field)] ? *given[At(field)] : current[field];
-    const uint16_t value = WithPart(column, ValueOf(field, base), *part);
-    given[At(field)] = HexText(field, value);
+    const uint16_t base = NamedValueOf(field, given[At(field)].value_or(*held));
+    given[At(field)] = NamedValueOf(field, WithPart(column, base, *part));
   }
   return problems;
 }
@@ -174,11 +163,11 @@ OptionText FieldTextOf(Field field, std::string_view typed, const RoutineNames& 
     if (!fieldMenu) return problem(NamedColumn::FieldMenu, typed.substr(0, comma));
     const auto battleMenu = named(NamedColumn::BattleMenu, typed.substr(comma + 1));
     if (!battleMenu) return problem(NamedColumn::BattleMenu, typed.substr(comma + 1));
-    return {HexText(field, TypeOf(static_cast<uint8_t>(*fieldMenu), static_cast<uint8_t>(*battleMenu))), {}};
+    return {FieldText(field, TypeOf(static_cast<uint8_t>(*fieldMenu), static_cast<uint8_t>(*battleMenu))), {}};
   }
   const auto column = std::ranges::find(AllNamedColumns, field, FieldOf);
   if (column == AllNamedColumns.end()) return {std::string(typed), {}};
   const auto value = named(*column, typed);
   if (!value) return problem(*column, typed);
-  return {HexText(field, *value), {}};
+  return {FieldText(field, NamedValueOf(field, *value)), {}};
 }

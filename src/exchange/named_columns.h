@@ -24,19 +24,19 @@ std::optional<NamedColumn> NamedColumnFromKey(std::string_view key);
 
 // The names of an item's values, column by column; empty where no name is
 // known.
-std::vector<std::string> NamedCells(int item, const ItemValues& values, const RoutineNames& routines);
+std::vector<std::string> NamedCells(const ItemRecord& record, const RoutineNames& routines);
 
 // The names a row gives, column by column; an empty cell gives none.
 using GivenNames = std::array<std::optional<std::string>, AllNamedColumns.size()>;
-// The byte texts a row gives, field by field.
-using GivenTexts = std::array<std::optional<std::string>, AllFields.size()>;
+// The values a row gives, field by field.
+using GivenValues = std::array<std::optional<uint16_t>, AllFields.size()>;
 
-// Puts the bytes that the names of a row stand for into its byte texts.
+// Puts the values that the names of a row stand for into its given values.
 // A menu half takes the other half from the row's Type byte, or the item's
 // `current` one. Returns one problem per name that is unknown (with the
 // names close to it) or that disagrees with the byte column also given,
 // each after `where` ("\"items.csv\" line 4").
-std::vector<std::string> ResolveNames(const GivenNames& names, GivenTexts& given, const ItemValues& current,
+std::vector<std::string> ResolveNames(const GivenNames& names, GivenValues& given, const ItemRecord& current,
                                       const RoutineNames& routines, const std::string& where);
 
 // A field's text as the tool's option gives it: hex digits as they are, as

@@ -74,23 +74,13 @@ RomSession::RomSession(const std::string& path, const std::optional<std::string>
   routines_ = RomRoutineNames(image_, path_, symbols);
 }
 
-ItemFields RomSession::Load(int item) const { return image_.Load(item); }
-
-ItemValues RomSession::LoadValues(int item) const {
-  // What the core loads it can always store again.
-  return *ValuesOf(item, Load(item)).values;
-}
-
 void RomSession::KeepReadBytes() {
   if (read_.empty()) read_ = image_.Bytes();
 }
 
-void RomSession::Save(int item, const ItemFields& fields) {
+void RomSession::Save(int item, const ItemRecord& record) {
   KeepReadBytes();
-  const SaveOutcome outcome = image_.Store(item, fields);
-  if (!outcome.saved()) {
-    throw InvalidInput("Cannot save " + DescribeItem(item, names_) + " in " + Quoted(path_) + ": " + outcome.message);
-  }
+  image_.Store(item, record);
 }
 
 void RomSession::SaveTexts(const std::vector<ItemTextEdit>& edits) {

@@ -51,10 +51,9 @@ std::string Description(const std::string& hex, const std::string& meaning, cons
 // A one-byte field's text as Save would store it, under the field's caption.
 std::string DescribeByte(std::string_view text, std::string_view caption, std::string (*meaning)(uint8_t),
                          std::vector<std::string> (*warnings)(uint8_t)) {
-  const auto hex = FieldCodec::ByteToHex(text);
-  if (!hex) return ByteFieldProblem(caption);
-  const uint8_t value = FieldCodec::ByteFromHex(*hex);
-  return Description(*hex, meaning(value), warnings(value));
+  const auto value = FieldCodec::ParseByte(text);
+  if (!value) return ByteFieldProblem(caption);
+  return Description(FieldCodec::ByteText(*value), meaning(*value), warnings(*value));
 }
 
 }  // namespace
@@ -97,26 +96,26 @@ std::vector<std::string> ItemWarnings(uint8_t use, int pocket, uint8_t type) {
 }
 
 std::string DescribeEffect(std::string_view text) {
-  const auto hex = FieldCodec::ByteToHex(text);
-  if (!hex) return ByteFieldProblem("Effect");
-  const uint8_t effect = FieldCodec::ByteFromHex(*hex);
-  const std::string meaning = HeldEffectNames().Find(effect) ? HeldEffectText(effect) : "no held effect of the games";
-  return *hex + ": " + meaning;
+  const auto effect = FieldCodec::ParseByte(text);
+  if (!effect) return ByteFieldProblem("Effect");
+  const std::string meaning = HeldEffectNames().Find(*effect) ? HeldEffectText(*effect) : "no held effect of the games";
+  return FieldCodec::ByteText(*effect) + ": " + meaning;
 }
 
 std::string DescribeVariable(std::string_view effectText, std::string_view text) {
-  const auto hex = FieldCodec::ByteToHex(text);
-  if (!hex) return ByteFieldProblem("Var.");
-  const auto effect = FieldCodec::ByteToHex(effectText);
-  if (!effect) return *hex + ": its meaning depends on the held effect";
-  return *hex + ": " + ParameterMeaning(FieldCodec::ByteFromHex(*effect), FieldCodec::ByteFromHex(*hex));
+  const auto parameter = FieldCodec::ParseByte(text);
+  if (!parameter) return ByteFieldProblem("Var.");
+  const auto effect = FieldCodec::ParseByte(effectText);
+  const std::string hex = FieldCodec::ByteText(*parameter);
+  if (!effect) return hex + ": its meaning depends on the held effect";
+  return hex + ": " + ParameterMeaning(*effect, *parameter);
 }
 
 std::string DescribeAsm(std::string_view text, const RoutineNames& routines) {
-  const auto hex = FieldCodec::AsmToHex(text);
-  if (!hex) return AsmFieldProblem();
-  const auto name = routines.NameOf(static_cast<uint16_t>(std::stoul(*hex, nullptr, 16)));
-  return *hex + ": " + name.value_or("no routine name is known");
+  const auto routine = FieldCodec::ParseRoutine(text);
+  if (!routine) return AsmFieldProblem();
+  const uint16_t pointer = FieldCodec::SwappedBytes(*routine);
+  return FieldCodec::RoutineText(*routine) + ": " + routines.NameOf(pointer).value_or("no routine name is known");
 }
 
 std::string DescribeUse(std::string_view text) { return DescribeByte(text, "Use", UseMeaning, UseWarnings); }
@@ -124,8 +123,7 @@ std::string DescribeUse(std::string_view text) { return DescribeByte(text, "Use"
 std::string DescribeType(std::string_view text) { return DescribeByte(text, "Type", TypeMeaning, TypeWarnings); }
 
 std::string DescribePocket(int16_t index) {
-  const std::string hex = FieldCodec::PocketToHex(index);
-  const int pocket = FieldCodec::PocketFromHex(hex);
+  const uint8_t pocket = FieldCodec::PocketByte(index);
   const std::string meaning = IsBagPocket(pocket) ? std::string(PocketNames[static_cast<size_t>(pocket)]) : "no pocket";
-  return Description(hex, meaning, PocketWarnings(pocket));
+  return Description(FieldCodec::ByteText(pocket), meaning, PocketWarnings(pocket));
 }

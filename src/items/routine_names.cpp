@@ -7,11 +7,14 @@
 #include <system_error>
 #include <set>
 
+#include "items/field_codec.h"
 #include "items/item_routine_table.h"
 #include "items/same_ignoring_case.h"
 #include "items/symbol_file.h"
 #include "items/wording.h"
 #include "rom_io/file_path.h"
+
+using FieldCodec::SwappedBytes;
 
 namespace {
 

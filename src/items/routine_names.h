@@ -56,10 +56,6 @@ class RoutineNames {
   NamedValues choices_;
 };
 
-// The pointer as the ASM field shows it (file order) and the address in
-// bank 3 that it holds, low byte first.
-constexpr uint16_t SwappedBytes(uint16_t value) { return static_cast<uint16_t>(value << 8 | value >> 8); }
-
 // The symbol file beside a ROM: "pokecrystal.sym" for "pokecrystal.gbc".
 std::string SymbolFileBeside(const std::string& romPath);
 // The symbol file at `path`. One that the user `chosen` must be there; a
