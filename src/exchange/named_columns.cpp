@@ -17,7 +17,14 @@ constexpr std::array<std::string_view, AllNamedColumns.size()> Keys{"held_effect
 size_t At(NamedColumn column) { return static_cast<size_t>(column); }
 size_t At(Field field) { return static_cast<size_t>(field); }
 
-// The field whose byte a column names, and what the column's values are.
+bool IsHexText(std::string_view text) {
+  return !text.empty() && std::ranges::all_of(text, [](char c) {
+    return std::isxdigit(static_cast<unsigned char>(c)) != 0 || c == ' ' || c == '\t';
+  });
+}
+
+}  // namespace
+
 Field FieldOf(NamedColumn column) {
   switch (column) {
     case NamedColumn::HeldEffect:
@@ -63,12 +70,8 @@ const NamedValues& NamesOf(NamedColumn column, const RoutineNames& routines) {
 
 // A routine's name is known by its pointer as the ASM field shows it, in
 // file order; the record holds the address.
-uint16_t NamedValueOf(Field field, uint16_t value) {
-  return field == Field::Asm ? FieldCodec::SwappedBytes(value) : value;
-}
-
-// The column's part of its field's value.
 uint16_t PartOf(NamedColumn column, uint16_t value) {
+  if (column == NamedColumn::Routine) return FieldCodec::SwappedBytes(value);
   const auto byte = static_cast<uint8_t>(value);
   if (column == NamedColumn::FieldMenu) return FieldMenu(byte);
   if (column == NamedColumn::BattleMenu) return BattleMenu(byte);
@@ -76,19 +79,12 @@ uint16_t PartOf(NamedColumn column, uint16_t value) {
 }
 
 uint16_t WithPart(NamedColumn column, uint16_t value, uint16_t part) {
+  if (column == NamedColumn::Routine) return FieldCodec::SwappedBytes(part);
   const auto byte = static_cast<uint8_t>(value), half = static_cast<uint8_t>(part);
   if (column == NamedColumn::FieldMenu) return TypeOf(half, BattleMenu(byte));
   if (column == NamedColumn::BattleMenu) return TypeOf(FieldMenu(byte), half);
   return part;
 }
-
-bool IsHexText(std::string_view text) {
-  return !text.empty() && std::ranges::all_of(text, [](char c) {
-    return std::isxdigit(static_cast<unsigned char>(c)) != 0 || c == ' ' || c == '\t';
-  });
-}
-
-}  // namespace
 
 std::string_view NamedColumnKey(NamedColumn column) { return Keys[At(column)]; }
 
@@ -104,7 +100,7 @@ std::vector<std::string> NamedCells(const ItemRecord& record, const RoutineNames
   for (NamedColumn column : AllNamedColumns) {
     const Field field = FieldOf(column);
     const std::optional<uint16_t> value = FieldValue(record, field);
-    cells.push_back(value ? NamesOf(column, routines).Name(PartOf(column, NamedValueOf(field, *value))) : "");
+    cells.push_back(value ? NamesOf(column, routines).Name(PartOf(column, *value)) : "");
   }
   return cells;
 }
@@ -131,14 +127,13 @@ std::vector<std::string> ResolveNames(const GivenNames& names, GivenValues& give
       continue;
     }
     const auto& byteValue = bytes[At(field)];
-    if (byteValue && PartOf(column, NamedValueOf(field, *byteValue)) != *part) {
+    if (byteValue && PartOf(column, *byteValue) != *part) {
       problems.push_back(place + QuotedText(*name) + " is " + values.Hex(*part) + ", but the " +
                          std::string(FieldKey(field)) + " column gives " + QuotedText(FieldText(field, *byteValue)) +
                          "; give one of them, or make them agree.");
       continue;
     }
-    const uint16_t base = NamedValueOf(field, given[At(field)].value_or(*held));
-    given[At(field)] = NamedValueOf(field, WithPart(column, base, *part));
+    given[At(field)] = WithPart(column, given[At(field)].value_or(*held), *part);
   }
   return problems;
 }
@@ -169,5 +164,5 @@ OptionText FieldTextOf(Field field, std::string_view typed, const RoutineNames& 
   if (column == AllNamedColumns.end()) return {std::string(typed), {}};
   const auto value = named(*column, typed);
   if (!value) return problem(*column, typed);
-  return {FieldText(field, NamedValueOf(field, *value)), {}};
+  return {FieldText(field, WithPart(*column, 0, *value)), {}};
 }

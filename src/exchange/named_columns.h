@@ -22,6 +22,17 @@ inline constexpr std::array<NamedColumn, 5> AllNamedColumns{NamedColumn::HeldEff
 std::string_view NamedColumnKey(NamedColumn column);
 std::optional<NamedColumn> NamedColumnFromKey(std::string_view key);
 
+// The field whose value a column names, and the names of its values.
+Field FieldOf(NamedColumn column);
+const NamedValues& NamesOf(NamedColumn column, const RoutineNames& routines);
+// "held effect", "menu action": what one of the column's names is.
+std::string_view WhatIsNamed(NamedColumn column);
+// The column's part of its field's value in a record: a menu's half of the
+// Type byte, a routine's pointer as the ASM field shows it (file order).
+uint16_t PartOf(NamedColumn column, uint16_t value);
+// The field's value with the column's part replaced.
+uint16_t WithPart(NamedColumn column, uint16_t value, uint16_t part);
+
 // The names of an item's values, column by column; empty where no name is
 // known.
 std::vector<std::string> NamedCells(const ItemRecord& record, const RoutineNames& routines);

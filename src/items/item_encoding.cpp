@@ -5,10 +5,14 @@
 
 #include "items/field_codec.h"
 
-namespace {
-
 std::string_view CaptionOf(Field field) {
   switch (field) {
+    case Field::Price:
+      return FieldCaption::Price;
+    case Field::Pocket:
+      return FieldCaption::Pocket;
+    case Field::Asm:
+      return FieldCaption::ASM;
     case Field::Effect:
       return FieldCaption::Effect;
     case Field::Variable:
@@ -20,6 +24,8 @@ std::string_view CaptionOf(Field field) {
       return FieldCaption::How;
   }
 }
+
+namespace {
 
 template <typename Value>
 ParsedField Parsed(const std::optional<Value>& value, std::string problem) {

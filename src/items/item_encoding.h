@@ -8,6 +8,9 @@
 #include "items/item_fields.h"
 #include "items/item_record.h"
 
+// The main window's caption of the field, which messages name it by.
+std::string_view CaptionOf(Field field);
+
 // A field's text as the user gives it, read into its value, or why it
 // cannot be stored as typed, in the window's words. A pocket is chosen
 // from a list, never typed, so it has no text here.

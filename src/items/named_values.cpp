@@ -31,7 +31,12 @@ bool IsNear(size_t distance, std::string_view name) { return distance <= std::ma
 }  // namespace
 
 std::string WordsOfName(std::string_view name, std::string_view prefix) {
+  const std::string_view whole = name;
   if (name.starts_with(prefix)) name.remove_prefix(prefix.size());
+  // Words of hex digits would be read back as that byte: "HELD_30" is not 30.
+  if (!name.empty() && std::ranges::all_of(name, [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; })) {
+    return std::string(whole);
+  }
   std::string words;
   bool first = true;
   for (const char letter : name) {
@@ -78,6 +83,8 @@ std::string NamedValues::Hex(uint16_t value) const {
 std::optional<uint16_t> NamedValues::Parse(std::string_view typed) const {
   const std::string_view text = Trimmed(typed);
   if (const auto hex = ParseHex(text, digits_)) return hex;
+  // As Words shows a value without a name.
+  if (text.size() > 2 && text.front() == '(' && text.back() == ')') return ParseHex(text.substr(1, text.size() - 2), digits_);
   for (const NamedValue& named : values_) {
     const std::string_view name = named.name;
     const bool shortName = name.starts_with(prefix_) && SameIgnoringCase(name.substr(prefix_.size()), text);

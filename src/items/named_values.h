@@ -20,7 +20,8 @@ struct NamedValue {
 
 // A name's words: without `prefix`, each part between underscores with its
 // first letter in upper case and the others in lower ("HELD_FIRE_BOOST" is
-// "Fire Boost").
+// "Fire Boost"). A name whose words would be hex digits is its words, as
+// the digits would be read as a byte ("HELD_30" is not byte 30).
 std::string WordsOfName(std::string_view name, std::string_view prefix);
 
 class NamedValues {
@@ -37,8 +38,9 @@ class NamedValues {
   std::string Words(uint16_t value) const;
   // Upper-case digits, as the field shows the value.
   std::string Hex(uint16_t value) const;
-  // Hex digits first, as the field takes them; then a name or its words, in
-  // any case, the prefix left out or not. Blanks around are allowed.
+  // Hex digits first, as the field takes them, also in brackets as Words
+  // shows them; then a name or its words, in any case, the prefix left out
+  // or not. Blanks around are allowed.
   std::optional<uint16_t> Parse(std::string_view typed) const;
   // The names nearest to a text that Parse did not take, nearest first, at
   // most three, none when nothing is near.

@@ -9,6 +9,7 @@
 #include "items/item_encoding.h"
 #include "items/item_texts.h"
 #include "items/wording.h"
+#include "table/named_cells.h"
 #include "table/pocket_cell.h"
 
 namespace {
@@ -16,7 +17,7 @@ namespace {
 // A cell's text as the value it stores. A pocket is one of the list's
 // texts; the others are as the main window's field takes them, and a text
 // longer than its box takes is refused whole, not cut short.
-ParsedField CellValue(Field field, const std::string& text) {
+ParsedField FieldCellValue(Field field, const std::string& text) {
   if (field == Field::Pocket) {
     if (const auto pocket = PocketFromCell(text)) return {static_cast<uint16_t>(*pocket), {}};
     return {std::nullopt, "Pocket: choose " + PocketChoices() + "."};
@@ -65,6 +66,14 @@ std::optional<uint16_t> ItemTable::Value(int item, Field field) const {
   return edit != pending_.fields.end() ? edit->second.value : FieldValue(read_[static_cast<size_t>(item)], field);
 }
 
+ParsedField ItemTable::CellValue(int item, TableColumn column, const std::string& text) const {
+  const TableColumnInfo& info = ColumnInfo(column);
+  if (!info.named) return FieldCellValue(*info.field, text);
+  ParsedField read = ReadNamedCell(*info.named, text, Value(item, *info.field).value_or(0), Routines());
+  if (!read.value) read.problem = std::string(info.caption) + ": " + read.problem;
+  return read;
+}
+
 std::optional<std::string> ItemTable::FileText(int item, TableColumn column) const {
   assert(IsTextColumn(column));
   const ItemRecord& read = read_[static_cast<size_t>(item)];
@@ -79,10 +88,11 @@ std::string ItemTable::Text(int item, TableColumn column) const {
   if (const auto text = pending_.texts.find({item, column}); text != pending_.texts.end()) return text->second;
   if (column == TableColumn::Name) return std::string(Names()[static_cast<size_t>(item)]);
   if (column == TableColumn::Description) return FileText(item, column).value_or("");
-  const Field field = *ColumnInfo(column).field;
-  const std::optional<uint16_t> value = Value(item, field);
+  const TableColumnInfo& info = ColumnInfo(column);
+  const std::optional<uint16_t> value = Value(item, *info.field);
   if (!value) return {};
-  return field == Field::Pocket ? PocketCellText(static_cast<int16_t>(*value)) : FieldText(field, *value);
+  if (info.named) return NamedCellText(*info.named, *value, Routines(), showBytes_);
+  return info.field == Field::Pocket ? PocketCellText(static_cast<int16_t>(*value)) : FieldText(*info.field, *value);
 }
 
 std::string ItemTable::EditText(int item, TableColumn column) const {
@@ -92,12 +102,12 @@ std::string ItemTable::EditText(int item, TableColumn column) const {
 
 int ItemTable::SortValue(int item, TableColumn column) const {
   if (column == TableColumn::Number) return item;
-  const std::optional<Field> field = ColumnInfo(column).field;
-  assert(field);
-  const std::optional<uint16_t> value = Value(item, *field);
+  const TableColumnInfo& info = ColumnInfo(column);
+  assert(info.field);
+  const std::optional<uint16_t> value = Value(item, *info.field);
   if (pending_.refused.contains({item, column}) || !value) return -1;
-  // The pointer sorts as it shows, in file order.
-  return *field == Field::Asm ? std::stoi(FieldText(*field, *value), nullptr, 16) : *value;
+  // A menu sorts by its half, the pointer as it shows, in file order.
+  return info.named ? PartOf(*info.named, *value) : *value;
 }
 
 ItemTable::CellState ItemTable::State(int item, TableColumn column) const {
@@ -142,7 +152,8 @@ std::optional<std::string> ItemTable::Commit(int item, TableColumn column, const
   if (!field) {
     problem = TextRefusal(item, column, text);
     if (!problem) PutText(item, column, GivenText(column, text));
-  } else if (ParsedField parsed = CellValue(*field, text); parsed.value) {
+  } else if (ParsedField parsed = CellValue(item, column, text); parsed.value) {
+    pending_.refused.erase({item, column});
     Put(item, *field, *parsed.value);
   } else {
     problem = std::move(parsed.problem);
@@ -156,8 +167,10 @@ void ItemTable::Apply(const ImportFile& file) {
   assert(file.problems.empty());
   const Pending before = pending_;
   for (const ImportRow& row : file.rows) {
-    for (Field field : AllFields) {
-      if (const auto& value = row.given[static_cast<size_t>(field)]) Put(row.item, field, *value);
+    for (const TableColumnInfo& info : TableColumns) {
+      if (!info.field || !row.given[static_cast<size_t>(*info.field)]) continue;
+      pending_.refused.erase({row.item, info.column});
+      Put(row.item, *info.field, *row.given[static_cast<size_t>(*info.field)]);
     }
     if (row.name) PutText(row.item, TableColumn::Name, *row.name);
     if (row.description) PutText(row.item, TableColumn::Description, *row.description);
@@ -214,7 +227,6 @@ void ItemTable::KeepTextBases() {
 
 void ItemTable::Put(int item, Field field, uint16_t value) {
   const FieldCell cell{item, field};
-  pending_.refused.erase({item, ColumnOf(field)});
   const std::optional<uint16_t> file = FieldValue(read_[static_cast<size_t>(item)], field);
   assert(file);
   // Typing the file's value back is no edit.
@@ -252,7 +264,7 @@ std::vector<std::string> ItemTable::Conflicts(const RomSession& now) const {
     const uint16_t held = *FieldValue(now.Load(cell.first), cell.second);
     if (held == edit.base || held == edit.value) continue;
     conflicts.push_back(DescribeItem(cell.first, Names()) + " " +
-                        std::string(ColumnInfo(ColumnOf(cell.second)).caption) + " (" + FieldText(cell.second, held) +
+                        std::string(CaptionOf(cell.second)) + " (" + FieldText(cell.second, held) +
                         " in the file now, " + FieldText(cell.second, edit.base) + " when you changed it)");
   }
   if (pending_.nameBase && !pending_.nameBase->HeldBy(now.Bytes())) conflicts.emplace_back("the item names");

@@ -12,6 +12,7 @@
 #include "exchange/item_import.h"
 #include "exchange/item_values.h"
 #include "exchange/rom_session.h"
+#include "items/item_encoding.h"
 #include "table/table_columns.h"
 #include "table/text_room_base.h"
 
@@ -38,6 +39,12 @@ class ItemTable {
   const Edition& RomEdition() const { return session_->RomEdition(); }
   ItemNameViews Names() const { return session_->Names(); }
   ItemNameViews Spellings() const { return session_->Spellings(); }
+  // The names of the ROM's item-use routines, where they can be trusted.
+  const RoutineNames& Routines() const { return session_->Routines(); }
+
+  // Whether the columns that name their values show the bytes instead.
+  bool ShowsBytes() const { return showBytes_; }
+  void ShowBytes(bool on) { showBytes_ = on; }
 
   // Item 1 to 255. What the cell shows: a refused text as typed, an edit,
   // or the file's value, as the main window shows it. A description's line
@@ -50,6 +57,8 @@ class ItemTable {
   // field's value, the pocket byte; -1 for an empty or refused cell.
   int SortValue(int item, TableColumn column) const;
   CellState State(int item, TableColumn column) const;
+  // What the field holds: its edit or the file's value; none for a pointer that is none.
+  std::optional<uint16_t> Value(int item, Field field) const;
   // Why the cell's text was refused, in the main window's words; empty otherwise.
   std::string Refusal(int item, TableColumn column) const;
   bool Editable(int item, TableColumn column) const;
@@ -118,6 +127,7 @@ class ItemTable {
 
   std::unique_ptr<RomSession> ReadAgain() const;
   void Adopt(std::unique_ptr<RomSession> session);
+  ParsedField CellValue(int item, TableColumn column, const std::string& text) const;
   void Put(int item, Field field, uint16_t value);
   void PutText(int item, TableColumn column, const std::string& text);
   void KeepTextBases();
@@ -126,8 +136,6 @@ class ItemTable {
   // The item's name as the ROM spells it, or its description, when the file holds one.
   std::optional<std::string> FileText(int item, TableColumn column) const;
   std::vector<ItemTextEdit> TextEdits() const;
-  // What the cell holds: its edit or the file's value; none for a pointer that is none.
-  std::optional<uint16_t> Value(int item, Field field) const;
   // The edited cells whose file value is no longer what they were made on.
   std::vector<std::string> Conflicts(const RomSession& now) const;
   std::optional<std::string> WriteInto(RomSession& now) const;
@@ -137,4 +145,5 @@ class ItemTable {
   std::vector<ItemRecord> read_;  // by item number, as the file held them
   Pending pending_;
   std::vector<Pending> undo_, redo_;
+  bool showBytes_ = false;
 };

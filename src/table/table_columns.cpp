@@ -12,12 +12,6 @@ const TableColumnInfo& ColumnInfo(TableColumn column) {
   return info;
 }
 
-TableColumn ColumnOf(Field field) {
-  const auto info = std::ranges::find(TableColumns, std::optional(field), &TableColumnInfo::field);
-  assert(info != TableColumns.end());
-  return info->column;
-}
-
 std::string OneLine(std::string_view text) {
   std::string line;
   for (char character : text) line += character == '\n' ? std::string(" \u21B5 ") : std::string(1, character);
@@ -32,6 +26,10 @@ std::string_view ColumnKey(TableColumn column) {
       return "name";
     case TableColumn::Description:
       return "description";
+    case TableColumn::FieldMenu:
+    case TableColumn::BattleMenu:
+    case TableColumn::Routine:
+      return NamedColumnKey(*ColumnInfo(column).named);
     default:
       return FieldKey(*ColumnInfo(column).field);
   }
@@ -49,6 +47,9 @@ std::optional<TableColumn> ColumnNamed(std::string_view header) {
 std::optional<std::string_view> HeaderKey(std::string_view header) {
   if (const std::optional<TableColumn> column = ColumnNamed(header)) return ColumnKey(*column);
   if (SameIgnoringCase(header, EditionKey)) return EditionKey;
+  for (const auto& [caption, field] : {std::pair{FieldCaption::How, Field::How}, std::pair{FieldCaption::ASM, Field::Asm}}) {
+    if (SameIgnoringCase(header, caption) || SameIgnoringCase(header, FieldKey(field))) return FieldKey(field);
+  }
   return std::nullopt;
 }
 

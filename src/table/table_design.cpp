@@ -12,7 +12,9 @@ constexpr MenuEntry EditEntries[] = {
     {"Undo", "Undo", 'Z'},   {"Redo", "Redo", 'Y', {'Z', true}}, {}, {"Copy", "Copy", 'C'}, {"Paste", "Paste", 'V'},
     {"Find", "Filter", 'F'},
 };
-constexpr MenuDescription Menus[] = {{"File", "File", FileEntries}, {"Edit", "Edit", EditEntries}};
+constexpr MenuEntry ViewEntries[] = {{"ShowBytes", "Show Bytes"}};
+constexpr MenuDescription Menus[] = {
+    {"File", "File", FileEntries}, {"Edit", "Edit", EditEntries}, {"View", "View", ViewEntries}};
 
 }  // namespace
 
@@ -22,6 +24,11 @@ bool EntryEnabled(const ItemTable& table, std::string_view entry) {
   if (entry == "Undo") return table.CanUndo();
   if (entry == "Redo") return table.CanRedo();
   return true;
+}
+
+std::optional<bool> EntryChecked(const ItemTable& table, std::string_view entry) {
+  if (entry == "ShowBytes") return table.ShowsBytes();
+  return std::nullopt;
 }
 
 std::optional<TableQuestion> QuestionBefore(const ItemTable& table, std::string_view entry) {

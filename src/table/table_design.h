@@ -24,11 +24,14 @@ inline constexpr std::string_view FilterHint = "Name";
 // A description's editor shows all its lines at once.
 inline constexpr int DescriptionEditorLines = DescriptionLines;
 
-// File and Edit. Each entry's name is what the window runs when it is chosen.
+// File, Edit and View. Each entry's name is what the window runs when it is chosen.
 std::span<const MenuDescription> TableMenus();
 
 // Whether `entry` can be chosen now: Undo and Redo only when there is a step to take.
 bool EntryEnabled(const ItemTable& table, std::string_view entry);
+// Whether an entry that is turned on and off is on now: Show Bytes; nothing
+// for the other entries.
+std::optional<bool> EntryChecked(const ItemTable& table, std::string_view entry);
 
 // What to ask before an entry runs: Close (and anything else that lets the
 // table go) asks whether to save pending edits first; Revert asks whether

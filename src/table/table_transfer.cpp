@@ -8,7 +8,9 @@
 #include "exchange/csv.h"
 #include "exchange/file_access.h"
 #include "exchange/item_export.h"
+#include "items/edition_table.h"
 #include "items/wording.h"
+#include "table/named_cells.h"
 #include "table/pocket_cell.h"
 
 namespace {
@@ -40,6 +42,68 @@ void ReadPockets(std::vector<CsvRecord>& records) {
   for (auto record = records.begin() + 1; record != records.end(); ++record) {
     if (at >= record->fields.size()) continue;
     if (const auto value = PocketFromCell(record->fields[at])) record->fields[at] = std::to_string(*value);
+  }
+}
+
+size_t ColumnAt(std::vector<std::string>& header, std::vector<CsvRecord>& records, std::string_view key) {
+  const auto found = std::ranges::find(header, key);
+  if (found != header.end()) return static_cast<size_t>(found - header.begin());
+  header.emplace_back(key);
+  for (auto record = records.begin() + 1; record != records.end(); ++record) record->fields.resize(header.size());
+  return header.size() - 1;
+}
+
+// The item a pasted row names by number, when it names one.
+std::optional<int> RowItem(const CsvRecord& record) {
+  const std::string& number = record.fields.front();
+  if (number.empty() || number.size() > 3 || !std::ranges::all_of(number, [](char c) { return c >= '0' && c <= '9'; })) {
+    return std::nullopt;
+  }
+  const int item = std::stoi(number);
+  return item >= 1 && item <= LastItem ? std::optional(item) : std::nullopt;
+}
+
+// The cells of the columns that name their values, read as a typed cell is
+// read, into the byte columns the import takes: a menu's half joins the
+// other half from its row's Type cell, or from the table.
+std::vector<std::string> ReadNamedCells(std::vector<CsvRecord>& records, const ItemTable& table) {
+  std::vector<std::string> problems;
+  std::vector<std::string>& header = records.front().fields;
+  for (const TableColumnInfo& info : TableColumns) {
+    if (!info.named || std::ranges::find(header, ColumnKey(info.column)) == header.end()) continue;
+    const Field field = *info.field;
+    const size_t from = ColumnAt(header, records, ColumnKey(info.column));
+    const size_t to = ColumnAt(header, records, FieldKey(field));
+    for (auto record = records.begin() + 1; record != records.end(); ++record) {
+      std::vector<std::string>& cells = record->fields;
+      const std::optional<int> item = RowItem(*record);
+      if (from >= cells.size() || cells[from].empty() || !item) continue;
+      cells.resize(header.size());
+      // A menu's half joins the byte its row gives; Effect and Use are their byte.
+      const bool ownByte = from == to || cells[to].empty();
+      const std::optional<uint16_t> given = ownByte ? table.Value(*item, field) : ParseField(field, cells[to]).value;
+      const ParsedField read = ReadNamedCell(*info.named, cells[from], given.value_or(0), table.Routines());
+      if (!read.value) {
+        problems.push_back(Quoted(PasteName()) + " line " + std::to_string(record->line) + ", " +
+                           std::string(info.caption) + ": " + read.problem);
+        continue;
+      }
+      const std::string text = FieldText(field, *read.value);
+      cells[from].clear();
+      cells[to] = text;
+    }
+  }
+  return problems;
+}
+
+// The import takes the byte columns; the menus' and the routine's cells are in them now.
+void DropNamedColumns(std::vector<CsvRecord>& records) {
+  std::vector<std::string>& header = records.front().fields;
+  for (size_t at = header.size(); at-- > 0;) {
+    if (!NamedColumnFromKey(header[at])) continue;
+    for (CsvRecord& record : records) {
+      if (at < record.fields.size()) record.fields.erase(record.fields.begin() + static_cast<std::ptrdiff_t>(at));
+    }
   }
 }
 
@@ -218,6 +282,8 @@ std::vector<std::string> PasteRows(ItemTable& table, const std::string& text, co
       return {*problem};
     }
     ReadPockets(records);
+    if (std::vector<std::string> problems = ReadNamedCells(records, table); !problems.empty()) return problems;
+    DropNamedColumns(records);
     // Cells placed by position are the cells' new values, a name's too.
     ImportFile file = ParseImport(AsCsv(records), PasteName(), table.Names(), table.Spellings(), !header);
     // Rows without a pointer fit any edition; rows that name none are this ROM's.

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <algorithm>
 
@@ -9,6 +10,7 @@
 #include "table/table_columns.h"
 #include "table/table_design.h"
 #include "ui/field_tooltips.h"
+#include "ui/item_table_model.h"
 #include "ui/pocket_list.h"
 #include "ui/qt_text.h"
 
@@ -48,6 +50,14 @@ QWidget* ItemTableDelegate::createCellEditor(QWidget* parent, const QStyleOption
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return box;
   }
+  if (const QStringList choices = index.data(ItemTableModel::ChoicesRole).toStringList(); !choices.isEmpty()) {
+    // The names to choose from, and any name or hex typed.
+    auto* list = new QComboBox(parent);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->addItems(choices);
+    return list;
+  }
   if (!IsColumn(index, TableColumn::Pocket)) return QStyledItemDelegate::createEditor(parent, option, index);
   auto* list = new QComboBox(parent);
   FillPocketList(*list);
@@ -62,6 +72,11 @@ void ItemTableDelegate::setEditorData(QWidget* editor, const QModelIndex& index)
     box->selectAll();
     return;
   }
+  if (auto* list = qobject_cast<QComboBox*>(editor); list && list->isEditable()) {
+    list->setEditText(index.data(Qt::EditRole).toString());
+    list->lineEdit()->selectAll();
+    return;
+  }
   if (!IsColumn(index, TableColumn::Pocket)) return QStyledItemDelegate::setEditorData(editor, index);
   // A refused text shows no entry; choosing one replaces it.
   const std::optional<int16_t> pocket = PocketFromCell(ToUtf8(index.data(Qt::EditRole).toString()));
@@ -69,6 +84,10 @@ void ItemTableDelegate::setEditorData(QWidget* editor, const QModelIndex& index)
 }
 
 void ItemTableDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
+  if (const auto* list = qobject_cast<QComboBox*>(editor); list && list->isEditable()) {
+    model->setData(index, list->currentText(), Qt::EditRole);
+    return;
+  }
   if (!IsColumn(index, TableColumn::Pocket)) return QStyledItemDelegate::setModelData(editor, model, index);
   const auto* list = static_cast<QComboBox*>(editor);
   if (list->currentIndex() >= 0) model->setData(index, list->currentText(), Qt::EditRole);

@@ -5,6 +5,7 @@
 
 #include "table/cell_shade.h"
 #include "table/cell_tip.h"
+#include "table/named_cells.h"
 #include "ui/qt_text.h"
 
 namespace {
@@ -49,6 +50,13 @@ QVariant ItemTableModel::data(const QModelIndex& index, int role) const {
       font.setBold(true);
       return font;
     }
+    case ChoicesRole: {
+      const std::optional<NamedColumn> named = ColumnInfo(column).named;
+      if (!named || table_->ShowsBytes()) return {};
+      QStringList choices;
+      for (const std::string& choice : NamedCellChoices(*named, table_->Routines())) choices << FromUtf8(choice);
+      return choices;
+    }
     case Qt::TextAlignmentRole:
       if (ColumnInfo(column).alignsRight) return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
       return {};
@@ -76,6 +84,11 @@ bool ItemTableModel::setData(const QModelIndex& index, const QVariant& value, in
   emit editsChanged();
   emit committed(problem ? FromUtf8(*problem) : QString());
   return !problem;
+}
+
+void ItemTableModel::showBytes(bool on) {
+  table_->ShowBytes(on);
+  allChanged();
 }
 
 void ItemTableModel::allChanged() {

@@ -30,6 +30,12 @@ class ItemTableModel : public QAbstractTableModel {
   ItemTable& table() { return *table_; }
   static int itemAt(int row) { return row + 1; }
   static TableColumn columnAt(int column) { return static_cast<TableColumn>(column); }
+  // The names a cell's editor offers, as a QStringList; none for a cell that
+  // takes any text, or when the table shows bytes.
+  static constexpr int ChoicesRole = Qt::UserRole + 1;
+
+  // Shows the named columns' values by name or as bytes.
+  void showBytes(bool on);
 
   // Runs a command of table/table_commands.h on the table, and tells the
   // views that any cell may have changed.

@@ -101,11 +101,14 @@ void ItemTableWindow::createMenus() {
                                  {"Save", [this] { onSave(); }},     {"Revert", [this] { onRevert(); }},
                                  {"Close", [this] { close(); }},     {"Undo", [this] { onUndo(); }},
                                  {"Redo", [this] { onRedo(); }},     {"Copy", [this] { onCopy(); }},
-                                 {"Paste", [this] { onPaste(); }},   {"Find", [this] { onFind(); }}};
+                                 {"Paste", [this] { onPaste(); }},   {"Find", [this] { onFind(); }},
+                                 {"ShowBytes", [this] { onShowBytes(); }}};
   for (const MenuDescription& menu : TableMenus()) AddMenu(menuBar(), menu, commands);
 }
 
 void ItemTableWindow::useModel(std::unique_ptr<ItemTableModel> model) {
+  // Another file shows as the last one did.
+  if (model_) model->table().ShowBytes(model_->table().ShowsBytes());
   proxy_->setSourceModel(model.get());
   view_->setModel(proxy_);
   model_ = std::move(model);
@@ -123,8 +126,13 @@ void ItemTableWindow::updateTitle() {
   setWindowTitle(FromUtf8(TableTitle(model_->table())) + QStringLiteral("[*]"));
   setWindowModified(model_->table().HasEdits());
   for (QAction* action : menuBar()->findChildren<QAction*>()) {
-    if (!action->objectName().isEmpty())
-      action->setEnabled(EntryEnabled(model_->table(), ToUtf8(action->objectName())));
+    if (action->objectName().isEmpty()) continue;
+    const std::string entry = ToUtf8(action->objectName());
+    action->setEnabled(EntryEnabled(model_->table(), entry));
+    if (const std::optional<bool> checked = EntryChecked(model_->table(), entry)) {
+      action->setCheckable(true);
+      action->setChecked(*checked);
+    }
   }
 }
 
@@ -246,6 +254,11 @@ void ItemTableWindow::onUndo() {
 
 void ItemTableWindow::onRedo() {
   if (commitEdit()) showOutcome(model_->run(RedoCommand));
+}
+
+void ItemTableWindow::onShowBytes() {
+  if (!commitEdit()) return;
+  model_->showBytes(!model_->table().ShowsBytes());
 }
 
 void ItemTableWindow::onFind() {

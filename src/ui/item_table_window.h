@@ -71,6 +71,7 @@ class ItemTableWindow : public QMainWindow {
   void onUndo();
   void onRedo();
   void onFind();
+  void onShowBytes();
   std::vector<int> selectedItems() const;
   PasteTarget pasteTarget() const;
 

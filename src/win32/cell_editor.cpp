@@ -41,25 +41,50 @@ HWND CreateTextBox(HWND list, RECT cell, TableColumn column, const std::string& 
   return control;
 }
 
+HWND CreateChoiceList(HWND list, RECT cell, const std::string& text, const std::vector<std::string>& choices) {
+  HWND control = CreateWindowExW(0, WC_COMBOBOXW, L"", WS_CHILD | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+                                 cell.left, cell.top, cell.right - cell.left, (cell.bottom - cell.top) * 12, list,
+                                 nullptr, GetModuleHandleW(nullptr), nullptr);
+  for (const std::string& choice : choices) {
+    SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(choice).c_str()));
+  }
+  SetWindowTextW(control, Wide(text).c_str());
+  SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+  return control;
+}
+
+// The box of a list that takes typing.
+HWND TypingBox(HWND control) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  return GetComboBoxInfo(control, &info) && info.hwndItem ? info.hwndItem : control;
+}
+
 }  // namespace
 
-CellEditor::CellEditor(HWND list, RECT cell, TableColumn column, const std::string& text, EndHandler onEnd)
-    : column_(column), onEnd_(std::move(onEnd)) {
-  control_ =
-      column == TableColumn::Pocket ? CreatePocketList(list, cell, text) : CreateTextBox(list, cell, column, text);
+CellEditor::CellEditor(HWND list, RECT cell, TableColumn column, const std::string& text, EndHandler onEnd,
+                       const std::vector<std::string>& choices)
+    : column_(column), onEnd_(std::move(onEnd)), hasChoices_(!choices.empty()) {
+  if (hasChoices_) {
+    control_ = CreateChoiceList(list, cell, text, choices);
+  } else {
+    control_ =
+        column == TableColumn::Pocket ? CreatePocketList(list, cell, text) : CreateTextBox(list, cell, column, text);
+  }
+  typing_ = hasChoices_ ? TypingBox(control_) : control_;
   SendMessageW(control_, WM_SETFONT, static_cast<WPARAM>(SendMessageW(list, WM_GETFONT, 0, 0)), FALSE);
-  SetWindowSubclass(control_, &CellEditor::Keys, SubclassId, reinterpret_cast<DWORD_PTR>(this));
+  SetWindowSubclass(typing_, &CellEditor::Keys, SubclassId, reinterpret_cast<DWORD_PTR>(this));
   ShowWindow(control_, SW_SHOW);
-  SetFocus(control_);
+  SetFocus(typing_);
 }
 
 CellEditor::~CellEditor() {
-  RemoveWindowSubclass(control_, &CellEditor::Keys, SubclassId);
+  RemoveWindowSubclass(typing_, &CellEditor::Keys, SubclassId);
   DestroyWindow(control_);
 }
 
 std::optional<std::string> CellEditor::Text() const {
-  if (column_ != TableColumn::Pocket) {
+  if (column_ != TableColumn::Pocket || hasChoices_) {
     std::string text = WindowText(control_);
     std::erase(text, '\r');
     return text;
@@ -72,12 +97,12 @@ std::optional<std::string> CellEditor::Text() const {
 }
 
 void CellEditor::Type(wchar_t typed) {
-  if (column_ != TableColumn::Pocket) SetWindowTextW(control_, L"");
-  SendMessageW(control_, WM_CHAR, typed, 0);
+  if (column_ != TableColumn::Pocket || hasChoices_) SetWindowTextW(control_, L"");
+  SendMessageW(typing_, WM_CHAR, typed, 0);
 }
 
 void CellEditor::ShowChoices() {
-  if (column_ == TableColumn::Pocket) SendMessageW(control_, CB_SHOWDROPDOWN, TRUE, 0);
+  if (column_ == TableColumn::Pocket || hasChoices_) SendMessageW(control_, CB_SHOWDROPDOWN, TRUE, 0);
 }
 
 // As in the Qt table: Enter commits, Shift+Enter or Ctrl+Enter breaks a

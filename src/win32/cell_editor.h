@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "table/table_columns.h"
 
@@ -21,7 +22,9 @@ class CellEditor {
   using EndHandler = std::function<void(EditEnd)>;
 
   // Shows `text` over `cell` (in `list`'s coordinates) and takes the focus.
-  CellEditor(HWND list, RECT cell, TableColumn column, const std::string& text, EndHandler onEnd);
+  // With `choices`, the box offers them as a list and takes any text too.
+  CellEditor(HWND list, RECT cell, TableColumn column, const std::string& text, EndHandler onEnd,
+             const std::vector<std::string>& choices = {});
   ~CellEditor();
   CellEditor(const CellEditor&) = delete;
   CellEditor& operator=(const CellEditor&) = delete;
@@ -32,8 +35,8 @@ class CellEditor {
   // The first character typed: it replaces the cell's text, or, in the
   // pocket list, chooses the entry that it begins.
   void Type(wchar_t typed);
-  // Drops the pocket list down, for an edit begun without typing; a text
-  // box has nothing to show.
+  // Drops the pocket list or the choices down, for an edit begun without
+  // typing; a text box has nothing to show.
   void ShowChoices();
 
  private:
@@ -43,4 +46,6 @@ class CellEditor {
   TableColumn column_;
   EndHandler onEnd_;
   HWND control_ = nullptr;
+  HWND typing_ = nullptr;  // where keys go: the list's own box, or the control
+  bool hasChoices_ = false;
 };

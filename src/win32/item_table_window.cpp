@@ -4,6 +4,7 @@
 
 #include "dialogs/cls_common_dialog.h"
 #include "table/cell_tip.h"
+#include "table/named_cells.h"
 #include "table/table_design.h"
 #include "table/table_texts.h"
 #include "table/table_transfer.h"
@@ -200,6 +201,7 @@ void ItemTableWindow::Command(int id, int notification) {
   if (id == CommandId("Undo")) return OnUndo();
   if (id == CommandId("Redo")) return OnRedo();
   if (id == CommandId("Find")) return OnFind();
+  if (id == CommandId("ShowBytes")) return OnShowBytes();
 }
 
 LRESULT CALLBACK ItemTableWindow::ListKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
@@ -267,6 +269,8 @@ void ItemTableWindow::UpdateTitle() {
   SetText(window_, TableTitle(*table_) + (table_->HasEdits() ? "*" : ""));
   EnableEntries(GetMenu(window_), TableMenus(), FirstCommandId,
                 [this](std::string_view entry) { return EntryEnabled(*table_, entry); });
+  CheckEntries(GetMenu(window_), TableMenus(), FirstCommandId,
+               [this](std::string_view entry) { return EntryChecked(*table_, entry); });
 }
 
 void ItemTableWindow::SetStatus(std::string_view text) const { SetText(status_, text); }
@@ -281,8 +285,12 @@ void ItemTableWindow::BeginEdit(std::optional<wchar_t> typed) {
   EndEdit(EditEnd::Commit);
   SendMessageW(List(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(cell->row), FALSE);
   edited_ = {item, cell->column};
+  const std::optional<NamedColumn> named = ColumnInfo(cell->column).named;
+  const std::vector<std::string> choices =
+      named && !table_->ShowsBytes() ? NamedCellChoices(*named, table_->Routines()) : std::vector<std::string>{};
   editor_ = std::make_unique<CellEditor>(List(), list_->CellRect(*cell), cell->column,
-                                         table_->EditText(item, cell->column), [this](EditEnd end) { EndEdit(end); });
+                                         table_->EditText(item, cell->column), [this](EditEnd end) { EndEdit(end); },
+                                         choices);
   if (typed) {
     editor_->Type(*typed);
   } else {
@@ -440,6 +448,12 @@ void ItemTableWindow::OnUndo() {
 void ItemTableWindow::OnRedo() {
   if (!CommitEdit()) return;
   ShowOutcome(RedoCommand(*table_));
+  ShowChanges();
+}
+
+void ItemTableWindow::OnShowBytes() {
+  EndEdit(EditEnd::Commit);
+  table_->ShowBytes(!table_->ShowsBytes());
   ShowChanges();
 }
 

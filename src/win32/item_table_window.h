@@ -97,6 +97,7 @@ class ItemTableWindow final : private OwnedWindow {
   void OnUndo();
   void OnRedo();
   void OnFind();
+  void OnShowBytes();
   PasteTarget Target() const;
 
   DialogSource dialogs_;

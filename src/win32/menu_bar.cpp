@@ -12,6 +12,15 @@ std::wstring EntryCaption(const MenuEntry& entry) {
   return caption;
 }
 
+void ForEachEntry(std::span<const MenuDescription> menus, int first,
+                  const std::function<void(std::string_view entry, UINT id)>& visit) {
+  for (const MenuDescription& menu : menus) {
+    for (const MenuEntry& entry : menu.entries) {
+      if (!entry.name.empty()) visit(entry.name, static_cast<UINT>(MenuCommandId(menus, first, entry.name)));
+    }
+  }
+}
+
 }  // namespace
 
 int MenuCommandId(std::span<const MenuDescription> menus, int first, std::string_view entry) {
@@ -46,12 +55,16 @@ void AppendMenuOf(HMENU bar, std::span<const MenuDescription> menus, const MenuD
 
 void EnableEntries(HMENU bar, std::span<const MenuDescription> menus, int first,
                    const std::function<bool(std::string_view entry)>& enabled) {
-  for (const MenuDescription& menu : menus) {
-    for (const MenuEntry& entry : menu.entries) {
-      if (entry.name.empty()) continue;
-      const auto id = static_cast<UINT>(MenuCommandId(menus, first, entry.name));
-      const UINT state = enabled(entry.name) ? MF_ENABLED : MF_GRAYED;
-      EnableMenuItem(bar, id, MF_BYCOMMAND | state);
+  ForEachEntry(menus, first, [&](std::string_view entry, UINT id) {
+    EnableMenuItem(bar, id, MF_BYCOMMAND | static_cast<UINT>(enabled(entry) ? MF_ENABLED : MF_GRAYED));
+  });
+}
+
+void CheckEntries(HMENU bar, std::span<const MenuDescription> menus, int first,
+                  const std::function<std::optional<bool>(std::string_view entry)>& checked) {
+  ForEachEntry(menus, first, [&](std::string_view entry, UINT id) {
+    if (const std::optional<bool> on = checked(entry)) {
+      CheckMenuItem(bar, id, MF_BYCOMMAND | static_cast<UINT>(*on ? MF_CHECKED : MF_UNCHECKED));
     }
-  }
+  });
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -24,3 +25,6 @@ void AppendMenuOf(HMENU bar, std::span<const MenuDescription> menus, const MenuD
 // Greys the entries of `menus` in `bar` that `enabled` refuses.
 void EnableEntries(HMENU bar, std::span<const MenuDescription> menus, int first,
                    const std::function<bool(std::string_view entry)>& enabled);
+// Puts a check mark beside the entries that `checked` says are on.
+void CheckEntries(HMENU bar, std::span<const MenuDescription> menus, int first,
+                  const std::function<std::optional<bool>(std::string_view entry)>& checked);

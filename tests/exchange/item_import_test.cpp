@@ -24,7 +24,7 @@ std::vector<ItemRow> MadeUpRows(uint32_t seed) {
     if (HasAsmEntry(item)) record.routine = routine;
     // Quotes, commas and line breaks in the cells too.
     if (item <= 190) record.description = "Text, \"" + std::to_string(random()) + (item % 2 ? "\"\nline 2" : "");
-    rows.push_back({item, std::string(ItemNames[static_cast<size_t>(item)]), record});
+    rows.push_back({item, std::string(ItemNames[static_cast<size_t>(item)]), record, {}});
   }
   return rows;
 }

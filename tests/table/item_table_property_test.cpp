@@ -94,6 +94,7 @@ TEST(ItemTableProperty, NoWriterUndoesAnotherAndEverySavedFieldHoldsItsLastValue
         .WithByte(RomSizeOffset, 1)
         .WriteTo(path);
     ItemTable table(path.string());
+    table.ShowBytes(true);
     Model model;
     model.file = model.seen = FileValues(path);
     for (int step = 0; step < 25; ++step) {

@@ -7,6 +7,7 @@
 #include "rom_io/rom_header.h"
 #include "items/item_image.h"
 #include "rom_builder.h"
+#include "table/named_cells.h"
 
 namespace {
 
@@ -160,4 +161,31 @@ TEST_F(ItemTableTest, ATextIsRefusedAsItIsTypedAndARoomTooSmallAtSave) {
   EXPECT_NE(result.problem.find("1 more than"), std::string::npos) << result.problem;
   EXPECT_EQ(ReadFileBytes(path), original);
   EXPECT_TRUE(table.HasEdits());
+}
+
+// Every value of every named column, typed by its name into one table and
+// as its hex into another, saves the same bytes; a value without a name
+// shows its hex and is kept as it is.
+TEST_F(ItemTableTest, AnEditByNameWritesWhatTheSameEditInHexWrites) {
+  const auto copy = dir.Path("hex.gbc");
+  std::filesystem::copy_file(path, copy);
+  ItemTable byName(path.string()), byHex(copy.string());
+  byHex.ShowBytes(true);
+  for (const TableColumnInfo& info : TableColumns) {
+    if (!info.named) continue;
+    const int values = info.named == NamedColumn::FieldMenu || info.named == NamedColumn::BattleMenu ? 16 : 256;
+    for (int item = 1; item <= LastItemWithAsm && item <= values; ++item) {
+      const uint16_t value = info.named == NamedColumn::Routine
+                                 ? WithPart(*info.named, 0, static_cast<uint16_t>(item * 0x0101))
+                                 : WithPart(*info.named, *byName.Value(item, *info.field), static_cast<uint16_t>(item - 1));
+      const std::string named = NamedCellText(*info.named, value, byName.Routines(), false);
+      const std::string hex = NamedCellText(*info.named, value, byName.Routines(), true);
+      ASSERT_FALSE(byName.Commit(item, info.column, named)) << named;
+      ASSERT_FALSE(byHex.Commit(item, info.column, hex)) << hex;
+      ASSERT_EQ(byName.Value(item, *info.field), value) << named;
+    }
+  }
+  ASSERT_EQ(byName.Save().kind, Kind::Saved);
+  ASSERT_EQ(byHex.Save().kind, Kind::Saved);
+  EXPECT_EQ(ReadFileBytes(path), ReadFileBytes(copy));
 }

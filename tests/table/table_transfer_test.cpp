@@ -63,6 +63,7 @@ TEST_F(TableTransferTest, AnImportFromAnotherEditionSaysWhatToChangeInTheFile) {
 // every selected cell, each paste one step back.
 TEST_F(TableTransferTest, APasteWithoutAHeaderGoesByPositionAndIsOneStepOfUndo) {
   ItemTable table(path.string());
+  table.ShowBytes(true);
   EXPECT_EQ(PasteRows(table, "999\r\n", At({Potion, TableColumn::Price})), std::vector<std::string>{});
   EXPECT_EQ(table.Text(Potion, TableColumn::Price), "999");
 

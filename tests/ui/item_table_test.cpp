@@ -96,6 +96,7 @@ class ItemTableTest : public QObject {
   void opensOnItemOnesPrice();
   void buildsItsMenusAndColumnsFromTheDesign();
   void commitsEachKindOfCell();
+  void picksBerryFromTheEffectListAndShowsItsByte();
   void keepsARefusedValueAsTyped();
   void editsADescriptionOnTwoLines();
   void sortsNumbersAndHexByValue();
@@ -141,7 +142,9 @@ QStringList ShownEntries(const QMenu& menu) {
 void ItemTableTest::buildsItsMenusAndColumnsFromTheDesign() {
   Table t;
   QCOMPARE(t.window->size(), QSize(TableWindowWidth, TableWindowHeight));
-  const QList<QMenu*> menus = t.window->menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly);
+  // The bar's own menu of entries that do not fit has no name.
+  QList<QMenu*> menus = t.window->menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly);
+  menus.removeIf([](const QMenu* menu) { return menu->objectName().isEmpty(); });
   QCOMPARE(menus.size(), static_cast<qsizetype>(TableMenus().size()));
   for (size_t index = 0; index < TableMenus().size(); ++index) {
     QCOMPARE(menus[static_cast<qsizetype>(index)]->title().toStdString(), TableMenus()[index].caption);
@@ -157,8 +160,8 @@ void ItemTableTest::buildsItsMenusAndColumnsFromTheDesign() {
 void ItemTableTest::commitsEachKindOfCell() {
   Table t;
   t.type(Potion, TableColumn::Price, QStringLiteral("350"));
-  t.type(Potion, TableColumn::Effect, QStringLiteral("1a"));
-  t.type(Potion, TableColumn::Asm, QStringLiteral("4a1f"));
+  t.type(Potion, TableColumn::Effect, QStringLiteral("held_berry"));
+  t.type(Potion, TableColumn::Routine, QStringLiteral("4a1f"));
   // The pocket cell is the main window's list.
   t.view().setCurrentIndex(t.view().model()->index(Potion - 1, Column(TableColumn::Pocket)));
   QTest::keyClick(&t.view(), Qt::Key_F2);
@@ -168,8 +171,8 @@ void ItemTableTest::commitsEachKindOfCell() {
   Commit(list);
 
   const std::vector<std::pair<TableColumn, std::string>> expected{{TableColumn::Price, "350"},
-                                                                  {TableColumn::Effect, "1A"},
-                                                                  {TableColumn::Asm, "4A1F"},
+                                                                  {TableColumn::Effect, "Berry"},
+                                                                  {TableColumn::Routine, "4A1F"},
                                                                   {TableColumn::Pocket, "Key"}};
   for (const auto& [column, text] : expected) {
     QCOMPARE(t.table().Text(Potion, column), text);
@@ -181,7 +184,23 @@ void ItemTableTest::commitsEachKindOfCell() {
   };
   QVERIFY(bold(TableColumn::Price) && !bold(TableColumn::Variable));
   // Items past 179 have no pointer to edit.
-  QVERIFY(!(t.view().model()->index(179, Column(TableColumn::Asm)).flags() & Qt::ItemIsEditable));
+  QVERIFY(!(t.view().model()->index(179, Column(TableColumn::Routine)).flags() & Qt::ItemIsEditable));
+}
+
+void ItemTableTest::picksBerryFromTheEffectListAndShowsItsByte() {
+  Table t;
+  t.view().setCurrentIndex(t.view().model()->index(Potion - 1, Column(TableColumn::Effect)));
+  QTest::keyClick(&t.view(), Qt::Key_F2);
+  auto* list = qobject_cast<QComboBox*>(t.view().indexWidget(t.view().currentIndex()));
+  QVERIFY(list != nullptr && list->isEditable());
+  list->setCurrentIndex(list->findText(QStringLiteral("Berry")));
+  Commit(list);
+  t.menu("Save");
+  QCOMPARE(t.status(), QStringLiteral("Saved."));
+  QCOMPARE(ReadFileBytes(t.path)[static_cast<size_t>(RecordAddress(Gold.itemTableBase, Potion)) + 2], uint8_t{0x01});
+  t.menu("ShowBytes");
+  QVERIFY(t.window->findChild<QAction*>(QStringLiteral("ShowBytes"))->isChecked());
+  QCOMPARE(t.view().model()->index(Potion - 1, Column(TableColumn::Effect)).data().toString(), QStringLiteral("01"));
 }
 
 void ItemTableTest::keepsARefusedValueAsTyped() {
@@ -191,9 +210,9 @@ void ItemTableTest::keepsARefusedValueAsTyped() {
   QCOMPARE(t.table().State(Potion, TableColumn::Price), ItemTable::CellState::Refused);
   QCOMPARE(t.status(), QStringLiteral("Price: enter a whole number from -32768 to 65535."));
   // Longer than the main window's box: refused whole, not cut short.
-  t.type(Potion, TableColumn::Effect, QStringLiteral("0001"));
-  QCOMPARE(t.table().Text(Potion, TableColumn::Effect), "0001");
-  QCOMPARE(t.status(), QStringLiteral("Effect: enter one or two hexadecimal digits (00 to FF), or leave it empty."));
+  t.type(Potion, TableColumn::Variable, QStringLiteral("0001"));
+  QCOMPARE(t.table().Text(Potion, TableColumn::Variable), "0001");
+  QCOMPARE(t.status(), QStringLiteral("Var.: enter one or two hexadecimal digits (00 to FF), or leave it empty."));
 }
 
 void ItemTableTest::editsADescriptionOnTwoLines() {
@@ -271,7 +290,7 @@ void ItemTableTest::pasteOfACopyChangesNothing() {
   t.view().selectAll();
   t.menu("Copy");
   QVERIFY(QApplication::clipboard()->text().startsWith(
-      "No.\tName\tPrice\tEffect\tVar.\tPocket\tUse\tType\tASM Pointer\tDescription\tEdition\n1\t"));
+      "No.\tName\tPrice\tEffect\tVar.\tPocket\tUse\tField Menu\tBattle Menu\tRoutine\tDescription\tEdition\n1\t"));
   t.menu("Paste");
   QCOMPARE(t.messages, QStringList{});
   QVERIFY(!t.table().HasEdits());

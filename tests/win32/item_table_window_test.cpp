@@ -131,6 +131,19 @@ TEST_F(ItemTableWindowTest, APriceTypedIntoItemOneAndSavedChangesOnlyItsTwoBytes
   EXPECT_TRUE(questions_.empty());
 }
 
+TEST_F(ItemTableWindowTest, BerryPickedFromAnEffectCellsListSavesItsByte) {
+  GoTo(1, 1);  // Effect
+  Key(List(), VK_F2);
+  HWND list = table_->EditorControl();
+  ASSERT_NE(list, nullptr);
+  EXPECT_TRUE(SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0));
+  ASSERT_NE(SendMessageW(list, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"Berry")), CB_ERR);
+  Key(FindWindowExW(list, nullptr, L"Edit", nullptr), VK_RETURN);
+  EXPECT_EQ(table_->Table().Text(1, TableColumn::Effect), "Berry");
+  Press('S');
+  EXPECT_EQ(ReadFileBytes(path_)[PriceAt(1) + 2], 0x01);
+}
+
 // The menu resource, the keys and the columns as the design gives them: a
 // separator is "-", an entry its caption, the Ctrl key its menu shows.
 TEST_F(ItemTableWindowTest, ItsMenusKeysAndColumnsAreTheDesigns) {
@@ -217,7 +230,7 @@ TEST_F(ItemTableWindowTest, ARowCopiedThroughTheClipboardPastesBack) {
   const std::optional<std::string> copied = ClipboardText(table_->Window());
   ASSERT_TRUE(copied);
   EXPECT_EQ(
-      copied->rfind("No.\tName\tPrice\tEffect\tVar.\tPocket\tUse\tType\tASM Pointer\tDescription\tEdition\r\n18\t", 0),
+      copied->rfind("No.\tName\tPrice\tEffect\tVar.\tPocket\tUse\tField Menu\tBattle Menu\tRoutine\tDescription\tEdition\r\n18\t", 0),
       0u)
       << *copied;
   answer_ = SaveChoice::Discard;
@@ -287,7 +300,7 @@ TEST_F(ItemTableWindowTest, KeysMoveEditThePocketListAndCancel) {
 }
 
 TEST_F(ItemTableWindowTest, ShiftEnterBreaksADescriptionsLineAndEnterCommits) {
-  GoTo(1, 7);  // Description
+  GoTo(1, 9);  // Description
   Type(L"A");
   BYTE keys[256]{};
   keys[VK_SHIFT] = 0x80;
