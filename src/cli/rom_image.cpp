@@ -1,6 +1,6 @@
 #include "cli/rom_image.h"
 
-#include "exchange/cli_error.h"
+#include "cli/cli_error.h"
 #include "exchange/file_access.h"
 #include "rom_io/file_image.h"
 
