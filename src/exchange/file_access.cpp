@@ -35,10 +35,6 @@ std::error_code WriteAll(const fs::path& path, const std::string& text) {
 
 }  // namespace
 
-std::string CannotMessage(const std::string& verb, const std::string& path, std::error_code reason) {
-  return "Cannot " + verb + " " + Quoted(path) + ": " + reason.message() + ".";
-}
-
 int64_t ReadableFileSize(const std::string& path) {
   std::error_code error;
   // Only regular files: a FIFO or a device would block or never end.

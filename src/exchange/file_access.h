@@ -35,5 +35,3 @@ void NoteRomWritten();
 // The refusal for a write to standard output that failed just now; after a
 // ROM was written, it says first that the ROM was saved.
 Refusal StandardOutputError();
-// "Cannot read "path": No such file or directory."
-std::string CannotMessage(const std::string& verb, const std::string& path, std::error_code reason);
