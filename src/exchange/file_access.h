@@ -2,8 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <system_error>
-#include <vector>
 
 #include "items/refusal.h"
 #include "items/wording.h"

@@ -75,7 +75,7 @@ struct ProblemDetails {
   TableMiss itemTable = TableMiss::None, pointerTable = TableMiss::None;
   std::string_view loadedEdition;  // the edition the item was loaded from
   std::string_view openEdition;    // the edition of the open file
-  std::string field;               // the field rule that a BadField broke
+  std::string field;               // the rule that a BadField or a refused cell broke
   std::string changedFields;       // "Price and Effect", for ChangedSinceLoad
   int64_t openSize = 0, size = 0;  // the file's length at the Open and now
   int64_t headerSize = 0;          // the ROM size the header gives, for CutShort

@@ -73,4 +73,9 @@ const std::array<std::string_view, ItemCount> ItemNames{{
 
 const std::array<std::string_view, PocketCount> PocketNames{{"(None)", "Item", "Key", "Ball", "TM/HM"}};
 
-std::string UnknownPocketEntry(int16_t value) { return "(" + HexFunctions::ByteToHex(static_cast<uint8_t>(value)) + ")"; }
+std::string UnknownPocketEntry(int16_t value) {
+  // Built in place, as Quoted is: GCC 12 warns of a false overlap in `+`.
+  std::string entry(1, '(');
+  entry.append(HexFunctions::ByteToHex(static_cast<uint8_t>(value))).append(1, ')');
+  return entry;
+}
