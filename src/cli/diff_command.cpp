@@ -18,11 +18,11 @@ ExitStatus RunDiff(const DiffOptions& options) {
   const RomSession b(options.romB);
   bool differs = false;
   for (int item = 1; item <= LastItem; ++item) {
-    const ItemValues before = a.LoadValues(item);
-    const ItemValues after = b.LoadValues(item);
+    const ItemRecord before = a.Load(item);
+    const ItemRecord after = b.Load(item);
     std::vector<FieldChange> changes = Changes(item, before, after);
-    for (const auto& change : {TextChange(item, NameKey, a.RomName(item), b.RomName(item)),
-                               TextChange(item, DescriptionKey, a.Description(item), b.Description(item))}) {
+    for (const auto& change : {TextChange(item, NameKey, before.name, after.name),
+                               TextChange(item, DescriptionKey, before.description, after.description)}) {
       if (change) changes.push_back(*change);
     }
     for (const FieldChange& change : changes) {

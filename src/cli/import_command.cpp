@@ -21,36 +21,34 @@ struct ImportOptions {
 
 struct PlannedSave {
   int item;
-  std::optional<ItemFields> fields;  // when one of them changes
+  std::optional<ItemRecord> record;  // when one of its fields changes
   ItemTextEdit texts;
   std::vector<FieldChange> changes;
 };
 
-std::vector<FieldChange> FieldChanges(const RomSession& session, const ImportRow& row, ItemFields& fields) {
-  const ItemFields loaded = session.Load(row.item);
-  fields = loaded;
+std::vector<FieldChange> FieldChanges(const ItemRecord& loaded, const ImportRow& row, ItemRecord& record) {
+  record = loaded;
   for (Field field : AllFields) {
-    if (const auto& text = row.given[static_cast<size_t>(field)]) SetField(fields, field, *text);
+    if (const auto& value = row.given[static_cast<size_t>(field)]) SetFieldValue(record, field, *value);
   }
-  // The same texts store the same bytes; most rows of an edited export are unchanged.
-  if (fields == loaded) return {};
-  return Changes(row.item, session.LoadValues(row.item), *ValuesOf(row.item, fields).values);
+  return Changes(row.item, loaded, record);
 }
 
 // The row's fields are known to be valid, and its texts are checked as they
 // are stored; nothing to save when none of them changes.
 std::optional<PlannedSave> PlanRow(const RomSession& session, const ImportRow& row) {
-  PlannedSave save{row.item, ItemFields{}, {row.item, {}, {}}, {}};
-  save.changes = FieldChanges(session, row, *save.fields);
-  if (save.changes.empty()) save.fields.reset();
+  const ItemRecord loaded = session.Load(row.item);
+  PlannedSave save{row.item, ItemRecord{}, {row.item, {}, {}}, {}};
+  save.changes = FieldChanges(loaded, row, *save.record);
+  if (save.changes.empty()) save.record.reset();
   if (row.name) {
-    if (auto change = TextChange(row.item, NameKey, session.RomName(row.item), row.name)) {
+    if (auto change = TextChange(row.item, NameKey, loaded.name, row.name)) {
       save.changes.push_back(std::move(*change));
       save.texts.name = row.name;
     }
   }
   if (row.description) {
-    if (auto change = TextChange(row.item, DescriptionKey, session.Description(row.item), row.description)) {
+    if (auto change = TextChange(row.item, DescriptionKey, loaded.description, row.description)) {
       save.changes.push_back(std::move(*change));
       save.texts.description = row.description;
     }
@@ -62,7 +60,7 @@ std::optional<PlannedSave> PlanRow(const RomSession& session, const ImportRow& r
 void SavePlan(RomSession& session, const std::vector<PlannedSave>& plan) {
   std::vector<ItemTextEdit> texts;
   for (const PlannedSave& save : plan) {
-    if (save.fields) session.Save(save.item, *save.fields);
+    if (save.record) session.Save(save.item, *save.record);
     if (save.texts.name || save.texts.description) texts.push_back(save.texts);
   }
   if (!texts.empty()) session.SaveTexts(texts);

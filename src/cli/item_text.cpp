@@ -5,7 +5,6 @@
 #include "exchange/item_values.h"
 #include "items/description_texts.h"
 #include "items/edition_table.h"
-#include "items/field_codec.h"
 #include "items/item_meaning.h"
 #include "items/item_names.h"
 
@@ -32,22 +31,19 @@ std::string DescriptionShown(int item, const std::optional<std::string>& descrip
 
 }  // namespace
 
-std::string FormatItem(int item, std::string_view name, const ItemFields& fields,
-                       const std::optional<std::string>& description) {
-  const ItemValues values = *ValuesOf(item, fields).values;
-  const uint8_t use = FieldCodec::ByteFromHex(values[Field::Options]);
-  const uint8_t type = FieldCodec::ByteFromHex(values[Field::How]);
-  const int pocket = fields.Pocket;
-
-  std::string text = "Item " + std::to_string(item) + ": " + std::string(name) + "\n";
-  text += Line("Price", values[Field::Price]);
-  text += Line("Effect", values[Field::Effect]);
-  text += Line("Var.", values[Field::Variable]);
-  text += Line("Use", values[Field::Options], UseMeaning(use));
-  text += Line("Pocket", PocketText(pocket));
-  text += Line("Type", values[Field::How], TypeMeaning(type));
-  text += Line("ASM Pointer", HasAsmEntry(item) ? values[Field::Asm] : "none (only items 1 to 179 have one)");
-  text += DescriptionShown(item, description);
-  for (const std::string& warning : ItemWarnings(use, pocket, type)) text += "Warning: " + warning + "\n";
-  return text;
+std::string FormatItem(int item, std::string_view name, const ItemRecord& record) {
+  const auto text = [&record](Field field) { return FieldText(record, field); };
+  std::string shown = "Item " + std::to_string(item) + ": " + std::string(name) + "\n";
+  shown += Line("Price", text(Field::Price));
+  shown += Line("Effect", text(Field::Effect));
+  shown += Line("Var.", text(Field::Variable));
+  shown += Line("Use", text(Field::Options), UseMeaning(record.property));
+  shown += Line("Pocket", PocketText(record.pocket));
+  shown += Line("Type", text(Field::How), TypeMeaning(record.menus));
+  shown += Line("ASM Pointer", HasAsmEntry(item) ? text(Field::Asm) : "none (only items 1 to 179 have one)");
+  shown += DescriptionShown(item, record.description);
+  for (const std::string& warning : ItemWarnings(record.property, record.pocket, record.menus)) {
+    shown += "Warning: " + warning + "\n";
+  }
+  return shown;
 }

@@ -8,6 +8,7 @@
 #include "exchange/item_values.h"
 #include "exchange/rom_session.h"
 #include "items/edition_table.h"
+#include "items/item_encoding.h"
 #include "items/wording.h"
 
 namespace {
@@ -29,10 +30,26 @@ void RefuseEmptyValue(std::string_view option, const std::string& text) {
   }
 }
 
-std::string PocketNumber(const std::string& text) {
+uint16_t PocketNumber(const std::string& text) {
   const auto pocket = ParsePocket(text);
   if (!pocket) throw InvalidInput("There is no pocket " + QuotedText(text) + ": give " + PocketChoices() + ".");
-  return std::to_string(*pocket);
+  return static_cast<uint16_t>(*pocket);
+}
+
+// The given fields in the item's record. A pocket is refused by its name,
+// before any other field is read, the others as the window refuses them.
+void SetGiven(ItemRecord& record, const SetOptions& options, const std::string& item) {
+  if (const auto pocket = options.given.find(Field::Pocket); pocket != options.given.end()) {
+    SetFieldValue(record, Field::Pocket, PocketNumber(pocket->second));
+  }
+  for (const auto& [field, text] : options.given) {
+    if (field == Field::Pocket) continue;
+    const ParsedField parsed = ParseField(field, text);
+    if (!parsed.value) {
+      throw InvalidInput("Cannot save " + item + " in " + Quoted(options.rom) + ": " + parsed.problem);
+    }
+    SetFieldValue(record, field, *parsed.value);
+  }
 }
 
 ExitStatus RunSet(const SetOptions& options) {
@@ -48,18 +65,15 @@ ExitStatus RunSet(const SetOptions& options) {
     throw InvalidInput("Cannot set the ASM pointer of " + DescribeItem(item, session.Names()) +
                        ": only items 1 to 179 have one.");
   }
-  ItemFields fields = session.Load(item);
-  for (const auto& [field, text] : options.given) {
-    SetField(fields, field, field == Field::Pocket ? PocketNumber(text) : text);
-  }
-  session.Save(item, fields);
+  ItemRecord record = session.Load(item);
+  SetGiven(record, options, DescribeItem(item, session.Names()));
+  session.Save(item, record);
   if (options.name || options.description) {
     const auto description = options.description ? std::optional(DescriptionText(*options.description)) : std::nullopt;
     session.SaveTexts({{item, options.name, description}});
   }
   session.WriteChanges();
-  std::cout << FormatItem(item, session.Names()[static_cast<size_t>(item)], session.Load(item),
-                          session.Description(item));
+  std::cout << FormatItem(item, session.Names()[static_cast<size_t>(item)], session.Load(item));
   return ExitStatus::Success;
 }
 

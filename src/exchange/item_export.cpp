@@ -3,14 +3,14 @@
 #include <nlohmann/json.hpp>
 
 #include "exchange/csv.h"
-#include "items/edition_table.h"
 
 namespace {
 
-nlohmann::ordered_json JsonValue(int item, Field field, const std::string& text) {
-  if (field == Field::Price || field == Field::Pocket) return std::stoul(text);
-  if (field == Field::Asm && !HasAsmEntry(item)) return nullptr;
-  return text;
+nlohmann::ordered_json JsonValue(const ItemRecord& record, Field field) {
+  const std::optional<uint16_t> value = FieldValue(record, field);
+  if (!value) return nullptr;
+  if (field == Field::Price || field == Field::Pocket) return *value;
+  return FieldText(field, *value);
 }
 
 }  // namespace
@@ -23,9 +23,9 @@ std::string ExportCsv(const std::vector<ItemRow>& rows, const Edition& edition) 
   std::string text = CsvLine(header);
   for (const ItemRow& row : rows) {
     std::vector<std::string> fields{std::to_string(row.item), row.name};
-    fields.insert(fields.end(), row.values.texts.begin(), row.values.texts.end());
+    for (Field field : AllFields) fields.push_back(FieldText(row.record, field));
     fields.emplace_back(edition.name);
-    fields.push_back(row.description.value_or(""));
+    fields.push_back(row.record.description.value_or(""));
     text += CsvLine(fields);
   }
   return text;
@@ -36,11 +36,12 @@ std::string ExportJson(const std::vector<ItemRow>& rows, const Edition& edition)
   for (size_t i = 0; i < rows.size(); ++i) {
     nlohmann::ordered_json object{{"index", rows[i].item}, {"name", rows[i].name}};
     for (Field field : AllFields) {
-      object[std::string(FieldKey(field))] = JsonValue(rows[i].item, field, rows[i].values[field]);
+      object[std::string(FieldKey(field))] = JsonValue(rows[i].record, field);
     }
     object[std::string(EditionKey)] = edition.name;
+    const std::optional<std::string>& description = rows[i].record.description;
     object[std::string(DescriptionKey)] =
-        rows[i].description ? nlohmann::ordered_json(*rows[i].description) : nlohmann::ordered_json(nullptr);
+        description ? nlohmann::ordered_json(*description) : nlohmann::ordered_json(nullptr);
     text += object.dump() + (i + 1 < rows.size() ? ",\n" : "\n");
   }
   return text + "]\n";

@@ -14,8 +14,8 @@
 struct ItemRow {
   int item = 0;
   std::string name;  // as the ROM names it
-  ItemValues values;
-  std::optional<std::string> description;  // none above item 190 or where it cannot be read
+  // Its description is none above item 190 or where it cannot be read.
+  ItemRecord record;
 };
 
 // index,name,price,effect,variable,options,pocket,how,asm,edition,description;

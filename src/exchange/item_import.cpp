@@ -12,6 +12,7 @@
 #include "exchange/rom_session.h"
 #include "items/edition_table.h"
 #include "items/image_edition.h"
+#include "items/item_encoding.h"
 #include "items/item_name_match.h"
 #include "items/refusal.h"
 #include "items/wording.h"
@@ -71,11 +72,12 @@ class RowCollector {
     if (field == Field::Pocket) {
       const auto pocket = ParsePocket(text);
       if (!pocket) return Problem(where, "there is no pocket " + QuotedText(text) + "; give " + PocketChoices() + ".");
-      row.given[static_cast<size_t>(field)] = std::to_string(*pocket);
+      row.given[static_cast<size_t>(field)] = static_cast<uint16_t>(*pocket);
       return;
     }
-    if (const auto& problem = CheckedField(row.item, field, text)) return Problem(where, *problem);
-    row.given[static_cast<size_t>(field)] = text;
+    const ParsedField& parsed = CheckedField(field, text);
+    if (!parsed.value) return Problem(where, parsed.problem);
+    row.given[static_cast<size_t>(field)] = parsed.value;
   }
 
   bool HasProblems() const { return !file_.problems.empty(); }
@@ -106,11 +108,11 @@ class RowCollector {
     if (!row.edition)
       Problem(row.where + ", edition", "there is no edition " + QuotedText(name) + "; give " + EditionChoices() + ".");
   }
-  // Most items share their byte values, so each text of a column is checked
-  // once; a pointer is checked only for items that have one.
-  const std::optional<std::string>& CheckedField(int item, Field field, const std::string& text) {
+  // Most items share their byte values, so each text of a column is read
+  // once; a pointer only for items that have one.
+  const ParsedField& CheckedField(Field field, const std::string& text) {
     auto [at, added] = checked_.try_emplace({field, text});
-    if (added) at->second = FieldProblem(item, field, text);
+    if (added) at->second = ParseField(field, text);
     return at->second;
   }
   void CheckNoPointer(const ImportRow& row, const std::string& text) {
@@ -121,7 +123,7 @@ class RowCollector {
   ItemNameViews names_;
   ItemNameMatcher matcher_;
   bool rename_;
-  std::map<std::pair<Field, std::string>, std::optional<std::string>> checked_;
+  std::map<std::pair<Field, std::string>, ParsedField> checked_;
   ImportFile file_;
   std::set<int> seen_;
 };
@@ -297,7 +299,7 @@ std::vector<std::string> MatchEditions(ImportFile& file, const std::string& file
   std::vector<std::string> problems;
   std::vector<std::string> unnamed;
   for (ImportRow& row : file.rows) {
-    std::optional<std::string>& pointer = row.given[static_cast<size_t>(Field::Asm)];
+    std::optional<uint16_t>& pointer = row.given[static_cast<size_t>(Field::Asm)];
     if (row.edition == nullptr) row.edition = choice.given;
     if (row.edition == &romEdition || (row.edition == nullptr && !pointer)) continue;
     if (choice.acrossEditions) {

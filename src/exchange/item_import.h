@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,9 +21,8 @@
 struct ImportRow {
   std::string where;  // "line 4" in CSV, "entry 3" in JSON
   int item = 0;
-  // The texts given for each field, each one the core accepts; a pocket's
-  // is its decimal number.
-  std::array<std::optional<std::string>, AllFields.size()> given;
+  // The values given for each field.
+  std::array<std::optional<uint16_t>, AllFields.size()> given;
   const Edition* edition = nullptr;  // the edition it was exported from, when the file says
   // The texts to store: a name only when renaming, and never from an empty cell.
   std::optional<std::string> name, description;

@@ -1,25 +1,13 @@
 #include "exchange/item_values.h"
 
-#include "items/edition_table.h"
+#include <array>
+
 #include "items/field_codec.h"
-#include "items/item_names.h"
 
 namespace {
 
 constexpr std::array<std::string_view, AllFields.size()> kKeys{"price",  "effect", "variable", "options",
                                                                "pocket", "how",    "asm"};
-
-ItemValues FromBytes(const ItemBytes& bytes) {
-  ItemValues values;
-  values[Field::Price] = FieldCodec::PriceFromHex(bytes.price);
-  values[Field::Effect] = bytes.effect;
-  values[Field::Variable] = bytes.variable;
-  values[Field::Options] = bytes.options;
-  values[Field::Pocket] = std::to_string(FieldCodec::PocketFromHex(bytes.pocket));
-  values[Field::How] = bytes.how;
-  values[Field::Asm] = bytes.asmPointer;
-  return values;
-}
 
 }  // namespace
 
@@ -32,51 +20,30 @@ std::optional<Field> FieldFromKey(std::string_view key) {
   return std::nullopt;
 }
 
-void SetField(ItemFields& fields, Field field, const std::string& text) {
+std::string FieldText(Field field, uint16_t value) {
   switch (field) {
     case Field::Price:
-      fields.Price = text;
-      break;
-    case Field::Effect:
-      fields.Effect = text;
-      break;
-    case Field::Variable:
-      fields.Variable = text;
-      break;
-    case Field::Options:
-      fields.Options = text;
-      break;
+      return FieldCodec::PriceText(value);
     case Field::Pocket:
-      fields.Pocket = static_cast<int16_t>(std::stoi(text));
-      break;
-    case Field::How:
-      fields.How = text;
-      break;
+      return std::to_string(value);
     case Field::Asm:
-      fields.ASM = text;
-      break;
+      return FieldCodec::RoutineText(value);
+    default:
+      return FieldCodec::ByteText(static_cast<uint8_t>(value));
   }
 }
 
-ItemValuesResult ValuesOf(int item, const ItemFields& fields) {
-  const EncodedItem encoded = EncodeItemFields(fields, HasAsmEntry(item));
-  if (!encoded.bytes) return {std::nullopt, encoded.problem};
-  return {FromBytes(*encoded.bytes), {}};
+std::string FieldText(const ItemRecord& record, Field field) {
+  const std::optional<uint16_t> value = FieldValue(record, field);
+  return value ? FieldText(field, *value) : std::string();
 }
 
-std::optional<std::string> FieldProblem(int item, Field field, const std::string& text) {
-  // Empty byte fields store 00, so only the tested field can be refused.
-  ItemFields probe{"0", "", "", "", 0, "", ""};
-  SetField(probe, field, text);
-  EncodedItem checked = EncodeItemFields(probe, HasAsmEntry(item));
-  if (checked.bytes) return std::nullopt;
-  return std::move(checked.problem);
-}
-
-std::vector<FieldChange> Changes(int item, const ItemValues& before, const ItemValues& after) {
+std::vector<FieldChange> Changes(int item, const ItemRecord& before, const ItemRecord& after) {
   std::vector<FieldChange> changes;
   for (Field field : AllFields) {
-    if (before[field] != after[field]) changes.push_back({item, FieldKey(field), before[field], after[field]});
+    if (FieldValue(before, field) != FieldValue(after, field)) {
+      changes.push_back({item, FieldKey(field), FieldText(before, field), FieldText(after, field)});
+    }
   }
   return changes;
 }

@@ -50,25 +50,13 @@ RomSession::RomSession(const std::string& path) : path_(path), image_(ReadRom(pa
   spellings_ = image_.Names().Spellings();
 }
 
-ItemFields RomSession::Load(int item) const { return image_.Load(item); }
-
-ItemValues RomSession::LoadValues(int item) const {
-  // What the core loads it can always store again.
-  return *ValuesOf(item, Load(item)).values;
-}
-
 void RomSession::KeepReadBytes() {
   if (read_.empty()) read_ = image_.Bytes();
 }
 
-void RomSession::Save(int item, const ItemFields& fields) {
+void RomSession::Save(int item, const ItemRecord& record) {
   KeepReadBytes();
-  const SaveOutcome outcome = image_.Store(item, fields);
-  if (!outcome.saved()) {
-    ProblemDetails details = Naming(path_, outcome.message);
-    details.itemName = DescribeItem(item, names_);
-    throw Refused(EditorProblem::ItemNotStored, details);
-  }
+  image_.Store(item, record);
 }
 
 void RomSession::SaveTexts(const std::vector<ItemTextEdit>& edits) {

@@ -6,9 +6,7 @@
 #include <vector>
 
 #include "exchange/front.h"
-#include "exchange/item_values.h"
 #include "items/edition_table.h"
-#include "items/item_fields.h"
 #include "items/item_image.h"
 #include "items/item_name_match.h"
 
@@ -23,13 +21,10 @@ class RomSession {
   RomSession(const RomSession&) = delete;  // the names point into it
   RomSession& operator=(const RomSession&) = delete;
 
-  // Item 1 to 255.
-  ItemFields Load(int item) const;
-  // The same item in the tool's columns.
-  ItemValues LoadValues(int item) const;
-  // Stores `fields` into `item` in memory; a field out of range is refused
-  // (invalid input) with the core's own message.
-  void Save(int item, const ItemFields& fields);
+  // Item 1 to 255, with its texts.
+  ItemRecord Load(int item) const { return image_.Load(item); }
+  // Stores the record's bytes into `item` in memory; its texts are SaveTexts'.
+  void Save(int item, const ItemRecord& record);
   // Stores the names and descriptions of `edits` in memory, all or none; a
   // text that breaks a rule or does not fit is refused (invalid input) with
   // the core's own message, naming every such text.
@@ -48,9 +43,6 @@ class RomSession {
   ItemNameViews Names() const { return names_; }
   // The same names as the ROM spells them.
   ItemNameViews Spellings() const { return spellings_; }
-  // Item 1 to 255's name as the ROM spells it, and its description.
-  std::optional<std::string> RomName(int item) const { return image_.Texts().Name(item); }
-  std::optional<std::string> Description(int item) const { return image_.Texts().Description(item); }
 
  private:
   std::string path_;

@@ -65,8 +65,6 @@ std::string DescribeExchangeProblem(EditorProblem problem, const ProblemDetails&
     case EditorProblem::FileTablesNotFound:
       // The core's words speak of "this ROM", and a command may read two.
       return path + ": " + TablesNotFound(details);
-    case EditorProblem::ItemNotStored:
-      return "Cannot save " + details.itemName + " in " + path + ": " + details.text;
     case EditorProblem::TextsNotStored:
       return "Cannot save the texts in " + path + ":\n" + details.text;
     case EditorProblem::ChangedWhileEditing:
@@ -166,7 +164,6 @@ std::string DescribeProblem(EditorProblem problem, const ProblemDetails& details
     case EditorProblem::TooLarge:
     case EditorProblem::UnsupportedFile:
     case EditorProblem::FileTablesNotFound:
-    case EditorProblem::ItemNotStored:
     case EditorProblem::TextsNotStored:
     case EditorProblem::ChangedWhileEditing:
     case EditorProblem::ChangedSinceRead:

@@ -40,7 +40,6 @@ enum class EditorProblem {
   TooLarge,
   UnsupportedFile,
   FileTablesNotFound,
-  ItemNotStored,
   TextsNotStored,
   ChangedWhileEditing,
   ChangedSinceRead,

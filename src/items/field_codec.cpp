@@ -22,30 +22,26 @@ bool AllHexDigits(std::string_view text) {
   return true;
 }
 
-// Empty, or up to `digits` hex digits, padded on the left with "0".
-std::optional<std::string> PaddedHex(std::string_view text, size_t digits) {
-  const std::string_view trimmed = TrimBlanks(text);
-  if (trimmed.size() > digits || !AllHexDigits(trimmed)) return std::nullopt;
-  std::string result(digits, '0');
-  for (size_t i = 0; i < trimmed.size(); ++i) {
-    result[digits - trimmed.size() + i] = static_cast<char>(std::toupper(static_cast<unsigned char>(trimmed[i])));
-  }
-  return result;
-}
-
-uint32_t HexValue(const std::string& hex) {
+uint32_t HexValue(std::string_view hex) {
   uint32_t value = 0;
   std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);
   return value;
 }
 
-}  // namespace
-
-std::string PriceFromHex(const std::string& fileOrderHex) {
-  return std::to_string(HexValue(HexFunctions::ReverseHexBytes(fileOrderHex)));
+// Empty (0), or up to `digits` hex digits.
+std::optional<uint32_t> ParseHex(std::string_view text, size_t digits) {
+  const std::string_view trimmed = TrimBlanks(text);
+  if (trimmed.size() > digits || !AllHexDigits(trimmed)) return std::nullopt;
+  return HexValue(trimmed);
 }
 
-std::optional<std::string> PriceToHex(std::string_view text) {
+uint16_t SwappedBytes(uint16_t value) { return static_cast<uint16_t>((value >> 8) | (value << 8)); }
+
+}  // namespace
+
+std::string PriceText(uint16_t price) { return std::to_string(price); }
+
+std::optional<uint16_t> ParsePrice(std::string_view text) {
   std::string_view trimmed = TrimBlanks(text);
   if (trimmed.size() > 1 && trimmed[0] == '+' && std::isdigit(static_cast<unsigned char>(trimmed[1]))) {
     trimmed.remove_prefix(1);
@@ -54,21 +50,33 @@ std::optional<std::string> PriceToHex(std::string_view text) {
   const auto [end, error] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
   if (trimmed.empty() || error != std::errc{} || end != trimmed.data() + trimmed.size()) return std::nullopt;
   if (value < -32768 || value > 65535) return std::nullopt;
-  const auto stored = static_cast<uint16_t>(value);
-  return HexFunctions::ByteToHex(static_cast<uint8_t>(stored & 0xFF)) +
-         HexFunctions::ByteToHex(static_cast<uint8_t>(stored >> 8));
+  return static_cast<uint16_t>(value);
 }
 
-std::optional<std::string> ByteToHex(std::string_view text) { return PaddedHex(text, 2); }
+std::string ByteText(uint8_t value) { return HexFunctions::ByteToHex(value); }
 
-uint8_t ByteFromHex(const std::string& hex) { return static_cast<uint8_t>(HexValue(hex)); }
+std::optional<uint8_t> ParseByte(std::string_view text) {
+  const auto value = ParseHex(text, 2);
+  if (!value) return std::nullopt;
+  return static_cast<uint8_t>(*value);
+}
 
-std::optional<std::string> AsmToHex(std::string_view text) { return PaddedHex(text, 4); }
+std::string RoutineText(uint16_t routine) {
+  return ByteText(static_cast<uint8_t>(routine & 0xFF)) + ByteText(static_cast<uint8_t>(routine >> 8));
+}
+
+std::optional<uint16_t> ParseRoutine(std::string_view text) {
+  const auto fileOrder = ParseHex(text, 4);
+  if (!fileOrder) return std::nullopt;
+  return SwappedBytes(static_cast<uint16_t>(*fileOrder));
+}
+
+uint8_t PocketByte(int16_t index) { return static_cast<uint8_t>(static_cast<uint16_t>(index) & 0xFF); }
+
+std::string PriceFromHex(const std::string& fileOrderHex) {
+  return PriceText(static_cast<uint16_t>(HexValue(HexFunctions::ReverseHexBytes(fileOrderHex))));
+}
 
 int16_t PocketFromHex(const std::string& hex) { return static_cast<int16_t>(HexValue(hex)); }
-
-std::string PocketToHex(int16_t index) {
-  return HexFunctions::ByteToHex(static_cast<uint8_t>(static_cast<uint16_t>(index) & 0xFF));
-}
 
 }  // namespace FieldCodec

@@ -5,30 +5,34 @@
 #include <string>
 #include <string_view>
 
-// One conversion for each kind of item field, between the hex text of its
-// bytes (file order) and the text the user sees and types. The encoders
-// return nothing for text that would not store exactly what was typed.
+// One conversion for each kind of item field, between its value and the text
+// the user sees and types. The parsers return nothing for text that would not
+// store exactly what was typed.
 namespace FieldCodec {
 
-// Prices are stored low byte first and read by the game as unsigned.
-std::string PriceFromHex(const std::string& fileOrderHex);
+// Prices are read by the game as unsigned.
+std::string PriceText(uint16_t price);
 // A whole decimal number from -32768 to 65535, blanks around it allowed;
-// negative values keep their two's-complement meaning. Result in file order.
-std::optional<std::string> PriceToHex(std::string_view text);
+// negative values keep their two's-complement meaning.
+std::optional<uint16_t> ParsePrice(std::string_view text);
 
+// Two upper-case hex digits.
+std::string ByteText(uint8_t value);
 // Empty, or one or two hex digits in either case, blanks around allowed.
-// Empty stores 00. Result: two upper-case digits.
-std::optional<std::string> ByteToHex(std::string_view text);
+// Empty stores 00.
+std::optional<uint8_t> ParseByte(std::string_view text);
 
-// The value of two hex digits as ByteToHex gives them.
-uint8_t ByteFromHex(const std::string& hex);
+// A routine's address is shown as its two bytes lie in the file, low byte
+// first, as the games' pointer tables are read: four upper-case digits.
+std::string RoutineText(uint16_t routine);
+// Empty, or one to four hex digits in that order, padded on the left with 0.
+std::optional<uint16_t> ParseRoutine(std::string_view text);
 
-// Empty, or one to four hex digits, kept in the order typed (file order).
-std::optional<std::string> AsmToHex(std::string_view text);
+// The pocket byte's low eight bits are the pocket list's index: -1 stores FF.
+uint8_t PocketByte(int16_t index);
 
-// The pocket byte is the pocket list's index; every value is kept.
+// The main window reads the file as hex text, in file order (price low byte first).
+std::string PriceFromHex(const std::string& fileOrderHex);
 int16_t PocketFromHex(const std::string& hex);
-// The index's low eight bits: -1 stores FF.
-std::string PocketToHex(int16_t index);
 
 }  // namespace FieldCodec

@@ -3,11 +3,8 @@
 #include <cassert>
 #include <string>
 
-#include "items/field_codec.h"
 #include "items/item_access.h"
-#include "items/item_encoding.h"
 #include "items/item_table_finder.h"
-#include "rom_io/hex_functions.h"
 #include "rom_io/rom_header.h"
 
 ItemImage::ItemImage(RomBytes bytes) : bytes_(std::move(bytes)) {
@@ -37,32 +34,17 @@ ProblemDetails ItemImage::Details(const std::string& path) const {
   return details;
 }
 
-ItemFields ItemImage::Load(int item) const {
+ItemRecord ItemImage::Load(int item) const {
   assert(problem_ == EditorProblem::None);
-  const auto read = [this](int32_t offset, int32_t count) {
-    std::string hex;
-    for (int32_t at = offset; at < offset + count; ++at) hex += HexFunctions::ByteToHex(bytes_[static_cast<size_t>(at)]);
-    return hex;
-  };
-  return ReadItemFields(read, tables_, item);
+  ItemRecord record = ReadItemRecord(bytes_, tables_, item);
+  record.name = texts_.Name(item);
+  record.description = texts_.Description(item);
+  return record;
 }
 
-SaveOutcome ItemImage::Store(int item, const ItemFields& fields) {
+void ItemImage::Store(int item, const ItemRecord& record) {
   assert(problem_ == EditorProblem::None);
-  const EncodedItem encoded = EncodeItemFields(fields, HasAsmEntry(item));
-  if (!encoded.bytes) {
-    ProblemDetails details;
-    details.field = encoded.problem;
-    return {SaveOutcome::Kind::Refused, DescribeProblem(EditorProblem::BadField, details), EditorProblem::BadField, {}};
-  }
-  const auto write = [this](int32_t offset, const std::string& hex) {
-    for (size_t pair = 0; pair < hex.size() / 2; ++pair) {
-      bytes_[static_cast<size_t>(offset) + pair] = FieldCodec::ByteFromHex(hex.substr(2 * pair, 2));
-    }
-    return static_cast<int32_t>(hex.size() / 2);
-  };
-  WriteItemBytes(write, tables_, item, *encoded.bytes);
-  return {};
+  WriteItemRecord(bytes_, tables_, item, record);
 }
 
 TextOutcome ItemImage::StoreTexts(const std::vector<ItemTextEdit>& edits) {

@@ -7,18 +7,16 @@
 #include "items/edition_table.h"
 #include "items/editor_problem.h"
 #include "items/image_edition.h"
-#include "items/item_fields.h"
 #include "items/item_name_list.h"
+#include "items/item_record.h"
 #include "items/item_table_finder.h"
 #include "items/item_texts.h"
-#include "items/save_outcome.h"
 #include "rom_io/rom_bytes.h"
 
 // A whole ROM in memory, for work on many items at once: its edition, tables
 // and names found as the editor's Open finds them, and its items read and
-// changed through the same conversions and field checks as the editor's Load
-// and Save, and its item names and descriptions. Writing the changed bytes
-// back is the caller's.
+// changed as records, where the editor's Load and Save find them, and its
+// item names and descriptions. Writing the changed bytes back is the caller's.
 class ItemImage {
  public:
   explicit ItemImage(RomBytes bytes);
@@ -38,11 +36,12 @@ class ItemImage {
   const ItemTexts& Texts() const { return texts_; }
   const RomBytes& Bytes() const { return bytes_; }
 
-  // Item 1 to 255 of an image without a problem.
-  ItemFields Load(int item) const;
-  // Checks every field, then writes the item's bytes into the image; a
-  // refusal (BadField) changes nothing.
-  SaveOutcome Store(int item, const ItemFields& fields);
+  // Item 1 to 255 of an image without a problem, with its texts.
+  ItemRecord Load(int item) const;
+  // Writes the record's bytes into the image, its pointer exactly when the
+  // item has one. Its texts are stored with StoreTexts, all together, as
+  // they share their room.
+  void Store(int item, const ItemRecord& record);
   // Checks every text, then writes those that change into the image; a
   // refusal changes nothing. The names follow what was written.
   TextOutcome StoreTexts(const std::vector<ItemTextEdit>& edits);

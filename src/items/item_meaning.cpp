@@ -48,10 +48,9 @@ std::string Description(const std::string& hex, const std::string& meaning, cons
 // A one-byte field's text as Save would store it, under the field's caption.
 std::string DescribeByte(std::string_view text, std::string_view caption, std::string (*meaning)(uint8_t),
                          std::vector<std::string> (*warnings)(uint8_t)) {
-  const auto hex = FieldCodec::ByteToHex(text);
-  if (!hex) return ByteFieldProblem(caption);
-  const uint8_t value = FieldCodec::ByteFromHex(*hex);
-  return Description(*hex, meaning(value), warnings(value));
+  const auto value = FieldCodec::ParseByte(text);
+  if (!value) return ByteFieldProblem(caption);
+  return Description(FieldCodec::ByteText(*value), meaning(*value), warnings(*value));
 }
 
 }  // namespace
@@ -103,8 +102,7 @@ std::string DescribeUse(std::string_view text) { return DescribeByte(text, "Use"
 std::string DescribeType(std::string_view text) { return DescribeByte(text, "Type", TypeMeaning, TypeWarnings); }
 
 std::string DescribePocket(int16_t index) {
-  const std::string hex = FieldCodec::PocketToHex(index);
-  const int pocket = FieldCodec::PocketFromHex(hex);
+  const uint8_t pocket = FieldCodec::PocketByte(index);
   const std::string meaning = IsBagPocket(pocket) ? std::string(PocketNames[static_cast<size_t>(pocket)]) : "no pocket";
-  return Description(hex, meaning, PocketWarnings(pocket));
+  return Description(FieldCodec::ByteText(pocket), meaning, PocketWarnings(pocket));
 }

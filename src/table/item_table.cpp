@@ -5,19 +5,22 @@
 
 #include "exchange/item_argument.h"
 #include "items/edition_table.h"
-#include "items/field_codec.h"
+#include "items/item_encoding.h"
 #include "items/item_texts.h"
 #include "table/pocket_cell.h"
 
 namespace {
 
-ItemFields FieldsOf(const ItemValues& values) {
-  ItemFields fields;
-  for (Field field : AllFields) SetField(fields, field, values[field]);
-  return fields;
+// A cell's text as the value it stores. A pocket is one of the list's
+// texts; the others are as the main window's field takes them, and a text
+// longer than its box takes is refused whole, not cut short.
+ParsedField CellValue(Field field, const std::string& text) {
+  if (field == Field::Pocket) {
+    if (const auto pocket = PocketFromCell(text)) return {static_cast<uint16_t>(*pocket), {}};
+    return {std::nullopt, "Pocket: choose " + PocketChoices() + "."};
+  }
+  return ParseField(field, text.size() > static_cast<size_t>(MaxChars(field)) ? "?" : text);
 }
-
-int HexValue(const std::string& text) { return text.empty() ? -1 : std::stoi(text, nullptr, 16); }
 
 // A description as the user gives it; a name as typed.
 std::string GivenText(TableColumn column, const std::string& text) {
@@ -44,26 +47,27 @@ std::unique_ptr<RomSession> ItemTable::ReadAgain() const {
 // The cells the table has not edited show the file as `session` holds it;
 // an edit that the file now holds is no longer one.
 void ItemTable::Adopt(std::unique_ptr<RomSession> session) {
-  std::vector<ItemValues> read(LastItem + 1);
-  for (int item = 1; item <= LastItem; ++item) read[static_cast<size_t>(item)] = session->LoadValues(item);
+  std::vector<ItemRecord> read(LastItem + 1);
+  for (int item = 1; item <= LastItem; ++item) read[static_cast<size_t>(item)] = session->Load(item);
   session_ = std::move(session);
   read_ = std::move(read);
   std::erase_if(pending_.fields, [this](const auto& edit) {
-    return edit.second.value == read_[static_cast<size_t>(edit.first.first)][edit.first.second];
+    return edit.second.value == FieldValue(read_[static_cast<size_t>(edit.first.first)], edit.first.second);
   });
   std::erase_if(pending_.texts,
                 [this](const auto& text) { return text.second == FileText(text.first.first, text.first.second); });
   KeepTextBases();
 }
 
-const std::string& ItemTable::Value(int item, Field field) const {
+std::optional<uint16_t> ItemTable::Value(int item, Field field) const {
   const auto edit = pending_.fields.find({item, field});
-  return edit != pending_.fields.end() ? edit->second.value : read_[static_cast<size_t>(item)][field];
+  return edit != pending_.fields.end() ? edit->second.value : FieldValue(read_[static_cast<size_t>(item)], field);
 }
 
 std::optional<std::string> ItemTable::FileText(int item, TableColumn column) const {
   assert(IsTextColumn(column));
-  return column == TableColumn::Name ? session_->RomName(item) : session_->Description(item);
+  const ItemRecord& read = read_[static_cast<size_t>(item)];
+  return column == TableColumn::Name ? read.name : read.description;
 }
 
 std::string ItemTable::Text(int item, TableColumn column) const {
@@ -75,8 +79,9 @@ std::string ItemTable::Text(int item, TableColumn column) const {
   if (column == TableColumn::Name) return std::string(Names()[static_cast<size_t>(item)]);
   if (column == TableColumn::Description) return FileText(item, column).value_or("");
   const Field field = *ColumnInfo(column).field;
-  const std::string& value = Value(item, field);
-  return field == Field::Pocket ? PocketCellText(static_cast<int16_t>(std::stoi(value))) : value;
+  const std::optional<uint16_t> value = Value(item, field);
+  if (!value) return {};
+  return field == Field::Pocket ? PocketCellText(static_cast<int16_t>(*value)) : FieldText(field, *value);
 }
 
 std::string ItemTable::EditText(int item, TableColumn column) const {
@@ -88,9 +93,10 @@ int ItemTable::SortValue(int item, TableColumn column) const {
   if (column == TableColumn::Number) return item;
   const std::optional<Field> field = ColumnInfo(column).field;
   assert(field);
-  if (pending_.refused.contains({item, column})) return -1;
-  const std::string& value = Value(item, *field);
-  return *field == Field::Price || *field == Field::Pocket ? std::stoi(value) : HexValue(value);
+  const std::optional<uint16_t> value = Value(item, *field);
+  if (pending_.refused.contains({item, column}) || !value) return -1;
+  // The pointer sorts as it shows, in file order.
+  return *field == Field::Asm ? std::stoi(FieldText(*field, *value), nullptr, 16) : *value;
 }
 
 ItemTable::CellState ItemTable::State(int item, TableColumn column) const {
@@ -127,29 +133,20 @@ std::optional<std::string> ItemTable::TextRefusal(int item, TableColumn column, 
   return std::move(outcome.message);
 }
 
-std::optional<std::string> ItemTable::CellProblem(int item, Field field, const std::string& text) const {
-  if (field == Field::Pocket) {
-    if (PocketFromCell(text)) return std::nullopt;
-    return "Pocket: choose " + PocketChoices() + ".";
-  }
-  std::optional<std::string> problem = FieldProblem(item, field, text);
-  // The main window's box takes no more; a longer text is refused whole, not cut short.
-  if (!problem && text.size() > static_cast<size_t>(MaxChars(field))) problem = FieldProblem(item, field, "?");
-  return problem;
-}
-
 std::optional<std::string> ItemTable::Commit(int item, TableColumn column, const std::string& text) {
   assert(Editable(item, column));
   const Pending before = pending_;
   const std::optional<Field> field = ColumnInfo(column).field;
-  auto problem = field ? CellProblem(item, *field, text) : TextRefusal(item, column, text);
-  if (problem) {
-    pending_.refused[{item, column}] = {text, *problem};
-  } else if (!field) {
-    PutText(item, column, GivenText(column, text));
+  std::optional<std::string> problem;
+  if (!field) {
+    problem = TextRefusal(item, column, text);
+    if (!problem) PutText(item, column, GivenText(column, text));
+  } else if (ParsedField parsed = CellValue(*field, text); parsed.value) {
+    Put(item, *field, *parsed.value);
   } else {
-    Put(item, *field, *field == Field::Pocket ? std::to_string(*PocketFromCell(text)) : text);
+    problem = std::move(parsed.problem);
   }
+  if (problem) pending_.refused[{item, column}] = {text, *problem};
   Record(before);
   return problem;
 }
@@ -159,7 +156,7 @@ void ItemTable::Apply(const ImportFile& file) {
   const Pending before = pending_;
   for (const ImportRow& row : file.rows) {
     for (Field field : AllFields) {
-      if (const auto& text = row.given[static_cast<size_t>(field)]) Put(row.item, field, *text);
+      if (const auto& value = row.given[static_cast<size_t>(field)]) Put(row.item, field, *value);
     }
     if (row.name) PutText(row.item, TableColumn::Name, *row.name);
     if (row.description) PutText(row.item, TableColumn::Description, *row.description);
@@ -214,26 +211,18 @@ void ItemTable::KeepTextBases() {
   keep(TableColumn::Description, pending_.descriptionBase, DescriptionRoomBase);
 }
 
-void ItemTable::Put(int item, Field field, const std::string& text) {
+void ItemTable::Put(int item, Field field, uint16_t value) {
   const FieldCell cell{item, field};
   pending_.refused.erase({item, ColumnOf(field)});
-  ItemFields fields = CurrentFields(item);
-  SetField(fields, field, text);
-  // The stored form: "0a" and "0A" are one value, and typing the file's value back is no edit.
-  std::string stored = (*ValuesOf(item, fields).values)[field];
-  const std::string& file = read_[static_cast<size_t>(item)][field];
-  if (stored == file) {
+  const std::optional<uint16_t> file = FieldValue(read_[static_cast<size_t>(item)], field);
+  assert(file);
+  // Typing the file's value back is no edit.
+  if (value == *file) {
     pending_.fields.erase(cell);
     return;
   }
-  const auto [edit, added] = pending_.fields.try_emplace(cell, FieldEdit{stored, file});
-  if (!added) edit->second.value = std::move(stored);
-}
-
-ItemFields ItemTable::CurrentFields(int item) const {
-  ItemFields fields = FieldsOf(read_[static_cast<size_t>(item)]);
-  for (Field field : AllFields) SetField(fields, field, Value(item, field));
-  return fields;
+  const auto [edit, added] = pending_.fields.try_emplace(cell, FieldEdit{value, *file});
+  if (!added) edit->second.value = value;
 }
 
 size_t ItemTable::EditedItemCount() const {
@@ -259,10 +248,11 @@ std::vector<ItemTextEdit> ItemTable::TextEdits() const {
 std::vector<std::string> ItemTable::Conflicts(const RomSession& now) const {
   std::vector<std::string> conflicts;
   for (const auto& [cell, edit] : pending_.fields) {
-    const std::string held = now.LoadValues(cell.first)[cell.second];
+    const uint16_t held = *FieldValue(now.Load(cell.first), cell.second);
     if (held == edit.base || held == edit.value) continue;
-    conflicts.push_back(DescribeItem(cell.first, Names()) + " " + std::string(ColumnInfo(ColumnOf(cell.second)).caption) +
-                        " (" + held + " in the file now, " + edit.base + " when you changed it)");
+    conflicts.push_back(DescribeItem(cell.first, Names()) + " " +
+                        std::string(ColumnInfo(ColumnOf(cell.second)).caption) + " (" + FieldText(cell.second, held) +
+                        " in the file now, " + FieldText(cell.second, edit.base) + " when you changed it)");
   }
   if (pending_.nameBase && !pending_.nameBase->HeldBy(now.Bytes())) conflicts.emplace_back("the item names");
   if (pending_.descriptionBase && !pending_.descriptionBase->HeldBy(now.Bytes())) {
@@ -275,12 +265,12 @@ std::vector<std::string> ItemTable::Conflicts(const RomSession& now) const {
 // not edit keep what other programs wrote there.
 std::optional<Refusal> ItemTable::WriteInto(RomSession& now) const {
   try {
-    std::map<int, ItemFields> items;
+    std::map<int, ItemRecord> items;
     for (const auto& [cell, edit] : pending_.fields) {
-      ItemFields& fields = items.try_emplace(cell.first, now.Load(cell.first)).first->second;
-      SetField(fields, cell.second, edit.value);
+      ItemRecord& record = items.try_emplace(cell.first, now.Load(cell.first)).first->second;
+      SetFieldValue(record, cell.second, edit.value);
     }
-    for (const auto& [item, fields] : items) now.Save(item, fields);
+    for (const auto& [item, record] : items) now.Save(item, record);
     if (!pending_.texts.empty()) now.SaveTexts(TextEdits());
     now.WriteChanges(Front::Window);
   } catch (const ::Refused& refused) {

@@ -102,8 +102,8 @@ class ItemTable {
     friend bool operator==(const Refused&, const Refused&) = default;
   };
   struct FieldEdit {
-    std::string value;  // the stored text
-    std::string base;   // the file's text when the field was first edited
+    uint16_t value;
+    uint16_t base;  // the file's value when the field was first edited
     friend bool operator==(const FieldEdit&, const FieldEdit&) = default;
   };
   // What is pending, as one value, so that a step of the history is a copy.
@@ -120,8 +120,7 @@ class ItemTable {
 
   std::unique_ptr<RomSession> ReadAgain() const;
   void Adopt(std::unique_ptr<RomSession> session);
-  std::optional<std::string> CellProblem(int item, Field field, const std::string& text) const;
-  void Put(int item, Field field, const std::string& text);
+  void Put(int item, Field field, uint16_t value);
   void PutText(int item, TableColumn column, const std::string& text);
   void KeepTextBases();
   void Record(const Pending& before);
@@ -129,15 +128,15 @@ class ItemTable {
   // The item's name as the ROM spells it, or its description, when the file holds one.
   std::optional<std::string> FileText(int item, TableColumn column) const;
   std::vector<ItemTextEdit> TextEdits() const;
-  const std::string& Value(int item, Field field) const;
-  ItemFields CurrentFields(int item) const;
+  // What the cell holds: its edit or the file's value; none for a pointer that is none.
+  std::optional<uint16_t> Value(int item, Field field) const;
   // The edited cells whose file value is no longer what they were made on.
   std::vector<std::string> Conflicts(const RomSession& now) const;
   std::optional<::Refusal> WriteInto(RomSession& now) const;
 
   std::string path_;
   std::unique_ptr<RomSession> session_;
-  std::vector<ItemValues> read_;  // by item number, as the file held them
+  std::vector<ItemRecord> read_;  // by item number, as the file held them
   Pending pending_;
   std::vector<Pending> undo_, redo_;
 };

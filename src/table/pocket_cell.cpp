@@ -13,7 +13,7 @@ std::string PocketCellText(int16_t value) {
 std::optional<int16_t> PocketFromCell(std::string_view text) {
   if (const auto pocket = ParsePocket(text)) return pocket;
   if (text.size() != 4 || text.front() != '(' || text.back() != ')') return std::nullopt;
-  const auto hex = FieldCodec::ByteToHex(text.substr(1, 2));
-  if (!hex || text[1] == ' ' || text[2] == ' ') return std::nullopt;
-  return FieldCodec::PocketFromHex(*hex);
+  const auto value = FieldCodec::ParseByte(text.substr(1, 2));
+  if (!value || text[1] == ' ' || text[2] == ' ') return std::nullopt;
+  return *value;
 }

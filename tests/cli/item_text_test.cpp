@@ -6,8 +6,8 @@
 namespace {
 
 TEST(ItemText, ShowsTheFieldsUnderTheWindowsCaptions) {
-  const ItemFields potion{"300", "00", "14", "80", 1, "40", "C56E"};
-  EXPECT_EQ(FormatItem(18, "Potion", potion, "Restores POKéMON\nHP by 20."),
+  const ItemRecord potion{300, 0x00, 0x14, 0x80, 1, 0x40, 0x6EC5, "POTION", "Restores POKéMON\nHP by 20."};
+  EXPECT_EQ(FormatItem(18, "Potion", potion),
             "Item 18: Potion\n"
             "Price        300\n"
             "Effect       00\n"
@@ -18,8 +18,8 @@ TEST(ItemText, ShowsTheFieldsUnderTheWindowsCaptions) {
             "ASM Pointer  C56E\n"
             "Description  Restores POKéMON\n"
             "             HP by 20.\n");
-  const ItemFields mail{"50", "00", "00", "C1", 7, "09", "1234"};
-  EXPECT_EQ(FormatItem(181, ItemNames[181], mail, std::nullopt),
+  const ItemRecord mail{50, 0x00, 0x00, 0xC1, 7, 0x09, std::nullopt, std::nullopt, std::nullopt};
+  EXPECT_EQ(FormatItem(181, ItemNames[181], mail),
             "Item 181: Surf Mail\n"
             "Price        50\n"
             "Effect       00\n"

@@ -8,34 +8,30 @@
 #include "items/refusal.h"
 #include "exchange/item_export.h"
 #include "items/edition_table.h"
-#include "rom_io/hex_functions.h"
 
 namespace {
 
-using Given = std::array<std::optional<std::string>, AllFields.size()>;
+using Given = std::array<std::optional<uint16_t>, AllFields.size()>;
 
 // All 255 items with repeatable made-up values.
 std::vector<ItemRow> MadeUpRows(uint32_t seed) {
   std::mt19937 random(seed);
-  auto hex = [&] { return HexFunctions::ByteToHex(static_cast<uint8_t>(random())); };
+  auto byte = [&] { return static_cast<uint8_t>(random()); };
   std::vector<ItemRow> rows;
   for (int item = 1; item <= LastItem; ++item) {
-    const ItemFields fields{std::to_string(random() % 65536),     hex(), hex(),        hex(),
-                            static_cast<int16_t>(random() % 256), hex(), hex() + hex()};
+    ItemRecord record{static_cast<uint16_t>(random()), byte(), byte(), byte(), byte(), byte(), std::nullopt, {}, {}};
+    const auto routine = static_cast<uint16_t>(random());
+    if (HasAsmEntry(item)) record.routine = routine;
     // Quotes, commas and line breaks in the cells too.
-    std::optional<std::string> description;
-    if (item <= 190) description = "Text, \"" + std::to_string(random()) + (item % 2 ? "\"\nline 2" : "");
-    rows.push_back(
-        {item, std::string(ItemNames[static_cast<size_t>(item)]), *ValuesOf(item, fields).values, description});
+    if (item <= 190) record.description = "Text, \"" + std::to_string(random()) + (item % 2 ? "\"\nline 2" : "");
+    rows.push_back({item, std::string(ItemNames[static_cast<size_t>(item)]), record});
   }
   return rows;
 }
 
-Given AsGiven(int item, const ItemValues& values) {
+Given AsGiven(const ItemRecord& record) {
   Given given;
-  for (Field field : AllFields) {
-    if (field != Field::Asm || HasAsmEntry(item)) given[static_cast<size_t>(field)] = values[field];
-  }
+  for (Field field : AllFields) given[static_cast<size_t>(field)] = FieldValue(record, field);
   return given;
 }
 
@@ -50,8 +46,8 @@ TEST(ItemImport, ReadsBackWhatEitherExportWrote) {
       ASSERT_EQ(file.rows.size(), rows.size());
       for (size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(file.rows[i].item, rows[i].item);
-        EXPECT_EQ(file.rows[i].given, AsGiven(rows[i].item, rows[i].values)) << rows[i].item;
-        EXPECT_EQ(file.rows[i].description, rows[i].description);
+        EXPECT_EQ(file.rows[i].given, AsGiven(rows[i].record)) << rows[i].item;
+        EXPECT_EQ(file.rows[i].description, rows[i].record.description);
         EXPECT_EQ(file.rows[i].name, std::nullopt);
         EXPECT_EQ(file.rows[i].edition, &silver);
       }
@@ -71,9 +67,9 @@ TEST(ItemImport, TakesOnlyTheColumnsAndRowsGiven) {
     EXPECT_EQ(file.rows[1].item, 5);
     EXPECT_EQ(file.rows[0].edition, nullptr);
     Given pocketOnly;
-    pocketOnly[static_cast<size_t>(Field::Pocket)] = "2";
+    pocketOnly[static_cast<size_t>(Field::Pocket)] = 2;
     EXPECT_EQ(file.rows[0].given, pocketOnly);
-    pocketOnly[static_cast<size_t>(Field::Pocket)] = "3";
+    pocketOnly[static_cast<size_t>(Field::Pocket)] = 3;
     EXPECT_EQ(file.rows[1].given, pocketOnly);
   }
   EXPECT_TRUE(ParseImport("index,price\n", "items", ItemNames).rows.empty());

@@ -18,7 +18,7 @@ TEST(RomSession, RefusesAFileOneByteTooShortForTheLastPointer) {
     EXPECT_THROW(RomSession{path.string()}, Refused) << edition.label;
     RomBuilder(end).WithEdition(edition).WriteTo(path);
     RomSession session(path.string());
-    EXPECT_EQ(session.Load(LastItemWithAsm).ASM.size(), 4u) << edition.label;
+    EXPECT_TRUE(session.Load(LastItemWithAsm).routine) << edition.label;
   }
 }
 
@@ -27,7 +27,7 @@ TEST(RomSession, OpensAFileOfTheLargestCartridgeAndNoLarger) {
   TempDir dir;
   const auto path = dir.Path("rom.gbc");
   RomBuilder(static_cast<size_t>(LargestRomSize)).WithEdition(EditionTable[0]).WriteTo(path);
-  EXPECT_EQ(RomSession(path.string()).Load(1).ASM.size(), 4u);
+  EXPECT_TRUE(RomSession(path.string()).Load(1).routine);
   RomBuilder(static_cast<size_t>(LargestRomSize) + 1).WithEdition(EditionTable[0]).WriteTo(path);
   EXPECT_THROW(RomSession{path.string()}, Refused);
 }
@@ -39,9 +39,9 @@ TEST(RomSession, WritesNothingIntoAFileThatChangedSinceItWasRead) {
   const auto path = dir.Path("rom.gbc");
   RomBuilder().WithEdition(EditionTable[0]).WriteTo(path);
   RomSession session(path.string());
-  ItemFields fields = session.Load(5);
-  fields.Price = "1";
-  session.Save(5, fields);
+  ItemRecord record = session.Load(5);
+  record.price = 1;
+  session.Save(5, record);
   const auto changed = RomBuilder(RomBuilder::TwoMiB, 7).WithEdition(EditionTable[0]).Bytes();
   WriteFileBytes(path, changed);
   EXPECT_THROW(session.WriteChanges(), Refused);

@@ -9,8 +9,9 @@
 #include <random>
 
 #include "items/edition_table.h"
-#include "rom_io/rom_header.h"
+#include "items/item_encoding.h"
 #include "rom_builder.h"
+#include "rom_io/rom_header.h"
 #include "table/item_table.h"
 #include "table/table_transfer.h"
 
@@ -31,7 +32,7 @@ std::map<Key, std::string> FileValues(const std::filesystem::path& path) {
   const RomSession session(path.string());
   std::map<Key, std::string> values;
   for (int item : Items) {
-    for (Field field : Fields) values[{item, field}] = session.LoadValues(item)[field];
+    for (Field field : Fields) values[{item, field}] = FieldText(session.Load(item), field);
   }
   return values;
 }
@@ -149,9 +150,9 @@ TEST(ItemTableProperty, NoWriterUndoesAnotherAndEverySavedFieldHoldsItsLastValue
           break;
         case 6: {  // another program, as the tool or the main window writes
           RomSession other(path.string());
-          ItemFields fields = other.Load(key.first);
-          SetField(fields, key.second, value);
-          other.Save(key.first, fields);
+          ItemRecord record = other.Load(key.first);
+          SetFieldValue(record, key.second, *ParseField(key.second, value).value);
+          other.Save(key.first, record);
           other.WriteChanges();
           model.file[key] = value;
           if (pick(2) == 0) {  // the main window tells the table

@@ -53,9 +53,9 @@ TEST_F(ItemTableTest, AnEditedFieldChangedBehindTheTableIsNotOverwrittenAfterARe
   ItemTable table(path.string());
   ASSERT_FALSE(table.Commit(Potion, TableColumn::Price, "1"));
   RomSession tool(path.string());
-  ItemFields fields = tool.Load(Potion);
-  fields.Price = "350";
-  tool.Save(Potion, fields);
+  ItemRecord record = tool.Load(Potion);
+  record.price = 350;
+  tool.Save(Potion, record);
   tool.WriteChanges();
   table.Reread();
   const auto before = ReadFileBytes(path);
