@@ -13,8 +13,8 @@
 // One ROM for the length of a command, read once into memory: items are
 // loaded and saved there, through the core's conversions and checks, and
 // WriteChanges puts the bytes that changed into the file, in place. Opening
-// fails with a CliError when the file cannot be read (file error) or is no
-// supported ROM or has no item tables (invalid input).
+// throws a Refused (items/refusal.h) when the file cannot be read, is no
+// supported ROM or has no item tables.
 class RomSession {
  public:
   explicit RomSession(const std::string& path);
@@ -53,6 +53,3 @@ class RomSession {
   RomBytes read_;
   std::vector<std::string_view> names_, spellings_;
 };
-
-// "item 5 (Poké Ball)", the way every message names an item.
-std::string DescribeItem(int item, ItemNameViews names);
