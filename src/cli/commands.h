@@ -3,7 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <functional>
 
-#include "exchange/cli_error.h"
+#include "cli/cli_error.h"
 
 // Each command adds its subcommand, options and help to the tool. When the
 // user picks it, its callback hands `run` the work to do, which prints its

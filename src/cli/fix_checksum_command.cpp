@@ -27,7 +27,7 @@ std::string DescribeRefresh(const ChecksumRefresh& refresh) {
 }
 
 void Report(const std::string& path, const ChecksumFix& fix) {
-  if (fix.error) throw FileError(CannotMessage("write", path, fix.error));
+  if (fix.error) throw Refused(EditorProblem::CannotWriteFile, FileDetails(path, fix.error));
   if (fix.changedSinceScan) {
     throw FileError(Quoted(path) + " changed while it was read; nothing was written. Run fix-checksum again.");
   }
@@ -45,7 +45,7 @@ void Report(const std::string& path, const ChecksumFix& fix) {
 [[noreturn]] void RefuseUnwritable(const std::string& path) {
   const std::error_code cause = LastFileError();
   RefuseNonGameBoyImage(path, ScanRomFile(path));
-  throw FileError(CannotMessage("write", path, cause));
+  throw Refused(EditorProblem::CannotWriteFile, FileDetails(path, cause));
 }
 
 // A file no larger than a cartridge is read once, whole; the refusals come

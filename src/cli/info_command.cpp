@@ -82,7 +82,7 @@ ExitStatus RunInfo(const std::string& path, const std::optional<std::string>& sy
     return ExitStatus::Success;
   }
   const CFileHandle file(OpenCFile(path, "rb"));
-  if (!file) throw FileError(CannotMessage("read", path, LastFileError()));
+  if (!file) throw Refused(EditorProblem::CannotRead, FileDetails(path, LastFileError()));
   const ItemImage image(ReadRomFile(file.get(), path, size));
   RefuseCutShort(path, image);
   PrintInfo(ReadHeader(image.Bytes()), image, StadiumState(image));

@@ -64,13 +64,16 @@ int main(int argc, char** argv) {
   } catch (const CliError& error) {
     std::cerr << error.what() << "\n";
     return Status(error.Status());
+  } catch (const Refused& refused) {
+    std::cerr << refused.what() << "\n";
+    return Status(StatusOf(refused.Why()));
   } catch (const std::ios_base::failure&) {
     // The reason is read first, before anything else can change it.
-    const CliError error = StandardOutputError();
+    const Refusal refusal = StandardOutputError();
     // The final flush at exit must not throw again.
     std::cout.exceptions(std::ios::goodbit);
-    std::cerr << error.what() << "\n";
-    return Status(error.Status());
+    std::cerr << Words(refusal) << "\n";
+    return Status(StatusOf(refusal));
   } catch (const std::exception& error) {
     std::cerr << "Stopped by an unexpected error: " << error.what() << "\n";
     return Status(ExitStatus::FileError);

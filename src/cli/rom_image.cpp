@@ -1,6 +1,6 @@
 #include "cli/rom_image.h"
 
-#include "exchange/cli_error.h"
+#include "cli/cli_error.h"
 #include "exchange/file_access.h"
 #include "rom_io/file_image.h"
 
@@ -15,7 +15,7 @@ HeaderFacts FactsOf(RomScan scan, const std::string& path) {
     case RomScanProblem::None:
       return std::move(*scan.facts);
     case RomScanProblem::CannotRead:
-      throw FileError(CannotMessage("read", path, scan.cause));
+      throw Refused(EditorProblem::CannotRead, FileDetails(path, scan.cause));
     case RomScanProblem::TooShortForHeader:
       break;
   }
@@ -34,7 +34,7 @@ HeaderFacts ScanRomFile(std::FILE* file, const std::string& path) { return Facts
 RomBytes ReadRomFile(std::FILE* file, const std::string& path, int64_t size) {
   RomBytes bytes;
   if (const std::error_code cause = ReadRest(file, bytes, static_cast<size_t>(size))) {
-    throw FileError(CannotMessage("read", path, cause));
+    throw Refused(EditorProblem::CannotRead, FileDetails(path, cause));
   }
   if (bytes.size() < HeaderEnd) throw TooShort(path);
   return bytes;

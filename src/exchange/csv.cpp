@@ -1,6 +1,6 @@
 #include "exchange/csv.h"
 
-#include "exchange/cli_error.h"
+#include "items/refusal.h"
 #include "exchange/file_access.h"
 
 namespace {
@@ -74,7 +74,10 @@ class CsvReader {
     return true;
   }
   [[noreturn]] void Fail(size_t line, const std::string& what) const {
-    throw InvalidInput(Quoted(fileName_) + " line " + std::to_string(line) + ": " + what + ".");
+    ProblemDetails details = FileDetails(fileName_);
+    details.line = line;
+    details.text = what;
+    throw Refused(EditorProblem::BadCsvLine, details);
   }
 
   std::string_view text_;

@@ -19,6 +19,6 @@ struct CsvRecord {
   std::vector<std::string> fields;
 };
 
-// Every record of `text`, blank lines left out. Throws a CliError (invalid input) naming the line of
+// Every record of `text`, blank lines left out. Throws a Refused naming the line of
 // a malformed quote.
 std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& fileName, char separator = ',');

@@ -6,8 +6,8 @@
 #include <iostream>
 #include <iterator>
 
-#include "exchange/cli_error.h"
 #include "exchange/console.h"
+#include "items/refusal.h"
 #include "rom_io/file_path.h"
 #include "rom_io/file_replacement.h"
 
@@ -35,27 +35,24 @@ std::error_code WriteAll(const fs::path& path, const std::string& text) {
 
 }  // namespace
 
-std::string CannotMessage(const std::string& verb, const std::string& path, std::error_code reason) {
-  return "Cannot " + verb + " " + Quoted(path) + ": " + reason.message() + ".";
-}
-
 int64_t ReadableFileSize(const std::string& path) {
   std::error_code error;
   // Only regular files: a FIFO or a device would block or never end.
   const fs::file_status status = fs::status(FilePath(path), error);
-  if (error) throw FileError(CannotMessage("read", path, error));
-  if (!fs::is_regular_file(status)) throw FileError("Cannot read " + Quoted(path) + ": it is not a file.");
+  if (error) throw Refused(EditorProblem::CannotRead, FileDetails(path, error));
+  if (!fs::is_regular_file(status)) throw Refused(EditorProblem::NotAFile, FileDetails(path));
   const auto size = fs::file_size(FilePath(path), error);
-  if (error) throw FileError(CannotMessage("read", path, error));
-  if (!std::ifstream(FilePath(path), std::ios::binary).is_open()) throw FileError(CannotMessage("read", path, LastFileError()));
+  if (error) throw Refused(EditorProblem::CannotRead, FileDetails(path, error));
+  if (!std::ifstream(FilePath(path), std::ios::binary).is_open()) {
+    throw Refused(EditorProblem::CannotRead, FileDetails(path, LastFileError()));
+  }
   switch (StandardOutputTarget(path)) {
     case OutputTarget::Elsewhere:
       break;
     case OutputTarget::ThisFile:
-      throw InvalidInput("Standard output goes into " + Quoted(path) + ", which is read: choose another output.");
+      throw Refused(EditorProblem::OutputIsRead, FileDetails(path));
     case OutputTarget::UntoldFile:
-      throw InvalidInput("Standard output goes into a file that cannot be told apart from " + Quoted(path) +
-                         ", which is read: choose another output.");
+      throw Refused(EditorProblem::OutputUntold, FileDetails(path));
   }
   return static_cast<int64_t>(size);
 }
@@ -64,21 +61,22 @@ std::string ReadTextFile(const std::string& path) {
   ReadableFileSize(path);
   std::ifstream file(FilePath(path), std::ios::binary);
   std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  if (file.bad()) throw FileError(CannotMessage("read", path, LastFileError()));
+  if (file.bad()) throw Refused(EditorProblem::CannotRead, FileDetails(path, LastFileError()));
   return text;
 }
 
 void WriteTextFile(const std::string& path, const std::string& text) {
   const std::error_code error =
       ReplaceFile(FilePath(path), false, [&text](const fs::path& temporary) { return WriteAll(temporary, text); });
-  if (error) throw FileError(CannotMessage("write", path, error));
+  if (error) throw Refused(EditorProblem::CannotWriteFile, FileDetails(path, error));
 }
 
 void RefuseOutputOverInput(const std::string& output, const std::string& input) {
   std::error_code error;
   if (fs::equivalent(FilePath(output), FilePath(input), error)) {
-    throw InvalidInput("The output " + Quoted(output) + " is the input " + Quoted(input) +
-                       ": choose another output file.");
+    ProblemDetails details = FileDetails(output);
+    details.otherPath = input;
+    throw Refused(EditorProblem::OutputIsInput, details);
   }
 }
 
@@ -86,13 +84,11 @@ void WatchStandardOutput() { std::cout.exceptions(std::ios::badbit | std::ios::f
 
 void FlushStandardOutput() {
   std::cout.flush();
-  if (std::fflush(stdout) != 0) throw StandardOutputError();
+  if (std::fflush(stdout) != 0) throw Refused(StandardOutputError());
 }
 
 void NoteRomWritten() { romWritten = true; }
 
-CliError StandardOutputError() {
-  const std::string reason = LastFileError().message();
-  if (romWritten) return FileError("The ROM was saved; the report could not be written: " + reason + ".");
-  return FileError("Cannot write to standard output: " + reason + ".");
+Refusal StandardOutputError() {
+  return {romWritten ? EditorProblem::ReportLost : EditorProblem::OutputLost, FileDetails({}, LastFileError())};
 }

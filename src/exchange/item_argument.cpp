@@ -2,14 +2,18 @@
 
 #include <algorithm>
 
-#include "exchange/cli_error.h"
 #include "items/edition_table.h"
 #include "items/item_names.h"
+#include "items/refusal.h"
 #include "items/same_ignoring_case.h"
 
 int ParseItem(std::string_view text, ItemNameViews names, ItemNameViews spellings) {
   const NamedItem named = ItemNamedBy(text, names, spellings);
-  if (!named.item) throw InvalidInput(named.problem);
+  if (!named.item) {
+    ProblemDetails details;
+    details.text = named.problem;
+    throw Refused(EditorProblem::NoSuchItem, details);
+  }
   return *named.item;
 }
 

@@ -9,7 +9,7 @@
 
 // How items and pockets are named on the command line and in import files.
 
-// The item `text` names (items/named_item.h); a CliError (invalid input)
+// The item `text` names (items/named_item.h); a Refused
 // with the rule's own words when it names none.
 int ParseItem(std::string_view text, ItemNameViews names, ItemNameViews spellings = {});
 

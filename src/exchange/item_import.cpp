@@ -6,14 +6,15 @@
 #include <nlohmann/json.hpp>
 #include <set>
 
-#include "exchange/cli_error.h"
 #include "exchange/csv.h"
 #include "exchange/file_access.h"
 #include "exchange/item_argument.h"
 #include "exchange/rom_session.h"
 #include "items/edition_table.h"
+#include "items/image_edition.h"
 #include "items/item_encoding.h"
 #include "items/item_name_match.h"
+#include "items/refusal.h"
 #include "items/wording.h"
 
 namespace {
@@ -34,17 +35,6 @@ std::optional<ColumnKey> ColumnFromKey(std::string_view key) {
   if (const auto field = FieldFromKey(key)) return ColumnKey{Column::Value, *field};
   if (const auto named = NamedColumnFromKey(key)) return ColumnKey{Column::Named, Field::Price, *named};
   return std::nullopt;
-}
-
-// Spreadsheets save in the system's code page unless told otherwise.
-const std::string SaveAsUtf8 = "Save the file as UTF-8 (in a spreadsheet, as \"CSV UTF-8\") and import it again.";
-
-std::string EditionChoices() {
-  std::string choices;
-  for (size_t i = 0; i < EditionTable.size(); ++i) {
-    choices += (i == 0 ? "" : i + 1 == EditionTable.size() ? " or " : ", ") + std::string(EditionTable[i].name);
-  }
-  return choices;
 }
 
 // Gathers the rows and every problem found, so that one run reports them all.
@@ -247,11 +237,12 @@ ImportFile ParseJsonImport(const std::string& text, const std::string& fileName,
   try {
     document = nlohmann::json::parse(text, std::ref(duplicates));
   } catch (const nlohmann::json::parse_error& error) {
-    if (!IsUtf8(text)) throw InvalidInput(Quoted(fileName) + " is not UTF-8 text. " + SaveAsUtf8);
-    throw InvalidInput(Quoted(fileName) + " is not valid JSON: the error is at byte " + std::to_string(error.byte) +
-                       ".");
+    if (!IsUtf8(text)) throw Refused(EditorProblem::NotUtf8, FileDetails(fileName));
+    ProblemDetails details = FileDetails(fileName);
+    details.byte = error.byte;
+    throw Refused(EditorProblem::BadJson, details);
   } catch (const nlohmann::json::out_of_range&) {
-    throw InvalidInput(Quoted(fileName) + " holds a number too large to read.");
+    throw Refused(EditorProblem::NumberTooLarge, FileDetails(fileName));
   }
   duplicates.Report(rows);
   if (rows.HasProblems()) return rows.Take();
@@ -300,7 +291,11 @@ ImportFile ParseImport(const std::string& text, const std::string& fileName, Ite
 
 const Edition* EditionOption(const std::string& name) {
   const Edition* edition = EditionNamed(name);
-  if (!edition) throw InvalidInput("There is no edition " + QuotedText(name) + ": give " + EditionChoices() + ".");
+  if (!edition) {
+    ProblemDetails details;
+    details.text = name;
+    throw Refused(EditorProblem::NoSuchEdition, details);
+  }
   return edition;
 }
 

@@ -48,7 +48,7 @@ struct EditionChoice {
   bool acrossEditions = false;     // --across-editions
 };
 
-// The edition that --edition names; throws a CliError (invalid input) for a
+// The edition that --edition names; throws a Refused for a
 // name that is none.
 const Edition* EditionOption(const std::string& name);
 

@@ -14,8 +14,8 @@
 // One ROM for the length of a command, read once into memory: items are
 // loaded and saved there, through the core's conversions and checks, and
 // WriteChanges puts the bytes that changed into the file, in place. Opening
-// fails with a CliError when the file cannot be read (file error) or is no
-// supported ROM or has no item tables (invalid input).
+// throws a Refused (items/refusal.h) when the file cannot be read, is no
+// supported ROM or has no item tables.
 class RomSession {
  public:
   // The routines are named from the release, or else from the symbol file
@@ -63,6 +63,3 @@ class RomSession {
 // else from the symbol file `symbols`, or the one beside the ROM.
 RoutineNames RomRoutineNames(const ItemImage& image, const std::string& romPath,
                              const std::optional<std::string>& symbols);
-
-// "item 5 (Poké Ball)", the way every message names an item.
-std::string DescribeItem(int item, ItemNameViews names);

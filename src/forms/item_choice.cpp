@@ -1,13 +1,6 @@
 #include "forms/item_choice.h"
 
 #include "items/item_name_match.h"
-#include "rom_io/hex_functions.h"
-
-namespace {
-
-std::string HexByte(int16_t value) { return HexFunctions::ByteToHex(static_cast<uint8_t>(value)); }
-
-}  // namespace
 
 NamedItem ChosenItem(int currentEntry, std::string_view text, const ItemNameList& names) {
   if (currentEntry >= 0 && static_cast<size_t>(currentEntry) < ItemCount &&
@@ -24,5 +17,3 @@ RomItemEditor::LoadResult LoadChosenItem(RomItemEditor& rom, int currentEntry, s
   if (!chosen.item && !chosen.problem.empty()) result.message = chosen.problem;
   return result;
 }
-
-std::string UnknownPocketEntry(int16_t value) { return "(" + HexByte(value) + ")"; }

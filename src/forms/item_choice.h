@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -21,7 +20,3 @@ NamedItem ChosenItem(int currentEntry, std::string_view text, const ItemNameList
 // The Load command of both windows: loads the chosen item, or refuses as a
 // Load of no item does, with the chooser's reason in its message.
 RomItemEditor::LoadResult LoadChosenItem(RomItemEditor& rom, int currentEntry, std::string_view text);
-
-// The entry that stands for a pocket byte past the list's five: the byte
-// itself, "(A5)", which fits the narrow list.
-std::string UnknownPocketEntry(int16_t value);

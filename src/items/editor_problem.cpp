@@ -2,6 +2,8 @@
 
 #include <cassert>
 
+#include "items/edition_table.h"
+#include "items/image_edition.h"
 #include "items/wording.h"
 #include "rom_io/rom_header.h"
 
@@ -43,6 +45,74 @@ std::string RomSizeText(int64_t size) {
 
 std::string Reason(const ProblemDetails& details, const std::string& otherwise) {
   return details.cause ? details.cause.message() + "." : otherwise;
+}
+
+// "Standard output goes into ..., which is read: choose another output."
+std::string OutputOverRead(const std::string& where) {
+  return "Standard output goes into " + where + ", which is read: choose another output.";
+}
+
+// The refusals of the ROM, the files and the arguments that the item table
+// and the tool read whole.
+std::string DescribeExchangeProblem(EditorProblem problem, const ProblemDetails& details) {
+  const std::string path = Quoted(details.path);
+  switch (problem) {
+    case EditorProblem::TooLarge:
+      return path + " is larger than any Game Boy cartridge, so it is not a ROM image.";
+    case EditorProblem::UnsupportedFile:
+      return path + " is not a supported ROM (" + std::string(UnsupportedRomLabel) + ")" +
+             (details.text.empty() ? "" : ": " + details.text) + ".";
+    case EditorProblem::FileTablesNotFound:
+      // The core's words speak of "this ROM", and a command may read two.
+      return path + ": " + TablesNotFound(details);
+    case EditorProblem::TextsNotStored:
+      return "Cannot save the texts in " + path + ":\n" + details.text;
+    case EditorProblem::ChangedWhileEditing:
+      return path + " changed while it was being edited; nothing was written. Run the command again.";
+    case EditorProblem::ChangedSinceRead:
+      return path + " changed since the item table read it; nothing was written. Choose Revert to read it again, " +
+             "then make your changes again.";
+    case EditorProblem::OtherEditionNow:
+      return path + " now holds " + std::string(details.openEdition) + ", not the " +
+             std::string(details.loadedEdition) + " that the item table shows; the table was left as it was. " +
+             "Open the file again to edit it.";
+    case EditorProblem::CellRefused:
+      return "Nothing was saved: " + details.itemName + " holds " + QuotedText(details.text) + ", which is refused. " +
+             details.field;
+    case EditorProblem::ChangedSinceEdit:
+      return "Nothing was saved: " + path + " changed since you edited " + details.changedFields +
+             ". Choose Revert to read the file again, or Undo those edits, then save.";
+    case EditorProblem::NotAFile:
+      return FileLead(details) + "it is not a file.";
+    case EditorProblem::CannotWriteFile:
+      return "Cannot write " + path + ": " + details.cause.message() + ".";
+    case EditorProblem::OutputIsRead:
+      return OutputOverRead(path);
+    case EditorProblem::OutputUntold:
+      return OutputOverRead("a file that cannot be told apart from " + path);
+    case EditorProblem::OutputIsInput:
+      return "The output " + path + " is the input " + Quoted(details.otherPath) + ": choose another output file.";
+    case EditorProblem::OutputLost:
+      return "Cannot write to standard output: " + details.cause.message() + ".";
+    case EditorProblem::ReportLost:
+      return "The ROM was saved; the report could not be written: " + details.cause.message() + ".";
+    case EditorProblem::BadCsvLine:
+      return path + " line " + std::to_string(details.line) + ": " + details.text + ".";
+    case EditorProblem::NotUtf8:
+      return path + " is not UTF-8 text. " + SaveAsUtf8;
+    case EditorProblem::BadJson:
+      return path + " is not valid JSON: the error is at byte " + std::to_string(details.byte) + ".";
+    case EditorProblem::NumberTooLarge:
+      return path + " holds a number too large to read.";
+    case EditorProblem::NoSuchEdition:
+      return "There is no edition " + QuotedText(details.text) + ": give " + EditionChoices() + ".";
+    case EditorProblem::NoSuchItem:
+      return details.text;
+    default:
+      break;
+  }
+  assert(false && "DescribeProblem words the others");
+  return {};
 }
 
 }  // namespace
@@ -91,6 +161,29 @@ std::string DescribeProblem(EditorProblem problem, const ProblemDetails& details
     case EditorProblem::PartWritten:
       return FileLead(details) + "only " + std::to_string(details.written) + " of the item's " +
              std::to_string(details.expected) + " bytes were written; the item may now be partly changed.";
+    case EditorProblem::TooLarge:
+    case EditorProblem::UnsupportedFile:
+    case EditorProblem::FileTablesNotFound:
+    case EditorProblem::TextsNotStored:
+    case EditorProblem::ChangedWhileEditing:
+    case EditorProblem::ChangedSinceRead:
+    case EditorProblem::OtherEditionNow:
+    case EditorProblem::CellRefused:
+    case EditorProblem::ChangedSinceEdit:
+    case EditorProblem::NotAFile:
+    case EditorProblem::CannotWriteFile:
+    case EditorProblem::OutputIsRead:
+    case EditorProblem::OutputUntold:
+    case EditorProblem::OutputIsInput:
+    case EditorProblem::OutputLost:
+    case EditorProblem::ReportLost:
+    case EditorProblem::BadCsvLine:
+    case EditorProblem::NotUtf8:
+    case EditorProblem::BadJson:
+    case EditorProblem::NumberTooLarge:
+    case EditorProblem::NoSuchEdition:
+    case EditorProblem::NoSuchItem:
+      return DescribeExchangeProblem(problem, details);
   }
   assert(false && "every problem has its words");
   return {};

@@ -110,3 +110,11 @@ std::string DescribeHeader(const HeaderEdition& header) {
   assert(false && "every verdict has its words");
   return {};
 }
+
+std::string EditionChoices() {
+  std::string choices;
+  for (size_t i = 0; i < EditionTable.size(); ++i) {
+    choices += (i == 0 ? "" : i + 1 == EditionTable.size() ? " or " : ", ") + std::string(EditionTable[i].name);
+  }
+  return choices;
+}

@@ -42,3 +42,7 @@ const Edition* EditionOfImage(std::span<const uint8_t> rom);
 // from opening, as a clause ("the game code is not the release's; ...");
 // empty for a release's header and for one that names no edition.
 std::string DescribeHeader(const HeaderEdition& header);
+
+// "Gold, Silver or Crystal": the names that --edition and an import's
+// edition column take.
+std::string EditionChoices();

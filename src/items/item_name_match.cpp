@@ -160,3 +160,7 @@ std::vector<int> ItemNameMatcher::ItemsContaining(std::string_view typed) const 
   }
   return items;
 }
+
+std::string DescribeItem(int item, ItemNameViews names) {
+  return "item " + std::to_string(item) + " (" + std::string(names[static_cast<size_t>(item)]) + ")";
+}

@@ -24,6 +24,9 @@ std::string FoldedName(std::string_view text);
 
 bool IsUtf8(std::string_view text);
 
+// "item 5 (Poké Ball)", the way every message names an item.
+std::string DescribeItem(int item, ItemNameViews names);
+
 // The entries whose name is `text`, folded; when there are none, the entries
 // whose name begins with it. Empty for an empty text.
 std::vector<int> ItemsNamed(ItemNameViews names, std::string_view text);

@@ -1,5 +1,7 @@
 #include "items/item_names.h"
 
+#include "rom_io/hex_functions.h"
+
 // Indexed by item number; the ROM's own tables follow the same order. Several
 // names stand at more than one index, as the games' unused slots do.
 const std::array<std::string_view, ItemCount> ItemNames{{
@@ -70,3 +72,10 @@ const std::array<std::string_view, ItemCount> ItemNames{{
 }};
 
 const std::array<std::string_view, PocketCount> PocketNames{{"(None)", "Item", "Key", "Ball", "TM/HM"}};
+
+std::string UnknownPocketEntry(int16_t value) {
+  // Built in place, as Quoted is: GCC 12 warns of a false overlap in `+`.
+  std::string entry(1, '(');
+  entry.append(HexFunctions::ByteToHex(static_cast<uint8_t>(value))).append(1, ')');
+  return entry;
+}

@@ -35,12 +35,12 @@ class TextCheck {
       return;
     }
     TextProblemDetails details = checked.details;
-    details.item = ItemWords(item);
+    details.item = DescribeItem(item, names_);
     Add(checked.problem, details);
   }
   void NoDescription(int item) {
     TextProblemDetails details;
-    details.item = ItemWords(item);
+    details.item = DescribeItem(item, names_);
     details.description = true;
     Add(TextProblem::NoDescription, details);
   }
@@ -52,10 +52,6 @@ class TextCheck {
   }
 
  private:
-  std::string ItemWords(int item) const {
-    return "item " + std::to_string(item) + " (" + std::string(names_[static_cast<size_t>(item)]) + ")";
-  }
-
   ItemNameViews names_;
   TextOutcome outcome_;
 };

@@ -34,6 +34,10 @@ inline std::string QuotedText(std::string_view text) {
   return Quoted(text);
 }
 
+// Spreadsheets save in the system's code page unless told otherwise.
+inline const std::string SaveAsUtf8 =
+    "Save the file as UTF-8 (in a spreadsheet, as \"CSV UTF-8\") and import it again.";
+
 // "1 byte", "3 bytes".
 inline std::string Counted(size_t count, std::string_view one, std::string_view many) {
   return std::to_string(count) + " " + std::string(count == 1 ? one : many);

@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <cassert>
 
-#include "exchange/cli_error.h"
 #include "exchange/item_argument.h"
 #include "items/edition_table.h"
 #include "items/item_encoding.h"
 #include "items/item_texts.h"
-#include "items/wording.h"
 #include "table/named_cells.h"
 #include "table/pocket_cell.h"
 
@@ -39,9 +37,10 @@ ItemTable::ItemTable(std::string path) : path_(std::move(path)) {
 std::unique_ptr<RomSession> ItemTable::ReadAgain() const {
   auto now = std::make_unique<RomSession>(path_);
   if (&now->RomEdition() != &RomEdition()) {
-    throw InvalidInput(Quoted(path_) + " now holds " + std::string(now->RomEdition().label) + ", not the " +
-                       std::string(RomEdition().label) + " that the item table shows; the table was left as it " +
-                       "was. Open the file again to edit it.");
+    ProblemDetails details = FileDetails(path_);
+    details.openEdition = now->RomEdition().label;
+    details.loadedEdition = RomEdition().label;
+    throw ::Refused(EditorProblem::OtherEditionNow, details);
   }
   return now;
 }
@@ -276,7 +275,7 @@ std::vector<std::string> ItemTable::Conflicts(const RomSession& now) const {
 
 // The edits on top of the file as `now` holds it: the fields the table did
 // not edit keep what other programs wrote there.
-std::optional<std::string> ItemTable::WriteInto(RomSession& now) const {
+std::optional<Refusal> ItemTable::WriteInto(RomSession& now) const {
   try {
     std::map<int, ItemRecord> items;
     for (const auto& [cell, edit] : pending_.fields) {
@@ -286,8 +285,8 @@ std::optional<std::string> ItemTable::WriteInto(RomSession& now) const {
     for (const auto& [item, record] : items) now.Save(item, record);
     if (!pending_.texts.empty()) now.SaveTexts(TextEdits());
     now.WriteChanges(Front::Window);
-  } catch (const CliError& error) {
-    return error.what();
+  } catch (const ::Refused& refused) {
+    return refused.Why();
   }
   return std::nullopt;
 }
@@ -296,24 +295,28 @@ ItemTable::SaveResult ItemTable::Save() {
   using Kind = SaveResult::Kind;
   if (!pending_.refused.empty()) {
     const auto& [cell, refused] = *pending_.refused.begin();
-    return {Kind::Refused, "Nothing was saved: " + DescribeItem(cell.first, Names()) + " holds " +
-                               QuotedText(refused.text) + ", which is refused. " + refused.reason};
+    ProblemDetails details;
+    details.itemName = DescribeItem(cell.first, Names());
+    details.text = refused.text;
+    details.field = refused.reason;
+    return {Kind::Refused, {EditorProblem::CellRefused, details}};
   }
   if (pending_.Empty()) return {Kind::NothingToSave, {}};
   std::unique_ptr<RomSession> now;
   try {
     now = ReadAgain();
-  } catch (const CliError& error) {
-    return {Kind::Refused, error.what()};
+  } catch (const ::Refused& refused) {
+    return {Kind::Refused, refused.Why()};
   }
   if (const std::vector<std::string> conflicts = Conflicts(*now); !conflicts.empty()) {
-    std::string list;
-    for (const std::string& conflict : conflicts) list += (list.empty() ? "" : "; ") + conflict;
+    ProblemDetails details = FileDetails(path_);
+    for (const std::string& conflict : conflicts) {
+      details.changedFields += (details.changedFields.empty() ? "" : "; ") + conflict;
+    }
     Adopt(std::move(now));
-    return {Kind::Refused, "Nothing was saved: " + Quoted(path_) + " changed since you edited " + list +
-                               ". Choose Revert to read the file again, or Undo those edits, then save."};
+    return {Kind::Refused, {EditorProblem::ChangedSinceEdit, details}};
   }
-  if (std::optional<std::string> problem = WriteInto(*now)) return {Kind::Refused, std::move(*problem)};
+  if (std::optional<::Refusal> refusal = WriteInto(*now)) return {Kind::Refused, std::move(*refusal)};
   pending_ = {};
   undo_.clear();
   redo_.clear();

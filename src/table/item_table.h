@@ -13,6 +13,7 @@
 #include "exchange/item_values.h"
 #include "exchange/rom_session.h"
 #include "items/item_encoding.h"
+#include "items/refusal.h"
 #include "table/table_columns.h"
 #include "table/text_room_base.h"
 
@@ -27,8 +28,9 @@
 // edited field (or the room of an edited text) changed in the file since it
 // was edited: one writer never undoes another's change unseen.
 //
-// Reading throws a CliError when the file cannot be read, holds no supported
-// ROM, or, when read again, holds another edition than the table shows.
+// Reading throws a Refused (items/refusal.h) when the file cannot be read,
+// holds no supported ROM, or, when read again, holds another edition than
+// the table shows.
 class ItemTable {
  public:
   enum class CellState { Unchanged, Changed, Refused };
@@ -86,7 +88,7 @@ class ItemTable {
 
   struct SaveResult {
     enum class Kind { Saved, NothingToSave, Refused } kind = Kind::Saved;
-    std::string problem;  // why nothing was saved
+    ::Refusal refusal;  // why nothing was saved
   };
   // Writes every pending edit, or nothing. A refused cell, a text without
   // room, or a field changed in the file since it was edited stops it; the
@@ -138,7 +140,7 @@ class ItemTable {
   std::vector<ItemTextEdit> TextEdits() const;
   // The edited cells whose file value is no longer what they were made on.
   std::vector<std::string> Conflicts(const RomSession& now) const;
-  std::optional<std::string> WriteInto(RomSession& now) const;
+  std::optional<::Refusal> WriteInto(RomSession& now) const;
 
   std::string path_;
   std::unique_ptr<RomSession> session_;

@@ -1,7 +1,6 @@
 #include "table/pocket_cell.h"
 
 #include "exchange/item_argument.h"
-#include "forms/item_choice.h"
 #include "items/field_codec.h"
 #include "items/item_names.h"
 

@@ -1,11 +1,11 @@
 #include "table/table_commands.h"
 
-#include "exchange/cli_error.h"
+#include "items/refusal.h"
 #include "table/table_texts.h"
 
 namespace {
 
-CommandOutcome Refused(std::string message, std::string_view status) {
+CommandOutcome NotDone(std::string message, std::string_view status) {
   return {false, std::string(status), std::move(message)};
 }
 
@@ -13,7 +13,7 @@ CommandOutcome Done(std::string_view status) { return {true, std::string(status)
 
 CommandOutcome Applied(const std::vector<std::string>& problems, std::string_view done, std::string_view whatNot) {
   if (problems.empty()) return Done(done);
-  return Refused(ProblemsMessage(problems, whatNot), whatNot);
+  return NotDone(ProblemsMessage(problems, whatNot), whatNot);
 }
 
 }  // namespace
@@ -28,14 +28,15 @@ CommandOutcome SaveCommand(ItemTable& table) {
     case ItemTable::SaveResult::Kind::Refused:
       break;
   }
-  return {false, result.problem, result.problem};
+  const std::string words = Words(result.refusal);
+  return {false, words, words};
 }
 
 CommandOutcome RevertCommand(ItemTable& table) {
   try {
     table.Revert();
-  } catch (const CliError& error) {
-    return Refused(error.what(), NothingReverted);
+  } catch (const Refused& refused) {
+    return NotDone(refused.what(), NothingReverted);
   }
   return Done(TableReverted);
 }
@@ -48,8 +49,8 @@ CommandOutcome DiscardCommand(ItemTable& table) {
 CommandOutcome RereadCommand(ItemTable& table) {
   try {
     table.Reread();
-  } catch (const CliError& error) {
-    return {false, error.what(), std::nullopt};
+  } catch (const Refused& refused) {
+    return {false, refused.what(), std::nullopt};
   }
   return {true, {}, std::nullopt};
 }
@@ -65,8 +66,8 @@ CommandOutcome ImportCommand(ItemTable& table, const std::string& path) {
 CommandOutcome ExportCommand(const ItemTable& table, const std::string& path) {
   try {
     ExportToFile(table, path);
-  } catch (const CliError& error) {
-    return Refused(error.what(), NothingExported);
+  } catch (const Refused& refused) {
+    return NotDone(refused.what(), NothingExported);
   }
   return Done(ExportedMessage(table));
 }

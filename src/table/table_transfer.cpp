@@ -4,7 +4,7 @@
 #include <map>
 
 #include "exchange/all_items.h"
-#include "exchange/cli_error.h"
+#include "items/refusal.h"
 #include "exchange/csv.h"
 #include "exchange/file_access.h"
 #include "exchange/item_export.h"
@@ -291,16 +291,16 @@ std::vector<std::string> PasteRows(ItemTable& table, const std::string& text, co
       if (!row.given[static_cast<size_t>(Field::Asm)]) row.edition = nullptr;
     }
     return ApplyChecked(table, std::move(file), PasteName(), {&table.RomEdition(), false});
-  } catch (const CliError& error) {
-    return {error.what()};
+  } catch (const Refused& refused) {
+    return {refused.what()};
   }
 }
 
 std::vector<std::string> ImportFromFile(ItemTable& table, const std::string& path) {
   try {
     return ApplyChecked(table, ParseImport(ReadTextFile(path), path, table.Names(), table.Spellings()), path, {});
-  } catch (const CliError& error) {
-    return {error.what()};
+  } catch (const Refused& refused) {
+    return {refused.what()};
   }
 }
 

@@ -45,5 +45,5 @@ std::vector<std::string> PasteRows(ItemTable& table, const std::string& text, co
 std::vector<std::string> ImportFromFile(ItemTable& table, const std::string& path);
 
 // Writes what the file holds now, in CSV, or in JSON when `path` ends in ".json".
-// Throws a CliError when a file cannot be read or written.
+// Throws a Refused when a file cannot be read or written.
 void ExportToFile(const ItemTable& table, const std::string& path);

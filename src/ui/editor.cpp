@@ -16,11 +16,11 @@
 #include <QMimeData>
 #include <QPushButton>
 
-#include "exchange/cli_error.h"
 #include "forms/editor_form.h"
 #include "forms/item_choice.h"
 #include "forms/open_command.h"
 #include "items/item_meaning.h"
+#include "items/refusal.h"
 #include "ui/about_window.h"
 #include "ui/app_icon.h"
 #include "ui/field_tooltips.h"
@@ -35,10 +35,10 @@
 #include "ui/rom_drop.h"
 #include "ui/twips.h"
 
-Editor::DialogSource Editor::DefaultDialogs() { return MakePlatformFileDialog; }
-Editor::MessageSink Editor::DefaultMessages() { return ShowMessage; }
+DialogSource Editor::DefaultDialogs() { return MakePlatformFileDialog; }
+MessageSink<QWidget*> Editor::DefaultMessages() { return ShowMessage; }
 
-Editor::Editor(DialogSource dialogs, MessageSink showMessage)
+Editor::Editor(DialogSource dialogs, MessageSink<QWidget*> showMessage)
     : dialogs_(std::move(dialogs)), showMessage_(std::move(showMessage)) {
   const FormDescription& form = EditorForm();
   setObjectName(FromUtf8(form.name));
@@ -129,7 +129,7 @@ void Editor::applyOpen(const OpenCommandResult& result) {
   witchita_->setText(FromUtf8(result.label));
   witchita_->setToolTip(FromUtf8(result.labelTip));
   ShowItemNames(*item_, rom_.Names());
-  for (const std::string& message : result.messages) showMessage_(this, FromUtf8(message));
+  for (const std::string& message : result.messages) showMessage_(this, message);
   // A cancelled Open leaves the table, and the edits it holds, as they were.
   if (!result.cancelled) followOpen(result.enableFrames);
   if (!result.enableFrames) return;
@@ -152,7 +152,7 @@ void Editor::onLoad() {
   if (result.fields) {
     showFields(*result.fields);
   } else {
-    showMessage_(this, FromUtf8(result.message));
+    showMessage_(this, result.message);
   }
   frameItem_->setToolTip(FromUtf8(result.description));
   frameAsm_->setEnabled(result.enableAsmFrame);
@@ -160,7 +160,7 @@ void Editor::onLoad() {
 
 void Editor::onSave() {
   const SaveOutcome outcome = rom_.SaveItem(gatherFields());
-  if (!outcome.saved()) showMessage_(this, FromUtf8(outcome.message));
+  if (!outcome.saved()) showMessage_(this, outcome.message);
   if (outcome.saved() && itemTable_) itemTable_->fileSaved();
 }
 
@@ -168,8 +168,8 @@ void Editor::onItemTable() {
   if (!itemTable_) {
     try {
       itemTable_ = new ItemTableWindow(rom_.RomPath(), dialogs_, showMessage_);
-    } catch (const CliError& error) {
-      showMessage_(this, FromUtf8(error.what()));
+    } catch (const Refused& refused) {
+      showMessage_(this, refused.what());
       return;
     }
     itemTable_->setAttribute(Qt::WA_DeleteOnClose);
@@ -185,8 +185,8 @@ void Editor::followOpen(bool supported) {
   if (supported) {
     try {
       return itemTable_->showRom(rom_.RomPath());
-    } catch (const CliError& error) {
-      showMessage_(this, FromUtf8(error.what()));
+    } catch (const Refused& refused) {
+      showMessage_(this, refused.what());
     }
   }
   itemTable_->close();

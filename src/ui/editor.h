@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "dialogs/platform_file_dialog.h"
 #include "forms/open_command.h"
+#include "forms/window_calls.h"
 #include "items/item_fields.h"
 #include "items/rom_item_editor.h"
 
@@ -26,12 +26,9 @@ class Editor : public QMainWindow {
   Q_OBJECT
 
  public:
-  // Where Open gets the platform's file dialog, and how messages reach the
-  // user; tests hand in fakes, users get the defaults.
-  using DialogSource = std::function<std::shared_ptr<PlatformFileDialog>()>;
-  using MessageSink = std::function<void(QWidget* owner, const QString& text)>;
-
-  explicit Editor(DialogSource dialogs = DefaultDialogs(), MessageSink showMessage = DefaultMessages());
+  // Tests hand in fakes of the file dialog and the message box; users get
+  // the defaults.
+  explicit Editor(DialogSource dialogs = DefaultDialogs(), MessageSink<QWidget*> showMessage = DefaultMessages());
 
   // Opens the ROM at `path` as the Open command opens the file its dialog
   // returned: the ROM given at start and a file dropped on the window.
@@ -44,7 +41,7 @@ class Editor : public QMainWindow {
 
  private:
   static DialogSource DefaultDialogs();
-  static MessageSink DefaultMessages();
+  static MessageSink<QWidget*> DefaultMessages();
 
   void createControls();
   void createMenus();
@@ -64,7 +61,7 @@ class Editor : public QMainWindow {
 
   RomItemEditor rom_;
   DialogSource dialogs_;
-  MessageSink showMessage_;
+  MessageSink<QWidget*> showMessage_;
   QPointer<frmAbout> about_;
   QPointer<ItemTableWindow> itemTable_;
   QAction* itemTableAction_ = nullptr;

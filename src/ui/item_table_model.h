@@ -16,7 +16,7 @@ class ItemTableModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  // Reads the ROM; throws a CliError as ItemTable does.
+  // Reads the ROM; throws a Refused as ItemTable does.
   explicit ItemTableModel(const std::string& path, QObject* parent = nullptr);
 
   int rowCount(const QModelIndex& parent = {}) const override;

@@ -36,7 +36,7 @@ ItemTableWindow::SavePrompt ItemTableWindow::AskToSave() {
   };
 }
 
-ItemTableWindow::ItemTableWindow(const std::string& path, DialogSource dialogs, MessageSink showMessage,
+ItemTableWindow::ItemTableWindow(const std::string& path, DialogSource dialogs, MessageSink<QWidget*> showMessage,
                                  SavePrompt askToSave)
     : dialogs_(std::move(dialogs)), showMessage_(std::move(showMessage)), askToSave_(std::move(askToSave)) {
   setObjectName(QStringLiteral("ItemTable"));
@@ -179,7 +179,7 @@ bool ItemTableWindow::commitEdit() {
 
 bool ItemTableWindow::showOutcome(const CommandOutcome& outcome) {
   statusBar()->showMessage(FromUtf8(outcome.status));
-  if (outcome.message) showMessage_(this, FromUtf8(*outcome.message));
+  if (outcome.message) showMessage_(this, *outcome.message);
   return outcome.done;
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/platform_file_dialog.h"
+#include "forms/window_calls.h"
 #include "table/table_commands.h"
 
 class QLineEdit;
@@ -24,14 +24,12 @@ class ItemTableWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  using DialogSource = std::function<std::shared_ptr<PlatformFileDialog>()>;
-  using MessageSink = std::function<void(QWidget* owner, const QString& text)>;
   // Asks whether to save pending edits, with Save, Discard and Cancel, or,
   // without `offerSave`, only whether to drop them: Discard or Cancel.
   using SavePrompt = std::function<QMessageBox::StandardButton(QWidget* owner, const QString& text, bool offerSave)>;
 
-  // Reads the ROM at `path`; throws a CliError when it cannot.
-  ItemTableWindow(const std::string& path, DialogSource dialogs, MessageSink showMessage,
+  // Reads the ROM at `path`; throws a Refused when it cannot.
+  ItemTableWindow(const std::string& path, DialogSource dialogs, MessageSink<QWidget*> showMessage,
                   SavePrompt askToSave = AskToSave());
 
   ItemTableModel& model() const { return *model_; }
@@ -40,7 +38,7 @@ class ItemTableWindow : public QMainWindow {
   // Commits the cell being edited, then settles pending edits as the user
   // chooses; false when the user cancels or the Save fails, and the edits stay.
   bool settle();
-  // Shows the ROM at `path` instead; throws a CliError when it cannot be read.
+  // Shows the ROM at `path` instead; throws a Refused when it cannot be read.
   void showRom(const std::string& path);
   // The main window saved into the file: the file as it is now is the
   // starting point, under the edits still pending.
@@ -76,7 +74,7 @@ class ItemTableWindow : public QMainWindow {
   PasteTarget pasteTarget() const;
 
   DialogSource dialogs_;
-  MessageSink showMessage_;
+  MessageSink<QWidget*> showMessage_;
   SavePrompt askToSave_;
   std::unique_ptr<ItemTableModel> model_;
   ItemTableProxy* proxy_ = nullptr;

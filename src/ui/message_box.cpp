@@ -2,7 +2,9 @@
 
 #include <QMessageBox>
 
-void ShowMessage(QWidget* owner, const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kestrune"), text, QMessageBox::Ok, owner);
+#include "ui/qt_text.h"
+
+void ShowMessage(QWidget* owner, const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kestrune"), FromUtf8(text), QMessageBox::Ok, owner);
   box.exec();
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 class QWidget;
 
 // The editor's one kind of message: caption "Kestrune", an OK button, no icon.
 // Blocks until the user closes it.
-void ShowMessage(QWidget* owner, const QString& text);
+void ShowMessage(QWidget* owner, const std::string& text);

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 
-#include "forms/item_choice.h"
 #include "items/item_meaning.h"
 #include "items/item_names.h"
 #include "ui/qt_text.h"

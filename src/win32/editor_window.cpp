@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "dialogs/win32_file_dialog.h"
-#include "exchange/cli_error.h"
 #include "forms/editor_form.h"
 #include "forms/item_choice.h"
 #include "items/item_names.h"
+#include "items/refusal.h"
 #include "win32/about_window.h"
 #include "win32/dropped_file.h"
 #include "win32/menu_bar.h"
@@ -41,10 +41,10 @@ constexpr UINT FocusSettled = WM_APP + 1;
 
 }  // namespace
 
-Editor::DialogSource Editor::DefaultDialogs() {
+DialogSource Editor::DefaultDialogs() {
   return [] { return std::make_shared<Win32FileDialog>(); };
 }
-Editor::MessageSink Editor::DefaultMessages() { return ShowMessage; }
+MessageSink<HWND> Editor::DefaultMessages() { return ShowMessage; }
 
 int Editor::CommandId(std::string_view entry) {
   int id = MenuCommandId(EditorForm().menus, FirstCommandId, entry);
@@ -53,7 +53,7 @@ int Editor::CommandId(std::string_view entry) {
   return id;
 }
 
-Editor::Editor(DialogSource dialogs, MessageSink showMessage, SavePrompt askToSave)
+Editor::Editor(DialogSource dialogs, MessageSink<HWND> showMessage, SavePrompt askToSave)
     : dialogs_(std::move(dialogs)), showMessage_(std::move(showMessage)), askToSave_(std::move(askToSave)) {
   static const bool registered = (RegisterProgramWindowClass(ClassName, &OwnedWindow::Procedure), true);
   (void)registered;
@@ -230,8 +230,8 @@ void Editor::OnItemTable() {
   if (TableWindow() == nullptr) {
     try {
       table_ = std::make_unique<ItemTableWindow>(rom_.RomPath(), dialogs_, showMessage_, askToSave_);
-    } catch (const CliError& error) {
-      showMessage_(window_, error.what());
+    } catch (const Refused& refused) {
+      showMessage_(window_, refused.what());
       return;
     }
   }
@@ -254,8 +254,8 @@ void Editor::FollowOpen(bool supported) {
   if (supported) {
     try {
       return table_->ShowRom(rom_.RomPath());
-    } catch (const CliError& error) {
-      showMessage_(window_, error.what());
+    } catch (const Refused& refused) {
+      showMessage_(window_, refused.what());
     }
   }
   table_.reset();

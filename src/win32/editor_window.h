@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/platform_file_dialog.h"
 #include "forms/open_command.h"
+#include "forms/window_calls.h"
 #include "items/item_fields.h"
 #include "items/rom_item_editor.h"
 #include "win32/control_tips.h"
@@ -23,14 +23,10 @@
 // controls are the only place the item's fields live between commands.
 class Editor final : private OwnedWindow {
  public:
-  // Where Open gets the platform's file dialog, and how messages reach the
-  // user; tests hand in fakes, users get the defaults.
-  using DialogSource = std::function<std::shared_ptr<PlatformFileDialog>()>;
-  using MessageSink = std::function<void(HWND owner, const std::string& text)>;
-
-  // Creates the window, hidden. The item table asks `askToSave` before its
-  // unsaved edits would be lost.
-  explicit Editor(DialogSource dialogs = DefaultDialogs(), MessageSink showMessage = DefaultMessages(),
+  // Creates the window, hidden. Tests hand in fakes of the file dialog, the
+  // message box and the question the item table asks before its unsaved
+  // edits would be lost; users get the defaults.
+  explicit Editor(DialogSource dialogs = DefaultDialogs(), MessageSink<HWND> showMessage = DefaultMessages(),
                   SavePrompt askToSave = AskToSave);
   ~Editor();
   Editor(const Editor&) = delete;
@@ -55,7 +51,7 @@ class Editor final : private OwnedWindow {
 
  private:
   static DialogSource DefaultDialogs();
-  static MessageSink DefaultMessages();
+  static MessageSink<HWND> DefaultMessages();
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Command(int id, int notification);
   void Layout(UINT dpi);
@@ -84,7 +80,7 @@ class Editor final : private OwnedWindow {
   RomItemEditor rom_;
   ItemNameList shownNames_;  // what the item list shows
   DialogSource dialogs_;
-  MessageSink showMessage_;
+  MessageSink<HWND> showMessage_;
   SavePrompt askToSave_;
   HWND about_ = nullptr;
   HACCEL accelerators_ = nullptr;

@@ -38,7 +38,7 @@ bool IsTextBox(HWND window) {
 
 int ItemTableWindow::CommandId(std::string_view entry) { return MenuCommandId(TableMenus(), FirstCommandId, entry); }
 
-ItemTableWindow::ItemTableWindow(const std::string& path, DialogSource dialogs, MessageSink showMessage,
+ItemTableWindow::ItemTableWindow(const std::string& path, DialogSource dialogs, MessageSink<HWND> showMessage,
                                  SavePrompt askToSave)
     : dialogs_(std::move(dialogs)),
       showMessage_(std::move(showMessage)),

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogs/platform_file_dialog.h"
+#include "forms/window_calls.h"
 #include "table/item_table.h"
 #include "table/row_order.h"
 #include "table/table_commands.h"
@@ -25,12 +25,9 @@
 // shows what they say.
 class ItemTableWindow final : private OwnedWindow {
  public:
-  using DialogSource = std::function<std::shared_ptr<PlatformFileDialog>()>;
-  using MessageSink = std::function<void(HWND owner, const std::string& text)>;
-
   // Reads the ROM at `path` and shows the window on item 1's Price; throws
-  // a CliError when the ROM cannot be read.
-  ItemTableWindow(const std::string& path, DialogSource dialogs, MessageSink showMessage, SavePrompt askToSave);
+  // a Refused when the ROM cannot be read.
+  ItemTableWindow(const std::string& path, DialogSource dialogs, MessageSink<HWND> showMessage, SavePrompt askToSave);
   ~ItemTableWindow();
   ItemTableWindow(const ItemTableWindow&) = delete;
   ItemTableWindow& operator=(const ItemTableWindow&) = delete;
@@ -53,7 +50,7 @@ class ItemTableWindow final : private OwnedWindow {
   bool Settle();
   // Closes the window once pending edits are settled; false when they stay.
   bool Close();
-  // Shows the ROM at `path` instead; throws a CliError when it cannot be read.
+  // Shows the ROM at `path` instead; throws a Refused when it cannot be read.
   void ShowRom(const std::string& path);
   // The main window saved into the file: the file as it is now is the
   // starting point, under the edits still pending.
@@ -101,7 +98,7 @@ class ItemTableWindow final : private OwnedWindow {
   PasteTarget Target() const;
 
   DialogSource dialogs_;
-  MessageSink showMessage_;
+  MessageSink<HWND> showMessage_;
   SavePrompt askToSave_;
   std::unique_ptr<ItemTable> table_;
   HWND filterLabel_ = nullptr;

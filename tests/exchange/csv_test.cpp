@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "exchange/cli_error.h"
+#include "items/refusal.h"
 
 namespace {
 
@@ -15,8 +15,8 @@ std::vector<std::vector<std::string>> Fields(const std::vector<CsvRecord>& recor
 std::string ProblemIn(std::string_view text) {
   try {
     ParseCsv(text, "items.csv");
-  } catch (const CliError& error) {
-    EXPECT_EQ(error.Status(), ExitStatus::InvalidInput);
+  } catch (const Refused& error) {
+    EXPECT_EQ(KindOf(error.Why()), RefusalKind::Input);
     return error.what();
   }
   return "";

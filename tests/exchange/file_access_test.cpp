@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "exchange/cli_error.h"
+#include "items/refusal.h"
 #include "rom_builder.h"
 
 namespace {
@@ -20,8 +20,8 @@ TEST(FileAccess, AnOutputThatIsAnInputIsRefusedUnderAnyName) {
     try {
       RefuseOutputOverInput((dir.Root() / name).string(), rom.string());
       ADD_FAILURE() << name;
-    } catch (const CliError& error) {
-      EXPECT_EQ(error.Status(), ExitStatus::InvalidInput);
+    } catch (const Refused& error) {
+      EXPECT_EQ(KindOf(error.Why()), RefusalKind::Input);
     }
   }
   EXPECT_NO_THROW(RefuseOutputOverInput(dir.Path("new.csv").string(), rom.string()));
@@ -34,11 +34,11 @@ TEST(FileAccess, MessagesNameTheSystemsReason) {
   try {
     ReadTextFile(missing);
     ADD_FAILURE();
-  } catch (const CliError& error) {
-    EXPECT_EQ(error.Status(), ExitStatus::FileError);
+  } catch (const Refused& error) {
+    EXPECT_EQ(KindOf(error.Why()), RefusalKind::File);
     EXPECT_EQ(error.what(), "Cannot read \"" + missing + "\": No such file or directory.");
   }
-  EXPECT_THROW(WriteTextFile(dir.Path("no/folder.csv").string(), "x"), CliError);
+  EXPECT_THROW(WriteTextFile(dir.Path("no/folder.csv").string(), "x"), Refused);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "exchange/cli_error.h"
+#include "items/refusal.h"
 
 namespace {
 
@@ -43,13 +43,13 @@ TEST(ItemArgument, RefusesWithTheNumbersOfARepeatedName) {
     try {
       ParseItem(c.text, ItemNames);
       ADD_FAILURE() << c.text;
-    } catch (const CliError& error) {
+    } catch (const Refused& error) {
       EXPECT_EQ(error.what(), std::string(c.message));
-      EXPECT_EQ(error.Status(), ExitStatus::InvalidInput);
+      EXPECT_EQ(KindOf(error.Why()), RefusalKind::Input);
     }
   }
   for (const char* text : {"-1", " 5", "5 ", "+5", "1e2", "99999999999", "Teru-Sama"}) {
-    EXPECT_THROW(ParseItem(text, ItemNames), CliError) << text;
+    EXPECT_THROW(ParseItem(text, ItemNames), Refused) << text;
   }
 }
 

@@ -5,7 +5,7 @@
 
 #include <random>
 
-#include "exchange/cli_error.h"
+#include "items/refusal.h"
 #include "exchange/item_export.h"
 #include "items/edition_table.h"
 
@@ -189,19 +189,19 @@ TEST(ItemImport, AFileWithoutEditionsNamesItsRowsOnce) {
   EXPECT_NE(problems[0].find("\"f\": 2 rows give an ASM pointer without the edition it comes from (line 2 first)"),
             std::string::npos)
       << problems[0];
-  EXPECT_THROW(EditionOption("Gold"), CliError);
+  EXPECT_THROW(EditionOption("Gold"), Refused);
   EXPECT_EQ(EditionOption("silver"), &EditionTable[1]);
 }
 
 TEST(ItemImport, UnreadableFilesStopAtOnce) {
-  EXPECT_THROW(ParseImport("[{\"index\": 1", "f", ItemNames), CliError);
-  EXPECT_THROW(ParseImport("index\n\"1\n", "f", ItemNames), CliError);
+  EXPECT_THROW(ParseImport("[{\"index\": 1", "f", ItemNames), Refused);
+  EXPECT_THROW(ParseImport("index\n\"1\n", "f", ItemNames), Refused);
   // Found by fuzzing: a number past what a double holds.
   try {
     ParseImport(R"([{"index": 1e99999}])", "f", ItemNames);
     ADD_FAILURE() << "an overflowing number was accepted";
-  } catch (const CliError& error) {
-    EXPECT_EQ(error.Status(), ExitStatus::InvalidInput);
+  } catch (const Refused& error) {
+    EXPECT_EQ(KindOf(error.Why()), RefusalKind::Input);
     EXPECT_STREQ(error.what(), "\"f\" holds a number too large to read.");
   }
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "exchange/cli_error.h"
+#include "items/refusal.h"
 #include "rom_builder.h"
 
 namespace {
@@ -15,7 +15,7 @@ TEST(RomSession, RefusesAFileOneByteTooShortForTheLastPointer) {
     const auto end = static_cast<size_t>(AsmEntryAddress(edition.asmTableBase, LastItemWithAsm) + AsmEntrySize);
     const auto path = dir.Path(std::string(edition.name) + ".gbc");
     RomBuilder(end - 1).WithEdition(edition).WriteTo(path);
-    EXPECT_THROW(RomSession{path.string()}, CliError) << edition.label;
+    EXPECT_THROW(RomSession{path.string()}, Refused) << edition.label;
     RomBuilder(end).WithEdition(edition).WriteTo(path);
     RomSession session(path.string());
     EXPECT_TRUE(session.Load(LastItemWithAsm).routine) << edition.label;
@@ -29,7 +29,7 @@ TEST(RomSession, OpensAFileOfTheLargestCartridgeAndNoLarger) {
   RomBuilder(static_cast<size_t>(LargestRomSize)).WithEdition(EditionTable[0]).WriteTo(path);
   EXPECT_TRUE(RomSession(path.string()).Load(1).routine);
   RomBuilder(static_cast<size_t>(LargestRomSize) + 1).WithEdition(EditionTable[0]).WriteTo(path);
-  EXPECT_THROW(RomSession{path.string()}, CliError);
+  EXPECT_THROW(RomSession{path.string()}, Refused);
 }
 
 // Another program may write the ROM between the command's read and its
@@ -44,7 +44,7 @@ TEST(RomSession, WritesNothingIntoAFileThatChangedSinceItWasRead) {
   session.Save(5, record);
   const auto changed = RomBuilder(RomBuilder::TwoMiB, 7).WithEdition(EditionTable[0]).Bytes();
   WriteFileBytes(path, changed);
-  EXPECT_THROW(session.WriteChanges(), CliError);
+  EXPECT_THROW(session.WriteChanges(), Refused);
   EXPECT_EQ(ReadFileBytes(path), changed);
 }
 

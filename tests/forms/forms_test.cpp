@@ -79,6 +79,4 @@ TEST(ItemChoice, TheShownEntryWinsThenTheItemTheTextNames) {
   }
 }
 
-TEST(ItemChoice, UnknownPocketShowsItsByte) { EXPECT_EQ(UnknownPocketEntry(0xA5), "(A5)"); }
-
 }  // namespace

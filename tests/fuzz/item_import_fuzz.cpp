@@ -1,18 +1,18 @@
 // Any text given to import is either refused with a reason, or yields rows
 // whose every value the item editor would store as given.
-#include "exchange/cli_error.h"
 #include "exchange/item_import.h"
 #include "fuzz_file.h"
 #include "items/edition_table.h"
 #include "items/item_names.h"
+#include "items/refusal.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   ImportFile file;
   try {
     file = ParseImport(text, "fuzz.csv", ItemNames);
-  } catch (const CliError& error) {
-    Require(error.Status() == ExitStatus::InvalidInput && *error.what() != '\0', "a refusal says why");
+  } catch (const Refused& refused) {
+    Require(KindOf(refused.Why()) == RefusalKind::Input && *refused.what() != '\0', "a refusal says why");
     return 0;
   }
   if (!file.problems.empty()) {

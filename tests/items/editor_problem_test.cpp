@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "items/refusal.h"
+
 namespace {
 
 // The one place where the editor's messages are worded.
@@ -84,6 +86,23 @@ TEST(EditorProblem, Wording) {
        "Cannot save to \"rom.gbc\": only 3 of the item's 9 bytes were written; the item may now be partly changed."},
   };
   for (const auto& c : cases) EXPECT_EQ(DescribeProblem(c.problem, c.details), c.message);
+}
+
+// A refusal is worded once, as it is thrown; its kind tells the tool's exit
+// status apart: a file that could not be read or written, or what was given.
+TEST(Refusal, IsWordedOnceAndTellsFileProblemsApart) {
+  const Refused refused(EditorProblem::NotAFile, FileDetails("rom.gbc"));
+  EXPECT_STREQ(refused.what(), "Cannot read \"rom.gbc\": it is not a file.");
+  EXPECT_EQ(Words(refused.Why()), refused.what());
+  for (EditorProblem problem : {EditorProblem::CannotRead, EditorProblem::CannotWrite, EditorProblem::PartWritten,
+                                EditorProblem::NotAFile, EditorProblem::CannotWriteFile,
+                                EditorProblem::ChangedWhileEditing, EditorProblem::ReportLost}) {
+    EXPECT_EQ(KindOf({problem, {}}), RefusalKind::File) << static_cast<int>(problem);
+  }
+  for (EditorProblem problem : {EditorProblem::TablesNotFound, EditorProblem::TooLarge, EditorProblem::BadCsvLine,
+                                EditorProblem::OutputIsInput, EditorProblem::NoSuchItem, EditorProblem::CellRefused}) {
+    EXPECT_EQ(KindOf({problem, {}}), RefusalKind::Input) << static_cast<int>(problem);
+  }
 }
 
 }  // namespace

@@ -24,4 +24,6 @@ TEST(ItemNames, PocketList) {
   EXPECT_EQ(PocketNames, (std::array<std::string_view, 5>{"(None)", "Item", "Key", "Ball", "TM/HM"}));
 }
 
+TEST(ItemNames, UnknownPocketShowsItsByte) { EXPECT_EQ(UnknownPocketEntry(0xA5), "(A5)"); }
+
 }  // namespace

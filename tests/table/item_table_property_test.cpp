@@ -138,7 +138,7 @@ TEST(ItemTableProperty, NoWriterUndoesAnotherAndEverySavedFieldHoldsItsLastValue
             ASSERT_EQ(result.kind, ItemTable::SaveResult::Kind::NothingToSave);
             break;
           }
-          ASSERT_EQ(result.kind == ItemTable::SaveResult::Kind::Saved, model.Save()) << result.problem;
+          ASSERT_EQ(result.kind == ItemTable::SaveResult::Kind::Saved, model.Save()) << Words(result.refusal);
           ASSERT_EQ(FileValues(path), model.file);
           break;
         }

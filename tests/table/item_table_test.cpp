@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "exchange/cli_error.h"
+#include "items/refusal.h"
 #include "items/edition_table.h"
 #include "rom_io/rom_header.h"
 #include "items/item_image.h"
@@ -62,7 +62,7 @@ TEST_F(ItemTableTest, AnEditedFieldChangedBehindTheTableIsNotOverwrittenAfterARe
   const auto before = ReadFileBytes(path);
   const ItemTable::SaveResult result = table.Save();
   ASSERT_EQ(result.kind, Kind::Refused);
-  EXPECT_NE(result.problem.find("item 18 (Potion) Price (350 in the file now"), std::string::npos) << result.problem;
+  EXPECT_NE(Words(result.refusal).find("item 18 (Potion) Price (350 in the file now"), std::string::npos) << Words(result.refusal);
   EXPECT_EQ(ReadFileBytes(path), before);
   EXPECT_EQ(table.Text(Potion, TableColumn::Price), "1");
 }
@@ -72,12 +72,12 @@ TEST_F(ItemTableTest, RevertRefusesAFileThatIsNoLongerTheRomItShowsAndKeepsTheEd
   ASSERT_FALSE(table.Commit(Potion, TableColumn::Price, "1"));
   const auto original = ReadFileBytes(path);
   RomBuilder(RomBuilder::TwoMiB, 3).WithEdition(EditionTable[2]).WriteTo(path);
-  EXPECT_THROW(table.Revert(), CliError);
+  EXPECT_THROW(table.Revert(), Refused);
   EXPECT_EQ(table.Save().kind, Kind::Refused);
   std::vector<uint8_t> cut(original.begin(), original.begin() + 1'000'000);
   cut[RomSizeOffset] = 6;  // 2 MiB
   WriteFileBytes(path, cut);
-  EXPECT_THROW(table.Revert(), CliError);
+  EXPECT_THROW(table.Revert(), Refused);
   EXPECT_EQ(table.Text(Potion, TableColumn::Price), "1");
   table.DropEdits();
   EXPECT_FALSE(table.HasEdits());
@@ -158,7 +158,7 @@ TEST_F(ItemTableTest, ATextIsRefusedAsItIsTypedAndARoomTooSmallAtSave) {
   ASSERT_FALSE(table.Commit(Potion, TableColumn::Name, "POTIONS"));
   const ItemTable::SaveResult result = table.Save();
   ASSERT_EQ(result.kind, Kind::Refused);
-  EXPECT_NE(result.problem.find("1 more than"), std::string::npos) << result.problem;
+  EXPECT_NE(Words(result.refusal).find("1 more than"), std::string::npos) << Words(result.refusal);
   EXPECT_EQ(ReadFileBytes(path), original);
   EXPECT_TRUE(table.HasEdits());
 }

@@ -4,7 +4,7 @@
 
 #include "ui/pocket_list.h"
 
-Harness::Harness() : editor(ScriptedDialogs(dialogs), [this](QWidget*, const QString& text) { messages << text; }) {}
+Harness::Harness() : editor(ScriptedDialogs(dialogs), [this](QWidget*, const std::string& text) { messages << QString::fromStdString(text); }) {}
 
 std::filesystem::path Harness::write(const RomBuilder& builder, const char* name) const {
   const std::filesystem::path path = dir.Path(name);

@@ -44,7 +44,7 @@ struct Table {
         .WithRecord(Gold, Potion, {0x2C, 0x01, 0x00, 0x14, 0x00, 0x01, 0x40})
         .WriteTo(path);
     window = std::make_unique<ItemTableWindow>(
-        path.string(), ScriptedDialogs(dialogs), [this](QWidget*, const QString& text) { messages << text; },
+        path.string(), ScriptedDialogs(dialogs), [this](QWidget*, const std::string& text) { messages << QString::fromStdString(text); },
         [this](QWidget*, const QString& text, bool /*offerSave*/) {
           prompts << text;
           return answer;

@@ -5,6 +5,6 @@
 #include "fake_file_dialog.h"
 #include "ui/editor.h"
 
-inline Editor::DialogSource ScriptedDialogs(DialogScript& script) {
+inline DialogSource ScriptedDialogs(DialogScript& script) {
   return [&script] { return std::make_shared<FakeFileDialog>(script); };
 }

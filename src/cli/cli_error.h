@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "items/refusal.h"
+
 // The exit statuses that scripts can rely on.
 enum class ExitStatus : int {
   Success = 0,
@@ -23,3 +25,8 @@ class CliError : public std::runtime_error {
 
 inline CliError InvalidInput(const std::string& message) { return {ExitStatus::InvalidInput, message}; }
 inline CliError FileError(const std::string& message) { return {ExitStatus::FileError, message}; }
+
+// The status of a command that the core refused.
+inline ExitStatus StatusOf(const Refusal& refusal) {
+  return KindOf(refusal) == RefusalKind::File ? ExitStatus::FileError : ExitStatus::InvalidInput;
+}
