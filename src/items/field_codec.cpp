@@ -15,12 +15,6 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
-bool AllHexDigits(std::string_view text) {
-  for (char c : text) {
-    if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
-  }
-  return true;
-}
 
 uint32_t HexValue(std::string_view hex) {
   uint32_t value = 0;
@@ -36,6 +30,13 @@ std::optional<uint32_t> ParseHex(std::string_view text, size_t digits) {
 }
 
 }  // namespace
+
+bool AllHexDigits(std::string_view text) {
+  for (char c : text) {
+    if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
+  }
+  return true;
+}
 
 std::string PriceText(uint16_t price) { return std::to_string(price); }
 

@@ -16,6 +16,9 @@ std::string PriceText(uint16_t price);
 // negative values keep their two's-complement meaning.
 std::optional<uint16_t> ParsePrice(std::string_view text);
 
+// Whether every character is a hex digit, in either case; true for no text.
+bool AllHexDigits(std::string_view text);
+
 // Two upper-case hex digits.
 std::string ByteText(uint8_t value);
 // Empty, or one or two hex digits in either case, blanks around allowed.

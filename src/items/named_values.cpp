@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "items/edit_distance.h"
+#include "items/field_codec.h"
 #include "items/same_ignoring_case.h"
 #include "items/wording.h"
 
@@ -19,9 +20,7 @@ std::string_view Trimmed(std::string_view text) {
 
 std::optional<uint16_t> ParseHex(std::string_view text, int digits) {
   if (text.empty() || text.size() > static_cast<size_t>(digits)) return std::nullopt;
-  if (!std::ranges::all_of(text, [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; })) {
-    return std::nullopt;
-  }
+  if (!FieldCodec::AllHexDigits(text)) return std::nullopt;
   return static_cast<uint16_t>(std::stoul(std::string(text), nullptr, 16));
 }
 
@@ -34,7 +33,7 @@ std::string WordsOfName(std::string_view name, std::string_view prefix) {
   const std::string_view whole = name;
   if (name.starts_with(prefix)) name.remove_prefix(prefix.size());
   // Words of hex digits would be read back as that byte: "HELD_30" is not 30.
-  if (!name.empty() && std::ranges::all_of(name, [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; })) {
+  if (!name.empty() && FieldCodec::AllHexDigits(name)) {
     return std::string(whole);
   }
   std::string words;

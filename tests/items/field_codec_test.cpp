@@ -60,7 +60,9 @@ TEST(FieldCodec, EveryValueReadsBackFromItsText) {
     const auto word = static_cast<uint16_t>(value);
     ASSERT_EQ(ParsePrice(PriceText(word)), word);
     ASSERT_EQ(ParseRoutine(RoutineText(word)), word);
-    if (value <= 0xFF) ASSERT_EQ(ParseByte(ByteText(static_cast<uint8_t>(value))), value);
+    if (value <= 0xFF) {
+      ASSERT_EQ(ParseByte(ByteText(static_cast<uint8_t>(value))), value);
+    }
   }
 }
 
