@@ -1,21 +1,11 @@
 #include "forms/open_command.h"
 
-#include <cctype>
 #include <utility>
 
 #include "dialogs/cls_common_dialog.h"
 #include "dialogs/dialog_failure.h"
 #include "forms/editor_form.h"
-
-namespace {
-
-// "the title is not …" as a sentence of its own.
-std::string Sentence(std::string clause) {
-  clause.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(clause.front())));
-  return clause + ".";
-}
-
-}  // namespace
+#include "items/wording.h"
 
 std::optional<OpenCommandResult> RunOpenCommand(RomItemEditor& rom, std::shared_ptr<PlatformFileDialog> platform,
                                                 intptr_t owner, const std::function<bool()>& letGo) {

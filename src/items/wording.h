@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cassert>
+#include <cctype>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -10,6 +12,13 @@ inline std::string Quoted(std::string_view text) {
   quoted.reserve(text.size() + 2);
   quoted.append(1, '"').append(text).append(1, '"');
   return quoted;
+}
+
+// "the title is not …" as a sentence of its own.
+inline std::string Sentence(std::string clause) {
+  assert(!clause.empty());
+  clause.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(clause.front())));
+  return clause + ".";
 }
 
 // A text the user gave or the ROM holds, quoted as Quoted does, but one of

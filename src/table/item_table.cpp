@@ -34,8 +34,8 @@ ItemTable::ItemTable(std::string path) : path_(std::move(path)) {
   Adopt(std::make_unique<RomSession>(path_));
 }
 
-std::unique_ptr<RomSession> ItemTable::ReadAgain() const {
-  auto now = std::make_unique<RomSession>(path_);
+std::unique_ptr<RomSession> ItemTable::ReadAgain(const std::optional<std::string>& symbols) const {
+  auto now = std::make_unique<RomSession>(path_, symbols);
   if (&now->RomEdition() != &RomEdition()) {
     ProblemDetails details = FileDetails(path_);
     details.openEdition = now->RomEdition().label;
@@ -337,3 +337,11 @@ void ItemTable::DropEdits() {
 }
 
 void ItemTable::Reread() { Adopt(ReadAgain()); }
+
+std::optional<std::string> ItemTable::UseSymbols(const std::string& path) {
+  std::unique_ptr<RomSession> now = ReadAgain(path);
+  if (now->Routines().From() != RoutineNames::Source::SymbolFile) return now->Routines().SymbolFileNote();
+  symbols_ = path;
+  Adopt(std::move(now));
+  return std::nullopt;
+}

@@ -102,6 +102,10 @@ class ItemTable {
   // Shows the file as it now is, after a Save elsewhere, under the edits,
   // which keep what they were made on; throws as Revert does.
   void Reread();
+  // Names the routines from the symbol file at `path` from now on, reading
+  // the file again as Reread does. When the file is not used, nothing
+  // changes and the answer says why (RoutineNames::SymbolFileNote).
+  std::optional<std::string> UseSymbols(const std::string& path);
 
  private:
   using Cell = std::pair<int, TableColumn>;
@@ -127,7 +131,8 @@ class ItemTable {
     friend bool operator==(const Pending&, const Pending&) = default;
   };
 
-  std::unique_ptr<RomSession> ReadAgain() const;
+  std::unique_ptr<RomSession> ReadAgain(const std::optional<std::string>& symbols) const;
+  std::unique_ptr<RomSession> ReadAgain() const { return ReadAgain(symbols_); }
   void Adopt(std::unique_ptr<RomSession> session);
   ParsedField CellValue(int item, TableColumn column, const std::string& text) const;
   void Put(int item, Field field, uint16_t value);
@@ -143,6 +148,7 @@ class ItemTable {
   std::optional<::Refusal> WriteInto(RomSession& now) const;
 
   std::string path_;
+  std::optional<std::string> symbols_;  // the symbol file chosen; else the one beside the ROM
   std::unique_ptr<RomSession> session_;
   std::vector<ItemRecord> read_;  // by item number, as the file held them
   Pending pending_;

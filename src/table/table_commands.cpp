@@ -1,6 +1,7 @@
 #include "table/table_commands.h"
 
 #include "items/refusal.h"
+#include "items/wording.h"
 #include "table/table_texts.h"
 
 namespace {
@@ -70,6 +71,15 @@ CommandOutcome ExportCommand(const ItemTable& table, const std::string& path) {
     return NotDone(refused.what(), NothingExported);
   }
   return Done(ExportedMessage(table));
+}
+
+CommandOutcome SymbolsCommand(ItemTable& table, const std::string& path) {
+  try {
+    if (const std::optional<std::string> unused = table.UseSymbols(path)) return NotDone(Sentence(*unused), NoSymbols);
+  } catch (const Refused& refused) {
+    return NotDone(refused.what(), NoSymbols);
+  }
+  return Done(Sentence("routine names from " + table.Routines().SourceText()));
 }
 
 CommandOutcome UndoCommand(ItemTable& table) { return Done(table.Undo() ? TableUndone : NothingToUndo); }

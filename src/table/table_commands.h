@@ -26,5 +26,7 @@ CommandOutcome RereadCommand(ItemTable& table);
 CommandOutcome PasteCommand(ItemTable& table, const std::string& text, const PasteTarget& target);
 CommandOutcome ImportCommand(ItemTable& table, const std::string& path);
 CommandOutcome ExportCommand(const ItemTable& table, const std::string& path);
+// Names the routines from the symbol file at `path`; says why not when it is not used.
+CommandOutcome SymbolsCommand(ItemTable& table, const std::string& path);
 CommandOutcome UndoCommand(ItemTable& table);
 CommandOutcome RedoCommand(ItemTable& table);

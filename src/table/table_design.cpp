@@ -5,8 +5,8 @@
 namespace {
 
 constexpr MenuEntry FileEntries[] = {
-    {"Import", "Import…"},   {"Export", "Export…"}, {}, {"Save", "Save", 'S'}, {"Revert", "Revert"}, {},
-    {"Close", "Close", 'W'},
+    {"Import", "Import…"}, {"Export", "Export…"}, {}, {"Symbols", "Symbols…"}, {},
+    {"Save", "Save", 'S'}, {"Revert", "Revert"}, {}, {"Close", "Close", 'W'},
 };
 constexpr MenuEntry EditEntries[] = {
     {"Undo", "Undo", 'Z'},   {"Redo", "Redo", 'Y', {'Z', true}}, {}, {"Copy", "Copy", 'C'}, {"Paste", "Paste", 'V'},

@@ -22,6 +22,7 @@ inline constexpr std::string_view TableUndone = "Undone.";
 inline constexpr std::string_view NothingToUndo = "Nothing to undo.";
 inline constexpr std::string_view TableRedone = "Redone.";
 inline constexpr std::string_view NothingToRedo = "Nothing to redo.";
+inline constexpr std::string_view NoSymbols = "The routine names are as they were.";
 
 // The file dialogs of Import and Export.
 inline constexpr std::string_view ImportDialogTitle = "Import items";
@@ -30,6 +31,9 @@ inline constexpr std::string_view ImportDialogFilter =
 inline constexpr std::string_view ExportDialogTitle = "Export items";
 inline constexpr std::string_view ExportDialogFileName = "items.csv";
 inline constexpr std::string_view ExportDialogFilter = "CSV files (*.csv)|*.csv|JSON files (*.json)|*.json";
+// The file dialog of Symbols: the symbol file that a hack's build writes beside it.
+inline constexpr std::string_view SymbolsDialogTitle = "Choose the ROM's symbol file";
+inline constexpr std::string_view SymbolsDialogFilter = "Symbol files (*.sym)|*.sym|All Files (*.*)|*.*";
 
 // "Item Table - gold.gbc": the window's title, without the unsaved mark.
 std::string TableTitle(const ItemTable& table);

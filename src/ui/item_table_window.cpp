@@ -98,6 +98,7 @@ void ItemTableWindow::sizeColumns() {
 
 void ItemTableWindow::createMenus() {
   const MenuCommands commands = {{"Import", [this] { onImport(); }}, {"Export", [this] { onExport(); }},
+                                 {"Symbols", [this] { onSymbols(); }},
                                  {"Save", [this] { onSave(); }},     {"Revert", [this] { onRevert(); }},
                                  {"Close", [this] { close(); }},     {"Undo", [this] { onUndo(); }},
                                  {"Redo", [this] { onRedo(); }},     {"Copy", [this] { onCopy(); }},
@@ -195,13 +196,15 @@ void ItemTableWindow::onRevert() {
   showOutcome(model_->run(RevertCommand));
 }
 
-void ItemTableWindow::onImport() {
-  if (!commitEdit()) return;
+std::string ItemTableWindow::chooseFileToRead(std::string_view title, std::string_view filter) {
+  if (!commitEdit()) return {};
   clsCommonDialog dialog(dialogs_());
-  const std::string path = dialog.ShowOpen(static_cast<intptr_t>(winId()), std::string(ImportDialogTitle), "",
-                                           std::string(ImportDialogFilter));
-  if (path.empty()) return;
-  showOutcome(model_->run(ImportCommand, path));
+  return dialog.ShowOpen(static_cast<intptr_t>(winId()), std::string(title), "", std::string(filter));
+}
+
+void ItemTableWindow::onImport() {
+  const std::string path = chooseFileToRead(ImportDialogTitle, ImportDialogFilter);
+  if (!path.empty()) showOutcome(model_->run(ImportCommand, path));
 }
 
 void ItemTableWindow::onExport() {
@@ -211,6 +214,11 @@ void ItemTableWindow::onExport() {
                                            std::string(ExportDialogFileName), "", std::string(ExportDialogFilter));
   if (path.empty()) return;
   showOutcome(ExportCommand(model_->table(), path));
+}
+
+void ItemTableWindow::onSymbols() {
+  const std::string path = chooseFileToRead(SymbolsDialogTitle, SymbolsDialogFilter);
+  if (!path.empty()) showOutcome(model_->run(SymbolsCommand, path));
 }
 
 std::vector<int> ItemTableWindow::selectedItems() const {

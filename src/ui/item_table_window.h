@@ -62,8 +62,12 @@ class ItemTableWindow : public QMainWindow {
   bool showOutcome(const CommandOutcome& outcome);
   bool onSave();
   void onRevert();
+  // The file the user picks in an Open dialog, after the cell being typed is
+  // committed; empty when either is cancelled or refused.
+  std::string chooseFileToRead(std::string_view title, std::string_view filter);
   void onImport();
   void onExport();
+  void onSymbols();
   void onCopy();
   void onPaste();
   void onUndo();

@@ -195,6 +195,7 @@ void ItemTableWindow::Command(int id, int notification) {
   if (id == CommandId("Revert")) return OnRevert();
   if (id == CommandId("Import")) return OnImport();
   if (id == CommandId("Export")) return OnExport();
+  if (id == CommandId("Symbols")) return OnSymbols();
   if (id == CommandId("Close")) return static_cast<void>(Close());
   if (id == CommandId("Copy")) return OnCopy();
   if (id == CommandId("Paste")) return OnPaste();
@@ -395,11 +396,14 @@ void ItemTableWindow::OnRevert() {
   ShowChanges();
 }
 
-void ItemTableWindow::OnImport() {
-  if (!CommitEdit()) return;
+std::string ItemTableWindow::ChooseFileToRead(std::string_view title, std::string_view filter) {
+  if (!CommitEdit()) return {};
   clsCommonDialog dialog(dialogs_());
-  const std::string path = dialog.ShowOpen(reinterpret_cast<intptr_t>(window_), std::string(ImportDialogTitle), "",
-                                           std::string(ImportDialogFilter));
+  return dialog.ShowOpen(reinterpret_cast<intptr_t>(window_), std::string(title), "", std::string(filter));
+}
+
+void ItemTableWindow::OnImport() {
+  const std::string path = ChooseFileToRead(ImportDialogTitle, ImportDialogFilter);
   if (path.empty()) return;
   ShowOutcome(ImportCommand(*table_, path));
   ShowChanges();
@@ -412,6 +416,13 @@ void ItemTableWindow::OnExport() {
                                            std::string(ExportDialogFileName), "", std::string(ExportDialogFilter));
   if (path.empty()) return;
   ShowOutcome(ExportCommand(*table_, path));
+}
+
+void ItemTableWindow::OnSymbols() {
+  const std::string path = ChooseFileToRead(SymbolsDialogTitle, SymbolsDialogFilter);
+  if (path.empty()) return;
+  ShowOutcome(SymbolsCommand(*table_, path));
+  ShowChanges();
 }
 
 // In a text box, Ctrl+C, Ctrl+V and Ctrl+Z are the box's own.

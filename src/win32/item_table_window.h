@@ -87,8 +87,12 @@ class ItemTableWindow final : private OwnedWindow {
   bool ShowOutcome(const CommandOutcome& outcome);
   bool OnSave();
   void OnRevert();
+  // The file the user picks in an Open dialog, after the cell being typed is
+  // committed; empty when either is cancelled or refused.
+  std::string ChooseFileToRead(std::string_view title, std::string_view filter);
   void OnImport();
   void OnExport();
+  void OnSymbols();
   void OnCopy();
   void OnPaste();
   void OnUndo();

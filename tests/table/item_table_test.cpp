@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "items/refusal.h"
 #include "items/edition_table.h"
 #include "rom_io/rom_header.h"
 #include "items/item_image.h"
 #include "rom_builder.h"
 #include "table/named_cells.h"
+#include "table/table_commands.h"
 
 namespace {
 
@@ -188,4 +191,32 @@ TEST_F(ItemTableTest, AnEditByNameWritesWhatTheSameEditInHexWrites) {
   ASSERT_EQ(byName.Save().kind, Kind::Saved);
   ASSERT_EQ(byHex.Save().kind, Kind::Saved);
   EXPECT_EQ(ReadFileBytes(path), ReadFileBytes(copy));
+}
+
+// File > Symbols: a symbol file of the ROM names its moved routine, from then
+// on and under the edits; one of another ROM changes nothing and says why.
+TEST_F(ItemTableTest, AChosenSymbolFileNamesTheRoutinesUntilAnotherIsChosen) {
+  RomBuilder(RomBuilder::TwoMiB, 3).WithEdition(Gold).WithAsmEntry(Gold, 1, 0xBC, 0x7A).WriteTo(path);
+  const auto ours = dir.Path("hack.sym"), other = dir.Path("other.sym");
+  std::ofstream(ours) << "01:68A0 ItemAttributes\n03:67C0 ItemEffects\n03:7ABC MasterBallEffect\n";
+  std::ofstream(other) << "03:67C2 ItemEffects\n03:7ABC Wrong\n";
+  ItemTable table(path.string());
+  ASSERT_FALSE(table.Commit(Potion, TableColumn::Price, "1"));
+  EXPECT_EQ(table.Text(1, TableColumn::Routine), "BC7A");
+
+  CommandOutcome named = SymbolsCommand(table, ours.string());
+  EXPECT_TRUE(named.done);
+  EXPECT_EQ(named.status, "Routine names from the symbol file \"" + ours.string() + "\".");
+  EXPECT_EQ(table.Text(1, TableColumn::Routine), "MasterBallEffect");
+  EXPECT_EQ(table.Text(Potion, TableColumn::Price), "1");
+
+  const CommandOutcome ignored = SymbolsCommand(table, other.string());
+  EXPECT_FALSE(ignored.done);
+  EXPECT_EQ(*ignored.message, "The symbol file \"" + other.string() +
+                                  "\" is ignored: its ItemEffects stands at 03:67C2, but the ROM's table of item-use "
+                                  "routines is at 03:67C0.");
+  table.Reread();
+  EXPECT_EQ(table.Text(1, TableColumn::Routine), "MasterBallEffect");
+  ASSERT_FALSE(table.Commit(2, TableColumn::Routine, "masterballeffect"));
+  EXPECT_EQ(table.Value(2, Field::Asm), 0x7ABC);
 }
