@@ -17,13 +17,12 @@
 #include <QPushButton>
 
 #include "forms/editor_form.h"
+#include "forms/field_tips.h"
 #include "forms/item_choice.h"
 #include "forms/open_command.h"
-#include "items/item_meaning.h"
 #include "items/refusal.h"
 #include "ui/about_window.h"
 #include "ui/app_icon.h"
-#include "ui/field_tooltips.h"
 #include "ui/form_builder.h"
 #include "ui/item_list.h"
 #include "ui/item_table_window.h"
@@ -76,13 +75,11 @@ void Editor::createControls() {
 
   FillItemList(*item_);
   FillPocketList(*pocket_);
-  ExplainPocketList(*pocket_);
-  ExplainTextBox(*options_, DescribeUse);
-  ExplainTextBox(*how_, DescribeType);
-  ExplainTextBox(*effect_, DescribeEffect);
-  const auto parameter = [this](std::string_view text) { return DescribeVariable(effect_->text().toStdString(), text); };
-  ExplainTextBox(*variable_, parameter, effect_);
-  ExplainTextBox(*asm_, [this](std::string_view text) { return DescribeAsm(text, rom_.Routines()); });
+  for (QLineEdit* box : {effect_, variable_, options_, how_, asm_}) {
+    connect(box, &QLineEdit::textChanged, this, &Editor::explainFields);
+  }
+  connect(pocket_, &QComboBox::currentIndexChanged, this, &Editor::explainFields);
+  explainFields();
   connect(load_, &QPushButton::clicked, this, &Editor::onLoad);
   asm_->setAccessibleName(controls.get<QLabel>("Label1")->text());
   widenToCaption(controls.get<QLabel>("Label1"));
@@ -129,6 +126,8 @@ void Editor::applyOpen(const OpenCommandResult& result) {
   witchita_->setText(FromUtf8(result.label));
   witchita_->setToolTip(FromUtf8(result.labelTip));
   ShowItemNames(*item_, rom_.Names());
+  // The routines' names are the new ROM's.
+  explainFields();
   for (const std::string& message : result.messages) showMessage_(this, message);
   // A cancelled Open leaves the table, and the edits it holds, as they were.
   if (!result.cancelled) followOpen(result.enableFrames);
@@ -215,6 +214,12 @@ void Editor::showFields(const ItemFields& fields) {
   ShowPocket(*pocket_, fields.Pocket);
   how_->setText(FromUtf8(fields.How));
   asm_->setText(FromUtf8(fields.ASM));
+}
+
+void Editor::explainFields() {
+  for (const FieldTip& tip : FieldTips(gatherFields(), rom_.Routines())) {
+    centralWidget()->findChild<QWidget*>(FromUtf8(tip.control))->setToolTip(FromUtf8(tip.text));
+  }
 }
 
 ItemFields Editor::gatherFields() const {

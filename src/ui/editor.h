@@ -57,6 +57,8 @@ class Editor : public QMainWindow {
   void followOpen(bool supported);
 
   void showFields(const ItemFields& fields);
+  // Each field's tooltip says what its value means, as the fields now stand.
+  void explainFields();
   ItemFields gatherFields() const;
 
   RomItemEditor rom_;

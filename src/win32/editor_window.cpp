@@ -5,6 +5,7 @@
 
 #include "dialogs/win32_file_dialog.h"
 #include "forms/editor_form.h"
+#include "forms/field_tips.h"
 #include "forms/item_choice.h"
 #include "items/item_names.h"
 #include "items/refusal.h"
@@ -159,6 +160,9 @@ void Editor::Command(int id, int notification) {
     PostMessageW(window_, FocusSettled, 0, 0);
     return;
   }
+  if (notification == EN_CHANGE || (id == form_->Id("Pocket") && notification == CBN_SELCHANGE)) {
+    return ExplainFields();
+  }
   // Enter and Esc only choose or dismiss a suggestion.
   if (id == IDOK) return static_cast<void>(completion_->Accept());
   if (id == IDCANCEL) return completion_->Close();
@@ -184,6 +188,8 @@ void Editor::ApplyOpen(const OpenCommandResult& result) {
   SetText(Control("Witchita"), result.label);
   labelTips_->SetText(result.labelTip);
   ShowItemNames();
+  // The routines' names are the new ROM's.
+  ExplainFields();
   for (const std::string& message : result.messages) showMessage_(window_, message);
   // A cancelled Open leaves the table, and the edits it holds, as they were.
   if (!result.cancelled) FollowOpen(result.enableFrames);
@@ -276,6 +282,21 @@ void Editor::ShowFields(const ItemFields& fields) {
   ShowPocket(fields.Pocket);
   SetText(Control("How"), fields.How);
   SetText(Control("ASM"), fields.ASM);
+  // Choosing a pocket in code sends no notification.
+  ExplainFields();
+}
+
+void Editor::ExplainFields() {
+  for (const FieldTip& tip : ::FieldTips(GatherFields(), rom_.Routines())) {
+    std::unique_ptr<ControlTips>& tips = fieldTips_[tip.control];
+    if (!tips) tips = std::make_unique<ControlTips>(window_, std::vector<HWND>{Control(tip.control)});
+    tips->SetText(tip.text);
+  }
+}
+
+const ControlTips* Editor::FieldTips(std::string_view control) const {
+  const auto found = fieldTips_.find(control);
+  return found == fieldTips_.end() ? nullptr : found->second.get();
 }
 
 ItemFields Editor::GatherFields() const {

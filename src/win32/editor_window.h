@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -39,6 +40,9 @@ class Editor final : private OwnedWindow {
   const ControlTips& ItemTips() const { return *itemTips_; }
   // Over "Rom Loaded:": a header of the hack's own, tables found elsewhere.
   const ControlTips& LabelTips() const { return *labelTips_; }
+  // What the value of an explained field means (forms/field_tips.h); none
+  // before the field first had a value.
+  const ControlTips* FieldTips(std::string_view control) const;
   // The item table's window while it is open.
   ItemTableWindow* TableWindow() const { return table_ && table_->IsOpen() ? table_.get() : nullptr; }
   // Ctrl+O, Ctrl+S and Ctrl+T, for the message loop.
@@ -73,6 +77,7 @@ class Editor final : private OwnedWindow {
 
   void ShowFields(const ItemFields& fields);
   ItemFields GatherFields() const;
+  void ExplainFields();
   void ShowPocket(int16_t value);
   void ShowItemNames();
   int16_t SelectedPocket() const;
@@ -88,5 +93,6 @@ class Editor final : private OwnedWindow {
   std::unique_ptr<ItemCompletion> completion_;
   std::unique_ptr<ControlTips> itemTips_;
   std::unique_ptr<ControlTips> labelTips_;
+  std::map<std::string_view, std::unique_ptr<ControlTips>, std::less<>> fieldTips_;
   std::unique_ptr<ItemTableWindow> table_;
 };

@@ -22,6 +22,7 @@
 #include "quit_requests.h"
 #include "rom_builder.h"
 #include "rom_io/file_path.h"
+#include "items/item_meaning.h"
 #include "rom_io/hex_functions.h"
 #include "win32/editor_window.h"
 #include "win32/message_box.h"
@@ -205,6 +206,20 @@ TEST_F(EditorWindowTest, LoadThenSaveLeavesAnUnknownPocketByteAlone) {
   Menu("Save");
   EXPECT_TRUE(messages_.empty());
   EXPECT_EQ(ReadFileBytes(path), before);
+}
+
+// The wording is the core's; the window only has to keep it current.
+TEST_F(EditorWindowTest, FieldTooltipsFollowTheValuesLoadedAndTyped) {
+  const auto path = dir_.Path("tips.gbc");
+  RomBuilder(RomBuilder::TwoMiB, 9).WithEdition(EditionTable[0]).WithRecord(EditionTable[0], 7, {1, 2, 3, 4, 5, 2, 6})
+      .WriteTo(path);
+  Open(path);
+  Load(7);
+  const auto tip = [this](const char* field) { return TipOver(*editor_.FieldTips(field), editor_.Window(), Control(field)); };
+  EXPECT_EQ(tip("Pocket"), L"02: Key");
+  Type("Effect", "01");
+  EXPECT_EQ(tip("Effect"), L"01: Berry (HELD_BERRY)");
+  EXPECT_EQ(tip("Variable"), Wide(DescribeVariable("01", "04")));
 }
 
 TEST_F(EditorWindowTest, TabVisitsTheFieldsInTheDesignsOrder) {
