@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "cli/commands.h"
+#include "cli/item_text.h"
 #include "exchange/all_items.h"
 #include "exchange/file_access.h"
 #include "exchange/item_export.h"
@@ -30,6 +31,7 @@ ExitStatus RunExport(const ExportOptions& options) {
   const std::optional<std::string> output = OutputFile(options.output);
   if (output) RefuseOutputOverInput(*output, options.rom);
   const RomSession session(options.rom, options.symbols);
+  std::cerr << SymbolFileWarning(session.Routines());
   const std::vector<ItemRow> rows = AllItemRows(session);
   const std::string text =
       options.format == "json" ? ExportJson(rows, session.RomEdition()) : ExportCsv(rows, session.RomEdition());

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "cli/commands.h"
+#include "cli/item_text.h"
 #include "exchange/file_access.h"
 #include "exchange/item_import.h"
 #include "exchange/rom_session.h"
@@ -95,6 +96,7 @@ ExitStatus RunImport(const ImportOptions& options) {
                                options.acrossEditions};
   const std::string text = ReadTextFile(options.file);
   RomSession session(options.rom, options.symbols);
+  std::cerr << SymbolFileWarning(session.Routines());
   ImportFile file = ParseImport(text, options.file, session.Names(), session.Spellings(), options.rename);
   RefuseProblems(file.problems, options.rom);
   RefuseProblems(MatchEditions(file, options.file, session.RomEdition(), editions, session.Names()), options.rom);

@@ -9,6 +9,7 @@
 #include "items/held_effect_names.h"
 #include "items/item_meaning.h"
 #include "items/item_names.h"
+#include "items/wording.h"
 
 namespace {
 
@@ -52,4 +53,11 @@ std::string FormatItem(int item, std::string_view name, const ItemRecord& record
     shown += "Warning: " + warning + "\n";
   }
   return shown;
+}
+
+std::string SymbolFileWarning(const RoutineNames& routines) {
+  // Beside a release's ROM, the symbol file of its build is merely not needed.
+  const std::string& note = routines.SymbolFileNote();
+  if (note.empty() || routines.From() == RoutineNames::Source::Release) return {};
+  return "Warning: " + Sentence(note) + "\n";
 }

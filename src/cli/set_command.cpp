@@ -77,6 +77,7 @@ ExitStatus RunSet(const SetOptions& options) {
   if (options.name) RefuseEmptyValue(NameKey, *options.name);
   if (options.description) RefuseEmptyValue(DescriptionKey, *options.description);
   RomSession session(options.rom, options.symbols);
+  std::cerr << SymbolFileWarning(session.Routines());
   const std::map<Field, std::string> given = NamedOptions(options, session.Routines());
   const int item = ParseItem(options.item, session.Names(), session.Spellings());
   // The core leaves the pointer alone above item 179, so a value there would

@@ -16,6 +16,7 @@ struct ShowOptions {
 
 ExitStatus RunShow(const ShowOptions& options) {
   const RomSession session(options.rom, options.symbols);
+  std::cerr << SymbolFileWarning(session.Routines());
   const int item = ParseItem(options.item, session.Names(), session.Spellings());
   std::cout << FormatItem(item, session.Names()[static_cast<size_t>(item)], session.Load(item), session.Routines());
   return ExitStatus::Success;

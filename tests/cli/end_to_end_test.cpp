@@ -692,6 +692,11 @@ TEST_F(CliTest, SetByNameWritesWhatSetByHexWrites) {
             std::string::npos);
   EXPECT_EQ(Run({"set", Rom(), "18", "--effect", "held_bery"}).err,
             "There is no held effect \"held_bery\"; did you mean HELD_BERRY?\n");
+  // A symbol file given by mistake is not passed over in silence.
+  const std::string missing = PathOf("missing.sym");
+  EXPECT_EQ(Run({"set", Rom(), "18", "--routine", "TestEffect", "--symbols", missing}).err.rfind(
+                "Warning: The symbol file \"" + missing + "\" cannot be read: ", 0),
+            0);
 }
 
 TEST_F(CliTest, ImportTakesANameColumnAndRefusesOneThatDisagrees) {
