@@ -1,5 +1,9 @@
 #include "table/table_design.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "rom_io/file_path.h"
 #include "table/table_texts.h"
 
 namespace {
@@ -29,6 +33,12 @@ bool EntryEnabled(const ItemTable& table, std::string_view entry) {
 std::optional<bool> EntryChecked(const ItemTable& table, std::string_view entry) {
   if (entry == "ShowBytes") return table.ShowsBytes();
   return std::nullopt;
+}
+
+std::string SymbolsDialogFolder(const ItemTable& table) {
+  std::error_code error;
+  const std::filesystem::path rom = std::filesystem::absolute(FilePath(table.Path()), error);
+  return error ? std::string() : Utf8Text(rom.parent_path());
 }
 
 std::optional<TableQuestion> QuestionBefore(const ItemTable& table, std::string_view entry) {

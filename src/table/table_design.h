@@ -33,6 +33,10 @@ bool EntryEnabled(const ItemTable& table, std::string_view entry);
 // for the other entries.
 std::optional<bool> EntryChecked(const ItemTable& table, std::string_view entry);
 
+// The folder that File > Symbols… starts in: the ROM's, where a build
+// writes the symbol file beside it.
+std::string SymbolsDialogFolder(const ItemTable& table);
+
 // What to ask before an entry runs: Close (and anything else that lets the
 // table go) asks whether to save pending edits first; Revert asks whether
 // to drop them. Save is offered only where it lets the entry go on.

@@ -196,10 +196,11 @@ void ItemTableWindow::onRevert() {
   showOutcome(model_->run(RevertCommand));
 }
 
-std::string ItemTableWindow::chooseFileToRead(std::string_view title, std::string_view filter) {
+std::string ItemTableWindow::chooseFileToRead(std::string_view title, std::string_view filter,
+                                              const std::string& folder) {
   if (!commitEdit()) return {};
   clsCommonDialog dialog(dialogs_());
-  return dialog.ShowOpen(static_cast<intptr_t>(winId()), std::string(title), "", std::string(filter));
+  return dialog.ShowOpen(static_cast<intptr_t>(winId()), std::string(title), folder, std::string(filter));
 }
 
 void ItemTableWindow::onImport() {
@@ -217,7 +218,7 @@ void ItemTableWindow::onExport() {
 }
 
 void ItemTableWindow::onSymbols() {
-  const std::string path = chooseFileToRead(SymbolsDialogTitle, SymbolsDialogFilter);
+  const std::string path = chooseFileToRead(SymbolsDialogTitle, SymbolsDialogFilter, SymbolsDialogFolder(model_->table()));
   if (!path.empty()) showOutcome(model_->run(SymbolsCommand, path));
 }
 

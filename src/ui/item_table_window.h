@@ -63,8 +63,9 @@ class ItemTableWindow : public QMainWindow {
   bool onSave();
   void onRevert();
   // The file the user picks in an Open dialog, after the cell being typed is
-  // committed; empty when either is cancelled or refused.
-  std::string chooseFileToRead(std::string_view title, std::string_view filter);
+  // committed; empty when either is cancelled or refused. It starts in
+  // `folder`, or where the last one left off.
+  std::string chooseFileToRead(std::string_view title, std::string_view filter, const std::string& folder = {});
   void onImport();
   void onExport();
   void onSymbols();

@@ -396,10 +396,11 @@ void ItemTableWindow::OnRevert() {
   ShowChanges();
 }
 
-std::string ItemTableWindow::ChooseFileToRead(std::string_view title, std::string_view filter) {
+std::string ItemTableWindow::ChooseFileToRead(std::string_view title, std::string_view filter,
+                                              const std::string& folder) {
   if (!CommitEdit()) return {};
   clsCommonDialog dialog(dialogs_());
-  return dialog.ShowOpen(reinterpret_cast<intptr_t>(window_), std::string(title), "", std::string(filter));
+  return dialog.ShowOpen(reinterpret_cast<intptr_t>(window_), std::string(title), folder, std::string(filter));
 }
 
 void ItemTableWindow::OnImport() {
@@ -419,7 +420,7 @@ void ItemTableWindow::OnExport() {
 }
 
 void ItemTableWindow::OnSymbols() {
-  const std::string path = ChooseFileToRead(SymbolsDialogTitle, SymbolsDialogFilter);
+  const std::string path = ChooseFileToRead(SymbolsDialogTitle, SymbolsDialogFilter, SymbolsDialogFolder(*table_));
   if (path.empty()) return;
   ShowOutcome(SymbolsCommand(*table_, path));
   ShowChanges();

@@ -88,8 +88,9 @@ class ItemTableWindow final : private OwnedWindow {
   bool OnSave();
   void OnRevert();
   // The file the user picks in an Open dialog, after the cell being typed is
-  // committed; empty when either is cancelled or refused.
-  std::string ChooseFileToRead(std::string_view title, std::string_view filter);
+  // committed; empty when either is cancelled or refused. It starts in
+  // `folder`, or where the last one left off.
+  std::string ChooseFileToRead(std::string_view title, std::string_view filter, const std::string& folder = {});
   void OnImport();
   void OnExport();
   void OnSymbols();

@@ -6,11 +6,13 @@
 
 #include "items/refusal.h"
 #include "items/edition_table.h"
+#include "rom_io/file_path.h"
 #include "rom_io/rom_header.h"
 #include "items/item_image.h"
 #include "rom_builder.h"
 #include "table/named_cells.h"
 #include "table/table_commands.h"
+#include "table/table_design.h"
 
 namespace {
 
@@ -203,6 +205,7 @@ TEST_F(ItemTableTest, AChosenSymbolFileNamesTheRoutinesUntilAnotherIsChosen) {
   ItemTable table(path.string());
   ASSERT_FALSE(table.Commit(Potion, TableColumn::Price, "1"));
   EXPECT_EQ(table.Text(1, TableColumn::Routine), "BC7A");
+  EXPECT_EQ(FilePath(SymbolsDialogFolder(table)), std::filesystem::absolute(path).parent_path());
 
   CommandOutcome named = SymbolsCommand(table, ours.string());
   EXPECT_TRUE(named.done);
