@@ -15,21 +15,19 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
-
 uint32_t HexValue(std::string_view hex) {
   uint32_t value = 0;
   std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);
   return value;
 }
 
-// Empty (0), or up to `digits` hex digits.
+}  // namespace
+
 std::optional<uint32_t> ParseHex(std::string_view text, size_t digits) {
   const std::string_view trimmed = TrimBlanks(text);
   if (trimmed.size() > digits || !AllHexDigits(trimmed)) return std::nullopt;
   return HexValue(trimmed);
 }
-
-}  // namespace
 
 bool AllHexDigits(std::string_view text) {
   for (char c : text) {
@@ -60,8 +58,8 @@ std::optional<uint8_t> ParseByte(std::string_view text) {
   return static_cast<uint8_t>(*value);
 }
 
-std::string RoutineText(uint16_t routine) {
-  return ByteText(static_cast<uint8_t>(routine & 0xFF)) + ByteText(static_cast<uint8_t>(routine >> 8));
+std::string FileOrderHex(uint16_t value) {
+  return ByteText(static_cast<uint8_t>(value & 0xFF)) + ByteText(static_cast<uint8_t>(value >> 8));
 }
 
 std::optional<uint16_t> ParseRoutine(std::string_view text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,6 +19,8 @@ std::optional<uint16_t> ParsePrice(std::string_view text);
 
 // Whether every character is a hex digit, in either case; true for no text.
 bool AllHexDigits(std::string_view text);
+// Empty (0), or up to `digits` hex digits in either case, blanks around allowed.
+std::optional<uint32_t> ParseHex(std::string_view text, size_t digits);
 
 // Two upper-case hex digits.
 std::string ByteText(uint8_t value);
@@ -25,9 +28,13 @@ std::string ByteText(uint8_t value);
 // Empty stores 00.
 std::optional<uint8_t> ParseByte(std::string_view text);
 
-// A routine's address is shown as its two bytes lie in the file, low byte
-// first, as the games' pointer tables are read: four upper-case digits.
-std::string RoutineText(uint16_t routine);
+// A two-byte field as its bytes lie in the file, low byte first: four
+// upper-case digits.
+std::string FileOrderHex(uint16_t value);
+
+// A routine's address is shown as its two bytes lie in the file, as the
+// games' pointer tables are read.
+inline std::string RoutineText(uint16_t routine) { return FileOrderHex(routine); }
 // The pointer as the ASM field shows it (file order) and the address it
 // holds, low byte first, are each other with the bytes swapped.
 constexpr uint16_t SwappedBytes(uint16_t value) { return static_cast<uint16_t>(value << 8 | value >> 8); }

@@ -36,7 +36,7 @@ ParsedField Parsed(const std::optional<Value>& value, std::string problem) {
 ItemBytes HexOf(const ItemRecord& record) {
   using FieldCodec::ByteText;
   // Prices are stored low byte first.
-  return {ByteText(static_cast<uint8_t>(record.price & 0xFF)) + ByteText(static_cast<uint8_t>(record.price >> 8)),
+  return {FieldCodec::FileOrderHex(record.price),
           ByteText(record.effect),
           ByteText(record.parameter),
           ByteText(record.property),
