@@ -1,5 +1,6 @@
 #include "items/item_names.h"
 
+#include "items/named_values.h"
 #include "rom_io/hex_functions.h"
 
 // Indexed by item number; the ROM's own tables follow the same order. Several
@@ -74,8 +75,5 @@ const std::array<std::string_view, ItemCount> ItemNames{{
 const std::array<std::string_view, PocketCount> PocketNames{{"(None)", "Item", "Key", "Ball", "TM/HM"}};
 
 std::string UnknownPocketEntry(int16_t value) {
-  // Built in place, as Quoted is: GCC 12 warns of a false overlap in `+`.
-  std::string entry(1, '(');
-  entry.append(HexFunctions::ByteToHex(static_cast<uint8_t>(value))).append(1, ')');
-  return entry;
+  return UnnamedText(HexFunctions::ByteToHex(static_cast<uint8_t>(value)));
 }

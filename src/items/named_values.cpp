@@ -18,16 +18,30 @@ std::string_view Trimmed(std::string_view text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// Blanks and an empty text are the field's to take, not a name's.
 std::optional<uint16_t> ParseHex(std::string_view text, int digits) {
-  if (text.empty() || text.size() > static_cast<size_t>(digits)) return std::nullopt;
-  if (!FieldCodec::AllHexDigits(text)) return std::nullopt;
-  return static_cast<uint16_t>(std::stoul(std::string(text), nullptr, 16));
+  if (text.empty() || !FieldCodec::AllHexDigits(text)) return std::nullopt;
+  const auto value = FieldCodec::ParseHex(text, static_cast<size_t>(digits));
+  if (!value) return std::nullopt;
+  return static_cast<uint16_t>(*value);
 }
 
 // A name differs from a typed one by no more than a third of its letters, and at least one.
 bool IsNear(size_t distance, std::string_view name) { return distance <= std::max<size_t>(1, name.size() / 3); }
 
 }  // namespace
+
+std::string UnnamedText(std::string_view hex) {
+  // Built in place, as Quoted is: GCC 12 warns of a false overlap in `+`.
+  std::string text(1, '(');
+  text.append(hex).append(1, ')');
+  return text;
+}
+
+std::optional<std::string_view> UnnamedDigits(std::string_view text) {
+  if (text.size() <= 2 || text.front() != '(' || text.back() != ')') return std::nullopt;
+  return text.substr(1, text.size() - 2);
+}
 
 std::string WordsOfName(std::string_view name, std::string_view prefix) {
   const std::string_view whole = name;
@@ -68,7 +82,7 @@ std::string NamedValues::Name(uint16_t value) const {
 
 std::string NamedValues::Words(uint16_t value) const {
   const NamedValue* named = Find(value);
-  return named ? named->words : "(" + Hex(value) + ")";
+  return named ? named->words : UnnamedText(Hex(value));
 }
 
 std::string NamedValues::Hex(uint16_t value) const {
@@ -83,7 +97,7 @@ std::optional<uint16_t> NamedValues::Parse(std::string_view typed) const {
   const std::string_view text = Trimmed(typed);
   if (const auto hex = ParseHex(text, digits_)) return hex;
   // As Words shows a value without a name.
-  if (text.size() > 2 && text.front() == '(' && text.back() == ')') return ParseHex(text.substr(1, text.size() - 2), digits_);
+  if (const auto digits = UnnamedDigits(text)) return ParseHex(*digits, digits_);
   for (const NamedValue& named : values_) {
     const std::string_view name = named.name;
     const bool shortName = name.starts_with(prefix_) && SameIgnoringCase(name.substr(prefix_.size()), text);

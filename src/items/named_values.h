@@ -20,9 +20,14 @@ struct NamedValue {
 
 // A name's words: without `prefix`, each part between underscores with its
 // first letter in upper case and the others in lower ("HELD_FIRE_BOOST" is
-// "Fire Boost"). A name whose words would be hex digits is its words, as
-// the digits would be read as a byte ("HELD_30" is not byte 30).
+// "Fire Boost"). A name whose words would be hex digits stays whole, as the
+// digits would be read as a byte ("HELD_30" is not byte 30).
 std::string WordsOfName(std::string_view name, std::string_view prefix);
+
+// A value without a name shows as its hex digits in brackets, "(5A)", which
+// no name is; and the text inside such brackets.
+std::string UnnamedText(std::string_view hex);
+std::optional<std::string_view> UnnamedDigits(std::string_view text);
 
 class NamedValues {
  public:
