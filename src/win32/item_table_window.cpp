@@ -358,7 +358,10 @@ bool ItemTableWindow::Close() {
 
 void ItemTableWindow::ShowRom(const std::string& path) {
   EndEdit(EditEnd::Cancel);
-  table_ = std::make_unique<ItemTable>(path);
+  auto table = std::make_unique<ItemTable>(path);
+  // Another file shows as the last one did.
+  table->ShowBytes(table_->ShowsBytes());
+  table_ = std::move(table);
   ShowRows();
   UpdateTitle();
 }
