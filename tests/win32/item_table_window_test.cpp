@@ -142,6 +142,12 @@ TEST_F(ItemTableWindowTest, BerryPickedFromAnEffectCellsListSavesItsByte) {
   EXPECT_EQ(table_->Table().Text(1, TableColumn::Effect), "Berry");
   Press('S');
   EXPECT_EQ(ReadFileBytes(path_)[PriceAt(1) + 2], 0x01);
+
+  // View > Show Bytes stays on when the ROM is opened again.
+  SendMessageW(table_->Window(), WM_COMMAND, static_cast<WPARAM>(ItemTableWindow::CommandId("ShowBytes")), 0);
+  dialogs_.answers.push_back(Utf8Text(path_));
+  SendMessageW(editor_.Window(), WM_COMMAND, static_cast<WPARAM>(Editor::CommandId("Open")), 0);
+  EXPECT_EQ(Shown(0, TableColumn::Effect), L"01");
 }
 
 // The menu resource, the keys and the columns as the design gives them: a
